@@ -1,0 +1,45 @@
+#include "platform/platform.h"
+#include "shell/MainForm.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <atomic>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+std::atomic<bool> closeRequested = false;
+
+void requestClose(int) {
+    closeRequested = true;
+}
+
+// A desktop session ends programs with SIGTERM: close the main window as the
+// user would, so the settings and the open documents are saved.
+void closeOnTermination(QApplication& application) {
+    std::signal(SIGTERM, requestClose);
+    auto* poll = new QTimer(&application);
+    QObject::connect(poll, &QTimer::timeout, &application, [] {
+        if (closeRequested.exchange(false) && MainForm::instance())
+            MainForm::instance()->close();
+    });
+    poll->start(200);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtPlatform platform;
+    closeOnTermination(application);
+    const QStringList arguments = QApplication::arguments().mid(1);
+    Main(QApplication::applicationDirPath() + QStringLiteral("/"),
+         arguments.join(QStringLiteral(" ")));
+    const int status = QApplication::exec();
+    delete MainForm::instance();
+    return status;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The whole content of a file. Throws ProgramError (source = the path) when
+// the file is missing, is a folder or cannot be read.
+[[nodiscard]] QByteArray ReadWholeFile(const QString& path);
+
+// Replaces the file with exactly these bytes. The bytes go to a temporary
+// file beside the target, which is then renamed over it, so a failed write
+// leaves the old file whole and a shorter content leaves nothing of the old
+// one behind. Throws ProgramError (source = the path) on failure.
+void WriteFileAtomically(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,18 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+QString QtClipboardService::text() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtClipboardService::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtClipboardService::hasText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText() && !data->text().isEmpty();
+}

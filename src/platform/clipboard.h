@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    [[nodiscard]] virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+    [[nodiscard]] virtual bool hasText() const = 0;
+};
+
+// The desktop clipboard (not the X11 selection).
+class QtClipboardService : public ClipboardService {
+public:
+    [[nodiscard]] QString text() const override;
+    void setText(const QString& text) override;
+    [[nodiscard]] bool hasText() const override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class InputBoxService {
+public:
+    virtual ~InputBoxService() = default;
+    // The text the user confirmed, or nullopt when cancelled.
+    virtual std::optional<QString> ask(const QString& prompt, const QString& title,
+                                       const QString& defaultText, QWidget* owner) = 0;
+};
+
+class QtInputBoxService : public InputBoxService {
+public:
+    std::optional<QString> ask(const QString& prompt, const QString& title,
+                               const QString& defaultText, QWidget* owner) override;
+};

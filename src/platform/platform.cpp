@@ -1,0 +1,25 @@
+#include "platform/platform.h"
+
+PlatformServices& Platform() {
+    static PlatformServices services;
+    return services;
+}
+
+struct QtPlatform::Services {
+    QtMessageBoxService messageBox;
+    QtInputBoxService inputBox;
+    QtFileDialogService fileDialogs;
+    QtClipboardService clipboard;
+    QtBusyCursorService busyCursor;
+    WindowRegistry windows;
+};
+
+QtPlatform::QtPlatform() : m_services(std::make_unique<Services>()), m_previous(Platform()) {
+    Services& s = *m_services;
+    Platform() = {&s.messageBox, &s.inputBox,   &s.fileDialogs,
+                  &s.clipboard,  &s.busyCursor, &s.windows};
+}
+
+QtPlatform::~QtPlatform() {
+    Platform() = m_previous;
+}

@@ -1,0 +1,9 @@
+#include "platform/testing/test_platform.h"
+
+TestPlatform::TestPlatform() : m_previous(Platform()) {
+    Platform() = {&messageBox, &inputBox, &fileDialogs, &clipboard, &busyCursor, &windows};
+}
+
+TestPlatform::~TestPlatform() {
+    Platform() = m_previous;
+}

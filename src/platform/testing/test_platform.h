@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/testing/fake_clipboard.h"
+#include "platform/testing/recording_busy_cursor.h"
+#include "platform/testing/scripted_file_dialogs.h"
+#include "platform/testing/scripted_input_box.h"
+#include "platform/testing/scripted_message_box.h"
+#include "platform/window_registry.h"
+
+// Installs one double of each service and a fresh window registry into
+// Platform() for its lifetime; the services before come back when it goes.
+class TestPlatform {
+public:
+    TestPlatform();
+    ~TestPlatform();
+    TestPlatform(const TestPlatform&) = delete;
+    TestPlatform& operator=(const TestPlatform&) = delete;
+
+    ScriptedMessageBox messageBox;
+    ScriptedInputBox inputBox;
+    ScriptedFileDialogs fileDialogs;
+    FakeClipboard clipboard;
+    RecordingBusyCursor busyCursor;
+    WindowRegistry windows;
+
+private:
+    PlatformServices m_previous;
+};

@@ -1,0 +1,82 @@
+#include "shell/MainForm.h"
+
+#include "platform/RichEditSurface.h"
+#include "platform/SurfaceTextEdit.h"
+#include "platform/twips.h"
+#include "shell/DocumentTabs.h"
+#include "shell/shutdown.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabBar>
+
+namespace {
+MainForm* theMainForm = nullptr;
+constexpr int InitialWidthTwips = 9600;
+constexpr int InitialHeightTwips = 7200;
+} // namespace
+
+MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_surface(new RichEditSurface(this)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tarvel Qor ()"));
+    buildCentralArea();
+    buildStatusBar();
+    m_documents = new DocumentTabs(*this, *m_surface, *m_fileTab);
+    resize(TwipsToPixels(InitialWidthTwips), TwipsToPixels(InitialHeightTwips));
+    theMainForm = this;
+}
+
+MainForm::~MainForm() {
+    if (theMainForm == this)
+        theMainForm = nullptr;
+}
+
+MainForm* MainForm::instance() {
+    return theMainForm;
+}
+
+SurfaceTextEdit* MainForm::Text1() const {
+    return m_surface->widget();
+}
+
+QLabel* MainForm::panel(int number) const {
+    return number >= 1 && number <= PanelCount ? m_panels[number - 1] : nullptr;
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    if (ConfirmShutdown(*this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainForm::buildCentralArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_surface->widget(), 1);
+    m_fileTab = new QTabBar(area);
+    m_fileTab->setObjectName(QStringLiteral("FileTab"));
+    m_fileTab->setShape(QTabBar::RoundedEast);
+    m_fileTab->setDrawBase(false);
+    layout->addWidget(m_fileTab, 0, Qt::AlignTop);
+    setCentralWidget(area);
+}
+
+void MainForm::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("Bar1"));
+    for (int i = 0; i < PanelCount; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        bar->addWidget(m_panels[i], i == PanelCount - 1 ? 1 : 0);
+    }
+    m_status = new QProgressBar(bar);
+    m_status->setObjectName(QStringLiteral("Status"));
+    m_status->setVisible(false);
+    bar->addPermanentWidget(m_status);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+
+class DocumentTabs;
+class QLabel;
+class QProgressBar;
+class QTabBar;
+class RichEditSurface;
+class SurfaceTextEdit;
+
+// The editor's main window: the editing surface Text1 with the document tab
+// strip FileTab, over the status bar Bar1 with its four panels and the
+// progress bar Status.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int PanelCount = 4;
+
+    explicit MainForm(QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // The one main window of the program, or nullptr before it exists.
+    [[nodiscard]] static MainForm* instance();
+
+    [[nodiscard]] RichEditSurface& surface() const { return *m_surface; }
+    [[nodiscard]] SurfaceTextEdit* Text1() const;
+    // Panel 1 to 4 of Bar1.
+    [[nodiscard]] QLabel* panel(int number) const;
+    [[nodiscard]] QProgressBar* Status() const { return m_status; }
+    [[nodiscard]] QTabBar* FileTab() const { return m_fileTab; }
+    [[nodiscard]] DocumentTabs& documents() const { return *m_documents; }
+
+protected:
+    // Closing saves the settings, writes the exit-autosave files and asks
+    // before unsaved documents are left behind.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildCentralArea();
+    void buildStatusBar();
+
+    RichEditSurface* m_surface;
+    QLabel* m_panels[PanelCount] = {};
+    QProgressBar* m_status = nullptr;
+    QTabBar* m_fileTab = nullptr;
+    DocumentTabs* m_documents = nullptr;
+};

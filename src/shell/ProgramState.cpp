@@ -1,0 +1,6 @@
+#include "shell/ProgramState.h"
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}

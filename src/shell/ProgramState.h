@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/colour_rule_set.h"
+#include "core/editor_procedures.h"
+#include "core/settings_record.h"
+
+#include <QString>
+#include <array>
+
+// One open document while its tab is not the current one.
+struct DocumentSlot {
+    QString Text;
+    bool Modified = false;
+    int Caret = 0;
+};
+
+// The program-wide state that outlives any window. One instance, reached
+// through Program(); tests reset it with Program() = ProgramState{}.
+struct ProgramState {
+    // The program's folder, ending with "/".
+    QString AppFolder;
+    // Empty for the editor, "C" for the calculator alone, "B" for the browser alone.
+    QString StartMode;
+    SettingsRecord Settings;
+    // Slots of tabs 1 to 5 at indexes 0 to 4.
+    std::array<DocumentSlot, 5> Documents;
+    // Path of the document in the current tab; empty while untitled.
+    QString CurrentFilePath;
+    // The look last applied to the whole text by ApplyEditorFont.
+    AppliedFont Applied;
+    // The colour-highlighting rules, loaded from "default.rqc" at start-up and
+    // saved back with the settings.
+    ColorRuleSet ColorRules;
+    // The main window stays above all others.
+    bool AlwaysOnTop = false;
+};
+
+[[nodiscard]] ProgramState& Program();

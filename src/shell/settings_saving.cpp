@@ -1,0 +1,68 @@
+#include "shell/settings_saving.h"
+
+#include "core/file_io.h"
+#include "core/settings_file.h"
+#include "platform/RichEditSurface.h"
+#include "platform/twips.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+#include "shell/Visual.h"
+#include "shell/colour_rule_files.h"
+#include "shell/shared_procedures.h"
+#include "shell/window_instances.h"
+
+#include <QDateTime>
+#include <QStatusBar>
+#include <QTabBar>
+#include <cmath>
+
+namespace {
+
+qint32 windowStateNumber(const QWidget& window) {
+    if (window.isMinimized())
+        return 1;
+    return window.isMaximized() ? 2 : 0;
+}
+
+void gatherWindow(SettingsRecord& settings, const MainForm& form) {
+    settings.ShowStatusBar = !form.statusBar()->isHidden();
+    settings.ShowFileTabs = !form.FileTab()->isHidden();
+    // The normal geometry, so a maximised window comes back the right size.
+    const QRect geometry =
+        form.isMaximized() || form.isMinimized() ? form.normalGeometry() : form.geometry();
+    settings.WindowWidth = PixelsToTwips(geometry.width());
+    settings.WindowHeight = PixelsToTwips(geometry.height());
+    settings.WindowTop = PixelsToTwips(geometry.top());
+    settings.WindowLeft = PixelsToTwips(geometry.left());
+    settings.OnTop = Program().AlwaysOnTop;
+    settings.MainWindowState = windowStateNumber(form);
+}
+
+void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
+    settings.EditorFontName = surface.selFontName();
+    settings.EditorTextColor = surface.selColor();
+    settings.EditorBackColor = surface.backColor();
+    settings.EditorFontSize = static_cast<quint8>(std::lround(surface.selFontSize()));
+    settings.EditorBold = surface.selBold();
+    settings.EditorItalic = surface.selItalic();
+}
+
+} // namespace
+
+void SaveSettings() {
+    ProgramState& program = Program();
+    SettingsRecord& settings = program.Settings;
+    (void)SaveColorSet(program.ColorRules, program.AppFolder + QStringLiteral("default.rqc"));
+    if (const MainForm* form = MainForm::instance()) {
+        gatherWindow(settings, *form);
+        gatherEditor(settings, form->surface());
+    }
+    settings.SavedAt = SavedAtText(QDateTime::currentDateTime());
+    LoadedWindow<Visual>().readAutosaveOptions(settings);
+    try {
+        WriteFileAtomically(program.AppFolder + QStringLiteral("tarvel.ini"),
+                            EncodeSettings(settings));
+    } catch (const ProgramError& error) {
+        ReportError(error);
+    }
+}

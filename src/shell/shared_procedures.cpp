@@ -1,0 +1,57 @@
+#include "shell/shared_procedures.h"
+
+#include "core/editor_procedures.h"
+#include "platform/RichEditSurface.h"
+#include "platform/busy_cursor.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+EditorSurface& MainSurface() {
+    Q_ASSERT(MainForm::instance());
+    return MainForm::instance()->surface();
+}
+
+void SetBusy(bool on, QWidget* form, const QString& message) {
+    MainForm* main = MainForm::instance();
+    if (main && on) {
+        main->panel(4)->setText(message);
+        main->panel(4)->repaint();
+    }
+    if (main) {
+        main->Status()->setVisible(on);
+        if (on)
+            main->Status()->repaint();
+    }
+    if (form)
+        Platform().busyCursor->setBusy(form, on);
+}
+
+BusyScope::BusyScope(QWidget* form, const QString& message) : m_form(form) {
+    SetBusy(true, form, message);
+}
+
+BusyScope::~BusyScope() {
+    SetBusy(false, m_form);
+}
+
+void ReportError(const ProgramError& error, const QString& extra) {
+    MessageBoxRequest request;
+    request.text = ErrorReportText(error, extra);
+    request.title = ErrorReportTitle;
+    request.buttons = MessageBoxButtons::Ok;
+    request.icon = MessageBoxIcon::Stop;
+    (void)Platform().messageBox->show(request, MainForm::instance());
+}
+
+void ApplyEditorFont(ColorValue color, bool bold, bool italic, const QString& fontName) {
+    ApplyEditorFont(MainSurface(), Program().Applied, color, bold, italic, fontName);
+}
+
+void WrapSelectionInTag(const QString& tag) {
+    WrapSelectionInTag(MainSurface(), tag);
+}

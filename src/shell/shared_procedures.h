@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/colour_value.h"
+#include "core/program_error.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class EditorSurface;
+
+// The shared procedures every window calls, acting on the main window's
+// editing surface and the program-wide state.
+
+// The main window's editing surface; the main window must exist.
+[[nodiscard]] EditorSurface& MainSurface();
+
+// Busy display around a long operation: on shows message in the fourth
+// status panel, the progress bar and the hourglass on form; off hides the
+// progress bar and restores the pointer.
+void SetBusy(bool on, QWidget* form, const QString& message = {});
+
+// Switches the busy display on for its lifetime, so an early return or an
+// exception cannot leave it on.
+class BusyScope {
+public:
+    BusyScope(QWidget* form, const QString& message);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    QPointer<QWidget> m_form;
+};
+
+// Shows the error of an aborted action in the error box titled "Chyba".
+void ReportError(const ProgramError& error, const QString& extra = {});
+
+// ApplyEditorFont and WrapSelectionInTag on the main surface; the applied look
+// is remembered in the program-wide state.
+void ApplyEditorFont(ColorValue color, bool bold, bool italic, const QString& fontName);
+void WrapSelectionInTag(const QString& tag);

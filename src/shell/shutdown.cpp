@@ -1,0 +1,36 @@
+#include "shell/shutdown.h"
+
+#include "platform/RichEditSurface.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "shell/DocumentTabs.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+#include "shell/exit_autosave.h"
+#include "shell/settings_saving.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+bool userConfirmsLosingChanges(MainForm& form, int modified) {
+    MessageBoxRequest question;
+    question.text = QStringLiteral("%1 neuložené zněněné soubory! Opravdu konec?").arg(modified);
+    question.title = QStringLiteral("Konec");
+    question.buttons = MessageBoxButtons::YesNo;
+    question.icon = MessageBoxIcon::Exclamation;
+    return Platform().messageBox->show(question, &form) == MessageBoxAnswer::Yes;
+}
+
+} // namespace
+
+bool ConfirmShutdown(MainForm& form) {
+    SaveSettings();
+    form.documents().storeCurrentSlot();
+    WriteExitAutosaveFiles(Program().AppFolder, Program().Documents);
+    const int modified = form.documents().modifiedCount();
+    if (modified > 0 && !userConfirmsLosingChanges(form, modified))
+        return false;
+    QCoreApplication::exit(0);
+    return true;
+}

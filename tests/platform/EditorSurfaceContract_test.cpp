@@ -1,0 +1,535 @@
+#include "platform/surface_contract.h"
+
+#include "core/MemorySurface.h"
+#include "core/ansi_code_page.h"
+#include "core/editor_procedures.h"
+#include "platform/RichEditSurface.h"
+
+#include <QElapsedTimer>
+#include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+// Every implementation of EditorSurface runs the whole contract below.
+[[nodiscard]] static std::vector<SurfaceKind> ContractSurfaceKinds() {
+    return {
+        {"Memory", [] { return std::make_unique<MemorySurface>(); }},
+        {"RichEdit", [] { return std::make_unique<RichEditSurface>(); }},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, EditorSurfaceContract,
+                         ::testing::ValuesIn(ContractSurfaceKinds()),
+                         [](const auto& info) { return info.param.name; });
+
+namespace {
+
+// Twenty-character texts with ordinary characters at 10..12 and line breaks
+// of every kind before position 10.
+struct CaretAtTen {
+    const char* name;
+    QString text;
+};
+
+[[nodiscard]] std::vector<CaretAtTen> CaretAtTenCases() {
+    return {
+        {"NoLineBreak", u"abcdefghijklmnopqrst"_s},
+        {"CrLf", u"ab\r\ncdefghijklmnopqr"_s},
+        {"LoneCr", u"ab\rcdefghijklmnopqrs"_s},
+        {"LoneLf", u"ab\ncdefghijklmnopqrs"_s},
+        {"CrLfRightBeforeCaret", u"abcdefgh\r\nijklmnopqr"_s},
+        {"EveryKind", u"a\r\nb\nc\rdefghijklmnop"_s},
+        {"CzechAndNoBreakSpace", u"čř\u00A0ů\r\nžýáíéúůďťňěščř"_s},
+    };
+}
+
+[[nodiscard]] QString AllAnsiCharacters() {
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(static_cast<char>(b));
+    return DecodeAnsi(bytes);
+}
+
+const Look Marked{RgbColor(200, 30, 40), u"Arial CE"_s, 17, true, true};
+
+} // namespace
+
+// --- The insertion modes land exactly at the position, whatever breaks precede it.
+
+TEST_P(EditorSurfaceContract, EmptyTagPairPutsCaretBetweenTheTags) {
+    for (const auto& c : CaretAtTenCases()) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.text.size(), 20);
+        surface().setText(c.text);
+        surface().setSelStart(10);
+        WrapSelectionInTag(surface(), u"B"_s);
+        EXPECT_EQ(Shown(surface().text()), Shown(c.text.left(10) + u"<B></B>"_s + c.text.mid(10)));
+        EXPECT_EQ(surface().selStart(), 13);
+        EXPECT_EQ(surface().selLength(), 0);
+    }
+}
+
+TEST_P(EditorSurfaceContract, TagWrapsTheSelectedCharacter) {
+    for (const auto& c : CaretAtTenCases()) {
+        SCOPED_TRACE(c.name);
+        surface().setText(c.text);
+        select(10, 1);
+        WrapSelectionInTag(surface(), u"B"_s);
+        EXPECT_EQ(Shown(surface().text()),
+                  Shown(c.text.left(10) + u"<B>"_s + c.text[10] + u"</B>"_s + c.text.mid(11)));
+        EXPECT_EQ(surface().selStart(), 18);
+        EXPECT_EQ(surface().selLength(), 0);
+    }
+}
+
+TEST_P(EditorSurfaceContract, InsertAtCaretGoesBeforeTheSelectionAndUnselectsIt) {
+    for (const auto& c : CaretAtTenCases()) {
+        SCOPED_TRACE(c.name);
+        surface().setText(c.text);
+        select(10, 3);
+        InsertAtCaret(surface(), u"<BR>"_s);
+        EXPECT_EQ(Shown(surface().text()), Shown(c.text.left(10) + u"<BR>"_s + c.text.mid(10)));
+        EXPECT_EQ(surface().selStart(), 14);
+        EXPECT_EQ(surface().selLength(), 0);
+    }
+}
+
+// --- Positions: clamped to the text, never between the CR and LF of a pair.
+
+TEST_P(EditorSurfaceContract, SelectionPositionsClampAndSkipTheInsideOfCrLf) {
+    struct Case {
+        QString text;
+        int start, length;
+        int wantStart, wantLength;
+        QString wantSelText;
+    };
+    const std::vector<Case> cases = {
+        {u"ab\r\ncd"_s, 2, 0, 2, 0, u""_s},
+        {u"ab\r\ncd"_s, 3, 0, 4, 0, u""_s},
+        {u"ab\r\ncd"_s, 2, 2, 2, 2, u"\r\n"_s},
+        {u"ab\r\ncd"_s, 1, 2, 1, 3, u"b\r\n"_s},
+        {u"ab\r\ncd"_s, 3, 2, 4, 2, u"cd"_s},
+        {u"ab\r\n"_s, 3, 0, 4, 0, u""_s},
+        {u"\r\n"_s, 1, 0, 2, 0, u""_s},
+        {u"ab\n\rcd"_s, 3, 1, 3, 1, u"\r"_s},
+        {u"ab\r\r\ncd"_s, 3, 1, 3, 2, u"\r\n"_s},
+        {u"ab\r\r\ncd"_s, 4, 0, 5, 0, u""_s},
+        {u"abcdef"_s, -3, 0, 0, 0, u""_s},
+        {u"abcdef"_s, 99, 0, 6, 0, u""_s},
+        {u"abcdef"_s, 2, 99, 2, 4, u"cdef"_s},
+        {u"abcdef"_s, 6, 5, 6, 0, u""_s},
+        {u""_s, 1, 1, 0, 0, u""_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Shown(c.text) + " start " + std::to_string(c.start) + " length " +
+                     std::to_string(c.length));
+        surface().setText(c.text);
+        select(c.start, c.length);
+        EXPECT_EQ(surface().selStart(), c.wantStart);
+        EXPECT_EQ(surface().selLength(), c.wantLength);
+        EXPECT_EQ(Shown(surface().selText()), Shown(c.wantSelText));
+    }
+}
+
+TEST_P(EditorSurfaceContract, SettingSelStartCollapsesTheSelection) {
+    surface().setText(u"abcdef"_s);
+    select(1, 3);
+    surface().setSelStart(2);
+    EXPECT_EQ(surface().selStart(), 2);
+    EXPECT_EQ(surface().selLength(), 0);
+    EXPECT_EQ(Shown(surface().selText()), "");
+}
+
+TEST_P(EditorSurfaceContract, SetTextPutsCaretAtStart) {
+    surface().setText(u"abcdef"_s);
+    select(2, 3);
+    surface().setText(u"xyz\r\n"_s);
+    EXPECT_EQ(surface().selStart(), 0);
+    EXPECT_EQ(surface().selLength(), 0);
+}
+
+// --- Lossless text in Windows-1250.
+
+TEST_P(EditorSurfaceContract, EveryAnsiCharacterSurvivesSetText) {
+    const QString all = AllAnsiCharacters();
+    ASSERT_EQ(all.size(), 256);
+    surface().setText(all);
+    EXPECT_EQ(surface().textLength(), 256);
+    EXPECT_EQ(Shown(surface().text()), Shown(all));
+    EXPECT_EQ(EncodeAnsi(surface().text()), EncodeAnsi(all));
+}
+
+TEST_P(EditorSurfaceContract, EveryAnsiCharacterSurvivesSetSelTextInTheMiddle) {
+    const QString all = AllAnsiCharacters();
+    surface().setText(u"abc\r\ndef"_s);
+    surface().setSelStart(5);
+    surface().setSelText(all);
+    EXPECT_EQ(Shown(surface().text()), Shown(u"abc\r\n"_s + all + u"def"_s));
+    EXPECT_EQ(surface().selStart(), 5 + 256);
+    select(5, 256);
+    EXPECT_EQ(Shown(surface().selText()), Shown(all));
+}
+
+TEST_P(EditorSurfaceContract, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    // U+0080 is outside (byte 0x80 is the euro sign); U+0081 stands for an undefined byte.
+    const QString written = u"a\u263Ab\u65E5c\u00F1\u0080\u0081\u20AC"_s;
+    const QString stored = u"a?b?c??\u0081\u20AC"_s;
+    surface().setText(written);
+    EXPECT_EQ(Shown(surface().text()), Shown(stored));
+    surface().setText(u"[]"_s);
+    surface().setSelStart(1);
+    surface().setSelText(written);
+    EXPECT_EQ(Shown(surface().text()), Shown(u"["_s + stored + u"]"_s));
+    EXPECT_EQ(surface().selStart(), 1 + stored.size());
+}
+
+// --- Line breaks keep their kinds; lines are counted by breaks.
+
+TEST_P(EditorSurfaceContract, MixedLineBreaksKeepTheirKindsAndCountAsLines) {
+    const QString text = u"a\r\nb\nc\rd"_s;
+    surface().setText(text);
+    EXPECT_EQ(Shown(surface().text()), Shown(text));
+    EXPECT_EQ(surface().lineCount(), 4);
+    // Characters:    a  CR LF b  LF c  CR d  (end) (past the end)
+    const int line[] = {0, 0, 0, 1, 1, 2, 2, 3, 3, 3};
+    for (int p = 0; p < 10; ++p)
+        EXPECT_EQ(surface().lineFromPosition(p), line[p]) << "position " << p;
+}
+
+TEST_P(EditorSurfaceContract, LineCountIsBreaksPlusOne) {
+    const std::vector<std::pair<QString, int>> cases = {
+        {u""_s, 1},       {u"abc"_s, 1},      {u"\n"_s, 2},       {u"abc\r\n"_s, 2},
+        {u"\r\r"_s, 3},   {u"\n\r"_s, 3},     {u"\r\n\r\n"_s, 3}, {u"\r\r\n"_s, 3},
+        {u"a\n\nb"_s, 3}, {u"\r\n\n\r"_s, 4}, {u"x\u2029y"_s, 1},
+    };
+    for (const auto& [text, count] : cases) {
+        surface().setText(text);
+        EXPECT_EQ(surface().lineCount(), count) << Shown(text);
+    }
+}
+
+TEST_P(EditorSurfaceContract, LineCountFollowsEdits) {
+    surface().setText(u"ab\ncd"_s);
+    surface().setSelStart(1);
+    surface().setSelText(u"\r\n\r"_s);
+    EXPECT_EQ(surface().lineCount(), 4);
+    EXPECT_EQ(surface().lineFromPosition(surface().textLength()), 3);
+    select(0, surface().textLength());
+    surface().setSelText(u"z"_s);
+    EXPECT_EQ(surface().lineCount(), 1);
+}
+
+// --- The largest document the program opens.
+
+TEST_P(EditorSurfaceContract, LargestDocumentRoundTripsWellUnderASecond) {
+    // 30 000 lines of 46 or 47 characters joined by CR LF: 1 442 401 characters.
+    const QString pattern = u" Příliš žluťoučký kůň úpěl ďábelské ódy;\u00A0"_s;
+    QString big;
+    big.reserve(1442401);
+    int lastLineStart = 0;
+    for (int i = 0; i < 30000; ++i) {
+        if (i > 0)
+            big += u"\r\n"_s;
+        lastLineStart = static_cast<int>(big.size());
+        const qsizetype end = big.size() + (i < 2403 ? 47 : 46);
+        big += QString::number(i);
+        while (big.size() < end)
+            big += pattern[big.size() % pattern.size()];
+    }
+    ASSERT_EQ(big.size(), 1442401);
+
+    QElapsedTimer timer;
+    timer.start();
+    surface().setText(big);
+    const QString back = surface().text();
+    const int lines = surface().lineCount();
+    const int lastLine = surface().lineFromPosition(lastLineStart + 45);
+    const qint64 elapsed = timer.elapsed();
+
+    EXPECT_TRUE(back == big);
+    EXPECT_EQ(surface().textLength(), 1442401);
+    EXPECT_EQ(lines, 30000);
+    EXPECT_EQ(lastLine, 29999);
+    EXPECT_EQ(surface().lineFromPosition(lastLineStart), 29999);
+    EXPECT_EQ(surface().lineFromPosition(lastLineStart - 1), 29998);
+    EXPECT_EQ(surface().lineFromPosition(lastLineStart + 100), 29999);
+    EXPECT_EQ(surface().lineFromPosition(47 + 2 + 47), 1);
+    EXPECT_LT(elapsed, 1000) << "set, read and count lines took " << elapsed << " ms";
+
+    surface().setSelStart(lastLineStart + 4);
+    surface().setSelText(u"\n"_s);
+    EXPECT_EQ(surface().lineCount(), 30001);
+    EXPECT_EQ(surface().lineFromPosition(surface().textLength()), 30000);
+    EXPECT_TRUE(surface().text() ==
+                big.left(lastLineStart + 4) + u"\n"_s + big.mid(lastLineStart + 4));
+}
+
+// --- Only writes of text notify, each exactly once.
+
+TEST_P(EditorSurfaceContract, TextChangedOnceForEachWriteAndNeverOtherwise) {
+    using Act = std::function<void(EditorSurface&)>;
+    const auto upper = [](const QString& t) { return t.toUpper(); };
+    const std::vector<std::tuple<const char*, Act, int>> cases = {
+        {"setText", [](EditorSurface& s) { s.setText(u"new"_s); }, 1},
+        {"setText same", [](EditorSurface& s) { s.setText(u"abcdef\r\nghij"_s); }, 1},
+        {"setText empty", [](EditorSurface& s) { s.setText(u""_s); }, 1},
+        {"setSelText", [](EditorSurface& s) { s.setSelText(u"xy\r\nz"_s); }, 1},
+        {"setSelText deleting", [](EditorSurface& s) { s.setSelText(u""_s); }, 1},
+        {"setSelText nothing at caret",
+         [](EditorSurface& s) {
+             s.setSelStart(1);
+             s.setSelText(u""_s);
+         },
+         1},
+        {"InsertAtCaret", [](EditorSurface& s) { InsertAtCaret(s, u"<BR>"_s); }, 1},
+        {"WrapSelection", [](EditorSurface& s) { WrapSelection(s, u"<I>"_s, u"</I>"_s); }, 1},
+        {"TransformSelection", [upper](EditorSurface& s) { TransformSelection(s, upper); }, 1},
+        {"ReplaceAllText", [upper](EditorSurface& s) { ReplaceAllText(s, upper); }, 1},
+        {"tag around selection", [](EditorSurface& s) { WrapSelectionInTag(s, u"U"_s); }, 1},
+        {"empty tag pair",
+         [](EditorSurface& s) {
+             s.setSelStart(1);
+             WrapSelectionInTag(s, u"U"_s);
+         },
+         1},
+        {"setSelStart", [](EditorSurface& s) { s.setSelStart(4); }, 0},
+        {"setSelLength", [](EditorSurface& s) { s.setSelLength(6); }, 0},
+        {"setSelColor", [](EditorSurface& s) { s.setSelColor(RgbColor(1, 2, 3)); }, 0},
+        {"setSelFontName", [](EditorSurface& s) { s.setSelFontName(u"Arial CE"_s); }, 0},
+        {"setSelFontSize", [](EditorSurface& s) { s.setSelFontSize(20); }, 0},
+        {"setSelBold", [](EditorSurface& s) { s.setSelBold(true); }, 0},
+        {"setSelItalic", [](EditorSurface& s) { s.setSelItalic(true); }, 0},
+        {"setBackColor", [](EditorSurface& s) { s.setBackColor(RgbColor(0, 0, 80)); }, 0},
+        {"setTag", [](EditorSurface& s) { s.setTag(u"_0"_s); }, 0},
+        {"ApplyEditorFont",
+         [](EditorSurface& s) {
+             AppliedFont applied;
+             ApplyEditorFont(s, applied, RgbColor(9, 9, 9), true, false, u"Arial CE"_s);
+         },
+         0},
+    };
+    for (const auto& [name, act, expected] : cases) {
+        SCOPED_TRACE(name);
+        surface().setText(u"abcdef\r\nghij"_s);
+        select(2, 3);
+        changes = 0;
+        act(surface());
+        EXPECT_EQ(changes, expected);
+    }
+}
+
+// --- Formatting belongs to characters.
+
+TEST_P(EditorSurfaceContract, FormattingChangesOnlyTheSelectedCharacters) {
+    using Set = std::function<void(EditorSurface&)>;
+    using Has = std::function<bool(const Look&)>;
+    const std::vector<std::tuple<const char*, Set, Has>> attributes = {
+        {"colour", [](EditorSurface& s) { s.setSelColor(Marked.color); },
+         [](const Look& l) { return l.color == Marked.color; }},
+        {"font name", [](EditorSurface& s) { s.setSelFontName(Marked.fontName); },
+         [](const Look& l) { return l.fontName == Marked.fontName; }},
+        {"font size", [](EditorSurface& s) { s.setSelFontSize(Marked.size); },
+         [](const Look& l) { return l.size == Marked.size; }},
+        {"bold", [](EditorSurface& s) { s.setSelBold(true); },
+         [](const Look& l) { return l.bold; }},
+        {"italic", [](EditorSurface& s) { s.setSelItalic(true); },
+         [](const Look& l) { return l.italic; }},
+    };
+    for (const auto& [name, set, has] : attributes) {
+        SCOPED_TRACE(name);
+        surface().setText(u"abc\r\nfghij"_s);
+        const Look before = lookAt(2);
+        const Look after = lookAt(6);
+        ASSERT_FALSE(has(before));
+        select(3, 3);
+        set(surface());
+        for (int p = 3; p < 6; ++p)
+            EXPECT_TRUE(has(lookAt(p))) << "position " << p;
+        EXPECT_EQ(lookAt(2), before);
+        EXPECT_EQ(lookAt(6), after);
+        EXPECT_EQ(Shown(surface().text()), "abc\\r\\nfghij");
+    }
+}
+
+TEST_P(EditorSurfaceContract, FormatIsReadFromFirstSelectedCharacterOrTheOneBeforeCaret) {
+    const ColorValue blue = RgbColor(0, 0, 200);
+    const ColorValue red = RgbColor(200, 0, 0);
+    const ColorValue green = RgbColor(0, 150, 0);
+    surface().setText(u"abcdef"_s);
+    select(0, 1);
+    surface().setSelColor(blue);
+    select(2, 1);
+    surface().setSelColor(red);
+    select(3, 1);
+    surface().setSelColor(green);
+
+    const std::vector<std::tuple<int, int, ColorValue>> cases = {
+        {2, 2, red},  {3, 2, green}, {0, 6, blue}, // first selected character
+        {3, 0, red},  {4, 0, green}, {1, 0, blue}, // character before the caret
+        {0, 0, blue},                              // after the caret at the start
+    };
+    for (const auto& [start, length, colour] : cases) {
+        select(start, length);
+        EXPECT_EQ(surface().selColor(), colour) << "start " << start << " length " << length;
+    }
+}
+
+TEST_P(EditorSurfaceContract, FormattingWithNothingSelectedChangesNoCharacter) {
+    surface().setText(u"abcdef"_s);
+    const Look plain = lookAt(3);
+    surface().setSelStart(3);
+    surface().setSelColor(Marked.color);
+    surface().setSelFontName(Marked.fontName);
+    surface().setSelFontSize(Marked.size);
+    surface().setSelBold(true);
+    surface().setSelItalic(true);
+    EXPECT_EQ(look(), plain);
+    for (int p = 0; p < 6; ++p)
+        EXPECT_EQ(lookAt(p), plain) << "position " << p;
+}
+
+TEST_P(EditorSurfaceContract, InsertedTextTakesTheFormatOfTheCharacterBefore) {
+    // Position 0 is blue, 2..3 are marked, the rest plain; the inserted text
+    // copies the character before it, or the one after it at the start.
+    const std::vector<std::tuple<int, int, int>> cases = {
+        // caret, selection length, position whose look the text takes
+        {4, 0, 3}, {2, 0, 1}, {0, 0, 0}, {4, 2, 3}, {6, 0, 5},
+    };
+    for (const auto& [caret, length, source] : cases) {
+        SCOPED_TRACE("caret " + std::to_string(caret) + " length " + std::to_string(length));
+        surface().setText(u"abcdef"_s);
+        select(0, 1);
+        surface().setSelColor(RgbColor(0, 0, 200));
+        select(2, 2);
+        surface().setSelColor(Marked.color);
+        surface().setSelBold(true);
+        const Look expected = lookAt(source);
+        select(caret, length);
+        surface().setSelText(u"XY"_s);
+        EXPECT_EQ(lookAt(caret), expected);
+        EXPECT_EQ(lookAt(caret + 1), expected);
+    }
+}
+
+TEST_P(EditorSurfaceContract, TextTypedIntoAnEmptiedDocumentTakesTheDefaultLook) {
+    const Look fresh = look();
+    using Empty = std::function<void(EditorSurface&)>;
+    const std::vector<std::pair<const char*, Empty>> ways = {
+        {"setText", [](EditorSurface& s) { s.setText(u""_s); }},
+        {"deleting everything",
+         [](EditorSurface& s) {
+             s.setSelStart(0);
+             s.setSelLength(s.textLength());
+             s.setSelText(u""_s);
+         }},
+    };
+    for (const auto& [name, empty] : ways) {
+        SCOPED_TRACE(name);
+        surface().setText(u"abc"_s);
+        select(0, 3);
+        surface().setSelColor(Marked.color);
+        surface().setSelFontName(Marked.fontName);
+        surface().setSelFontSize(Marked.size);
+        surface().setSelBold(true);
+        surface().setSelItalic(true);
+        empty(surface());
+        surface().setSelText(u"q"_s);
+        EXPECT_EQ(lookAt(0), fresh);
+    }
+}
+
+// --- ApplyEditorFont formats the whole text and leaves the selection alone.
+
+TEST_P(EditorSurfaceContract, ApplyEditorFontFormatsEveryCharacterAndKeepsSelection) {
+    const QString text = u"abcdefghij\r\nklmnopqrst"_s;
+    for (const auto& [start, length] : std::vector<std::pair<int, int>>{{7, 5}, {4, 0}}) {
+        SCOPED_TRACE("selection " + std::to_string(start) + "+" + std::to_string(length));
+        surface().setText(text);
+        const double size = lookAt(0).size;
+        select(start, length);
+        changes = 0;
+        AppliedFont applied;
+        ApplyEditorFont(surface(), applied, Marked.color, true, true, Marked.fontName);
+
+        EXPECT_EQ(surface().selStart(), start);
+        EXPECT_EQ(surface().selLength(), length);
+        EXPECT_EQ(applied.AppliedTextColor, Marked.color);
+        EXPECT_TRUE(applied.AppliedBold);
+        EXPECT_TRUE(applied.AppliedItalic);
+        EXPECT_EQ(applied.AppliedFontName, Marked.fontName);
+        EXPECT_EQ(changes, 0);
+        EXPECT_EQ(Shown(surface().text()), Shown(text));
+        const Look wanted{Marked.color, Marked.fontName, size, true, true};
+        for (const int p : {0, 10, 12, 21})
+            EXPECT_EQ(lookAt(p), wanted) << "position " << p;
+
+        // Typing at the start of the second line continues in the applied look.
+        surface().setSelStart(12);
+        surface().setSelText(u"Z"_s);
+        EXPECT_EQ(lookAt(12), wanted);
+    }
+}
+
+TEST_P(EditorSurfaceContract, ApplyEditorFontOnEmptyDocumentOnlyRemembersTheLook) {
+    const Look fresh = look();
+    AppliedFont applied;
+    ApplyEditorFont(surface(), applied, Marked.color, true, true, Marked.fontName);
+    EXPECT_EQ(applied.AppliedTextColor, Marked.color);
+    EXPECT_TRUE(applied.AppliedBold);
+    EXPECT_TRUE(applied.AppliedItalic);
+    EXPECT_EQ(applied.AppliedFontName, Marked.fontName);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(surface().textLength(), 0);
+    EXPECT_EQ(look(), fresh);
+}
+
+// --- The box's own properties.
+
+TEST_P(EditorSurfaceContract, BackColorAndVisibilityAreKept) {
+    surface().setBackColor(RgbColor(1, 2, 3));
+    EXPECT_EQ(surface().backColor(), RgbColor(1, 2, 3));
+    surface().setVisible(false);
+    EXPECT_FALSE(surface().isVisible());
+    surface().setVisible(true);
+    EXPECT_TRUE(surface().isVisible());
+}
+
+// The in-memory surface starts as the editor does.
+TEST(MemorySurface, StartsEmptyWithTheEditorDefaults) {
+    const MemorySurface surface;
+    EXPECT_EQ(surface.textLength(), 0);
+    EXPECT_EQ(surface.selStart(), 0);
+    EXPECT_EQ(surface.selLength(), 0);
+    EXPECT_EQ(surface.lineCount(), 1);
+    EXPECT_EQ(surface.selColor(), 0);
+    EXPECT_EQ(surface.selFontName(), u"Courier New CE"_s);
+    EXPECT_EQ(surface.selFontSize(), 10);
+    EXPECT_FALSE(surface.selBold());
+    EXPECT_FALSE(surface.selItalic());
+    EXPECT_EQ(surface.backColor(), RgbColor(255, 255, 255));
+    EXPECT_TRUE(surface.isVisible());
+}
+
+// Thousands of distinct looks, then each overwritten: the formats nobody uses
+// any more are dropped and every character keeps its own.
+TEST(MemorySurface, ManyDistinctFormatsStayWithTheirCharacters) {
+    constexpr int Count = 9000;
+    MemorySurface surface;
+    surface.setText(QString(Count, u'a'));
+    const auto colourOf = [](int i, int layer) { return RgbColor(i % 256, i / 256, layer); };
+    for (const int layer : {1, 2}) {
+        for (int i = 0; i < Count; ++i) {
+            surface.setSelStart(i);
+            surface.setSelLength(1);
+            surface.setSelColor(colourOf(i, layer));
+        }
+    }
+    for (int i = 0; i < Count; ++i) {
+        surface.setSelStart(i);
+        surface.setSelLength(1);
+        ASSERT_EQ(surface.selColor(), colourOf(i, 2)) << "position " << i;
+    }
+}

@@ -1,0 +1,19 @@
+#include "platform/clipboard.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(QtClipboard, TextRoundTripsAndEmptyIsNoText) {
+    QtClipboardService clipboard;
+    clipboard.setText(u"Žluťoučký kůň\r\n\tÚ"_s);
+    EXPECT_TRUE(clipboard.hasText());
+    EXPECT_EQ(clipboard.text(), u"Žluťoučký kůň\r\n\tÚ"_s);
+    clipboard.setText(QString());
+    EXPECT_FALSE(clipboard.hasText());
+    EXPECT_EQ(clipboard.text(), QString());
+}
+
+} // namespace
