@@ -42,6 +42,15 @@ void SetText(benchmark::State& state) {
 }
 BENCHMARK(SetText)->Unit(benchmark::kMillisecond);
 
+// A minified page: the whole document on one line.
+void SetTextOneLine(benchmark::State& state) {
+    const QString text = QStringLiteral("<p class=x>slovo</p> ").repeated(LargestDocument / 21);
+    RichEditSurface surface;
+    for (auto _ : state)
+        surface.setText(text);
+}
+BENCHMARK(SetTextOneLine)->Unit(benchmark::kMillisecond);
+
 void ReadText(benchmark::State& state) {
     RichEditSurface& surface = loadedSurface();
     for (auto _ : state)

@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "shell/MainForm.h"
+#include "shell/ProgramState.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments().mid(1);
     Main(QApplication::applicationDirPath() + QStringLiteral("/"),
          arguments.join(QStringLiteral(" ")));
-    const int status = QApplication::exec();
+    const int status = Program().Ending ? 0 : QApplication::exec();
     delete MainForm::instance();
     return status;
 }

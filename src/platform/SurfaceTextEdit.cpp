@@ -32,6 +32,9 @@ bool holdsOnlyAnsi(const QString& text) {
 SurfaceTextEdit::SurfaceTextEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Breaking a line only between words keeps layout linear; breaking a long
+    // run without spaces anywhere costs time quadratic in its length.
+    setWordWrapMode(QTextOption::WordWrap);
 }
 
 void SurfaceTextEdit::setUserInsertion(std::function<void(const QString&)> insert) {

@@ -33,6 +33,9 @@ struct ProgramState {
     ColorRuleSet ColorRules;
     // The main window stays above all others.
     bool AlwaysOnTop = false;
+    // Set once the user has confirmed the end: nothing may start the event
+    // loop again (a modal window that was open when the end came returns).
+    bool Ending = false;
 };
 
 [[nodiscard]] ProgramState& Program();

@@ -35,6 +35,7 @@ struct TabText {
     const char16_t* frameName;
 };
 
+// The pages in tab order; each tab brings up its own frame.
 constexpr TabText Tabs[Visual::TabCount] = {
     {u"Text", u"Barvy a fonty hlavního textu", u"Frame2"},
     {u"Zobrazení", u"nastavení Autosnapu, zobrazování/schvávání toolbaru ...", u"Frame1"},
@@ -140,12 +141,12 @@ void Visual::buildTextPage() {
     placeTwips(makeInert<QRadioButton>(page, QStringLiteral("Option3"), QStringLiteral("Terminal"),
                                        QStringLiteral("ISO char")),
                240, 2400, 2040, 285);
-    auto* sizes =
+    m_combo1 =
         makeInert<QComboBox>(page, QStringLiteral("Combo1"), {}, QStringLiteral("Velikost fontu"));
-    sizes->setEditable(true);
-    sizes->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
-                     QStringLiteral("14"), QStringLiteral("17"), QStringLiteral("24")});
-    placeTwips(sizes, 2400, 1800, 960, 315);
+    m_combo1->setEditable(true);
+    m_combo1->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
+                        QStringLiteral("14"), QStringLiteral("17"), QStringLiteral("24")});
+    placeTwips(m_combo1, 2400, 1800, 960, 315);
     placeTwips(makeInert<QCheckBox>(page, QStringLiteral("Check2"), QStringLiteral("&Tučný")), 2400,
                2160, 1080, 285);
     placeTwips(makeInert<QCheckBox>(page, QStringLiteral("Check3"), QStringLiteral("&Kurzíva")),
@@ -153,22 +154,21 @@ void Visual::buildTextPage() {
 
     struct Button {
         const char16_t *name, *text, *toolTip;
-        int left, top;
+        int left, top, width;
     };
     const Button buttons[] = {
-        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800},
-        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220},
-        {u"Command10", u"Jiný &font", u"", 3480, 2640},
-        {u"Command3", u"&Resetuj", u"Základní nastavení", 5160, 1800},
-        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5160, 2220},
-        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5160, 2640},
+        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800, 1560},
+        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220, 1560},
+        {u"Command10", u"Jiný &font", u"", 3480, 2640, 1560},
+        {u"Command3", u"&Resetuj", u"Základní nastavení", 5160, 1800, 1200},
+        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5160, 2220, 1200},
+        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5160, 2640, 1200},
     };
     for (const Button& b : buttons) {
-        const int width = b.left == 3480 ? 1560 : 1200;
         placeTwips(makeInert<QPushButton>(page, QString::fromUtf16(b.name),
                                           QString::fromUtf16(b.text),
                                           QString::fromUtf16(b.toolTip)),
-                   b.left, b.top, width, 375);
+                   b.left, b.top, b.width, 375);
     }
     addCloseAndSave(page, QStringLiteral("Command2"), QStringLiteral("Command11"));
 }

@@ -58,6 +58,8 @@ public:
     // Frame2, Frame1, Frame3, Frame4 and Frame5: the pages in tab order.
     [[nodiscard]] QGroupBox* frame(Tab tab) const;
     [[nodiscard]] QPlainTextEdit* Label1() const { return m_label1; }
+    // The size box; its edit rule is not wired yet.
+    [[nodiscard]] QComboBox* Combo1() const { return m_combo1; }
     [[nodiscard]] QScrollBar* VScroll7() const { return m_vScroll7; }
     [[nodiscard]] QLabel* Label12() const { return m_label12; }
     [[nodiscard]] QLabel* Picture1() const { return m_picture1; }
@@ -97,6 +99,7 @@ private:
     QTabBar* m_tabStrip = nullptr;
     std::array<QGroupBox*, TabCount> m_frames = {};
     QPlainTextEdit* m_label1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
     QScrollBar* m_vScroll7 = nullptr;
     QLabel* m_label12 = nullptr;
     QLabel* m_picture1 = nullptr;

@@ -31,6 +31,7 @@ bool ConfirmShutdown(MainForm& form) {
     const int modified = form.documents().modifiedCount();
     if (modified > 0 && !userConfirmsLosingChanges(form, modified))
         return false;
+    Program().Ending = true;
     QCoreApplication::exit(0);
     return true;
 }

@@ -1,22 +1,10 @@
 #include "core/start_blurb.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TEST(StartBlurb, SeventeenLinesEachEndedByCrLf) {
-    const QString text = StartBlurbText();
-    ASSERT_TRUE(text.endsWith(u"\r\n"_s));
-    const QStringList lines = text.chopped(2).split(u"\r\n"_s);
-    ASSERT_EQ(lines.size(), 17);
-    EXPECT_EQ(lines.first(), u"* Praktická náhrada notepadu s mnoha "_s);
-    EXPECT_EQ(lines.last(), u"dalšího!"_s);
-    EXPECT_FALSE(text.contains(u'\n' + QString(u'\n')));
-    EXPECT_EQ(text.count(u"\r\n"_s), text.count(u'\n'));
-}
 
 // Each band must cover exactly one item: after its "* ", up to its last CR LF.
 TEST(StartBlurb, EachBandSelectsOneWholeItem) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -155,6 +156,15 @@ TEST_F(RichEditSurfaceTest, LargeLfDocumentMapsPositionsAfterAnEnterTypedAtItsSt
     EXPECT_EQ(surface->selText(), QStringLiteral("line 1999"));
     EXPECT_EQ(surface->lineFromPosition(nearEnd), 2000);
     EXPECT_EQ(surface->text(), expected);
+}
+
+TEST_F(RichEditSurfaceTest, AVeryLongLineWithoutSpacesLoadsInLinearTime) {
+    QElapsedTimer timer;
+    timer.start();
+    surface->setText(QString(400000, u'a'));
+    QApplication::processEvents();
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_EQ(surface->textLength(), 400000);
 }
 
 } // namespace

@@ -29,8 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRefusedPassword = u"Zkontrolujete zprávnot zadaného hesla."_s;
-
 class VisualDialog : public ::testing::Test {
 protected:
     void SetUp() override { Program() = ProgramState{}; }
@@ -118,7 +116,8 @@ TEST_F(VisualDialog, RefusedUserPageKeepsDialogOpenAndStoresNothing) {
     const Case kCases[] = {
         {{}, u"a@b.cz"_s, false, {}, {}, u"Vyplňte prosím své jméno."_s},
         {u"Eva"_s, {}, false, {}, {}, u"Vyplňte prosím E-m@il."_s},
-        {u"Eva"_s, u"a@b.cz"_s, true, u"Heslo"_s, u"heslo"_s, kRefusedPassword},
+        {u"Eva"_s, u"a@b.cz"_s, true, u"Heslo"_s, u"heslo"_s,
+         u"Zkontrolujete zprávnot zadaného hesla."_s},
     };
     Program().Settings.UserName = u"před"_s;
     Visual& dialog = LoadedWindow<Visual>();
@@ -143,7 +142,8 @@ TEST_F(VisualDialog, RefusedUserPageKeepsDialogOpenAndStoresNothing) {
     EXPECT_EQ(platform.messageBox.shown.size(), 3);
 }
 
-// The password box is stored as it stands, even with its check box off.
+// The password boxes are open only with Check1 on, keep their texts when it
+// goes off, and the first one is stored as it stands either way.
 TEST_F(VisualDialog, ConfirmedUserPageStoresPasswordBoxAsItStands) {
     struct Case {
         const char* what;
@@ -163,37 +163,24 @@ TEST_F(VisualDialog, ConfirmedUserPageStoresPasswordBoxAsItStands) {
         Visual& dialog = LoadedWindow<Visual>();
         dialog.show();
         dialog.setUserFields(u"Eva"_s, u"eva@pc.cz"_s);
+        EXPECT_FALSE(dialog.Text3()->isEnabled());
         if (c.typeWithCheckOn) {
             click(dialog.Check1());
+            EXPECT_TRUE(dialog.Text3()->isEnabled() && dialog.Text4()->isEnabled()) << c.what;
             type(dialog.Text3(), c.password);
             type(dialog.Text4(), c.confirmation);
         }
         if (dialog.Check1()->isChecked() != c.checkAtConfirm)
             click(dialog.Check1());
+        EXPECT_EQ(dialog.Text4()->isEnabled(), c.checkAtConfirm) << c.what;
+        EXPECT_EQ(dialog.Text3()->text(), c.password) << c.what;
+        EXPECT_EQ(dialog.Text3()->echoMode(), QLineEdit::Password);
         click(dialog.Command16());
         EXPECT_EQ(Program().Settings.LockPassword, c.stored) << c.what;
         EXPECT_FALSE(dialog.isVisible()) << c.what;
         flushUnloads();
     }
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
-}
-
-TEST_F(VisualDialog, Check1SwitchesPasswordBoxesAndTheyKeepTheirText) {
-    Visual& dialog = LoadedWindow<Visual>();
-    dialog.selectTab(Visual::Tab::User);
-    dialog.show();
-    EXPECT_FALSE(dialog.Text3()->isEnabled());
-    EXPECT_FALSE(dialog.Text4()->isEnabled());
-    EXPECT_EQ(dialog.Text3()->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(dialog.Text4()->echoMode(), QLineEdit::Password);
-    click(dialog.Check1());
-    ASSERT_TRUE(dialog.Text3()->isEnabled());
-    ASSERT_TRUE(dialog.Text4()->isEnabled());
-    type(dialog.Text3(), u"abc"_s);
-    click(dialog.Check1());
-    EXPECT_FALSE(dialog.Text3()->isEnabled());
-    EXPECT_FALSE(dialog.Text4()->isEnabled());
-    EXPECT_EQ(dialog.Text3()->text(), u"abc"_s);
 }
 
 TEST_F(VisualDialog, AutosaveControlsTakeAndGiveTheRecordsOptions) {
