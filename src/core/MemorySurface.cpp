@@ -48,6 +48,14 @@ QString MemorySurface::selText() const {
     return m_text.mid(m_selStart, m_selLength);
 }
 
+QString MemorySurface::textMid(int position, int length) const {
+    int start = std::clamp(position, 0, static_cast<int>(m_text.size()));
+    if (start > 0 && start < m_text.size() && m_text.at(start - 1) == u'\r' &&
+        m_text.at(start) == u'\n')
+        ++start;
+    return m_text.mid(start, std::max(length, 0));
+}
+
 void MemorySurface::setSelText(const QString& text) {
     const QString inserted = ReplaceNonAnsi(text);
     const int start = m_selStart;

@@ -25,6 +25,7 @@ public:
     [[nodiscard]] int selLength() const override;
     void setSelLength(int length) override;
     [[nodiscard]] QString selText() const override;
+    [[nodiscard]] QString textMid(int position, int length) const override;
     void setSelText(const QString& text) override;
 
     [[nodiscard]] ColorValue selColor() const override;

@@ -44,6 +44,9 @@ public:
     [[nodiscard]] virtual int selLength() const = 0;
     virtual void setSelLength(int length) = 0;
     [[nodiscard]] virtual QString selText() const = 0;
+    // Up to length characters of the text from position, without building the
+    // whole text; a position inside a CR LF moves past the LF.
+    [[nodiscard]] virtual QString textMid(int position, int length) const = 0;
     virtual void setSelText(const QString& text) = 0;
 
     [[nodiscard]] virtual ColorValue selColor() const = 0;

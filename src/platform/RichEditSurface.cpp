@@ -194,6 +194,15 @@ QString RichEditSurface::selText() const {
     return toProgramText(cursor.selectedText(), cursor.selectionStart());
 }
 
+QString RichEditSurface::textMid(int position, int length) const {
+    const int widgetStart = toWidget(position);
+    QTextCursor range(m_document);
+    range.setPosition(widgetStart);
+    range.setPosition(toWidget(toOur(widgetStart) + std::max(length, 0)), QTextCursor::KeepAnchor);
+    // A range ending inside a CR LF takes the whole pair; keep to the length asked.
+    return toProgramText(range.selectedText(), range.selectionStart()).left(std::max(length, 0));
+}
+
 void RichEditSurface::setSelText(const QString& text) {
     replaceSelection(text);
 }

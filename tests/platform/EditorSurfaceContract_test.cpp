@@ -134,6 +134,22 @@ TEST_P(EditorSurfaceContract, SelectionPositionsClampAndSkipTheInsideOfCrLf) {
     }
 }
 
+TEST_P(EditorSurfaceContract, TextMidReadsAPieceWithoutMovingTheSelection) {
+    const QString text = u"ab\r\ncd\nef\rg"_s;
+    surface().setText(text);
+    surface().setSelStart(1);
+    surface().setSelLength(1);
+    for (int position = -1; position <= text.size() + 1; ++position) {
+        for (int length = 0; length <= 5; ++length) {
+            const int start = position == 3 ? 4 : std::clamp(position, 0, int(text.size()));
+            EXPECT_EQ(Shown(surface().textMid(position, length)), Shown(text.mid(start, length)))
+                << position << "," << length;
+        }
+    }
+    EXPECT_EQ(surface().selStart(), 1);
+    EXPECT_EQ(surface().selLength(), 1);
+}
+
 TEST_P(EditorSurfaceContract, SettingSelStartCollapsesTheSelection) {
     surface().setText(u"abcdef"_s);
     select(1, 3);
