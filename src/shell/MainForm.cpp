@@ -4,10 +4,10 @@
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/DocumentTabs.h"
+#include "shell/editor_look.h"
 #include "shell/shutdown.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -53,18 +53,22 @@ void MainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+// The editor and the tab strip are placed by LayoutMainForm: the tab strip
+// lies behind the editor with its tabs in the strip the editor leaves free.
 void MainForm::buildCentralArea() {
     auto* area = new QWidget(this);
-    auto* layout = new QHBoxLayout(area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_surface->widget(), 1);
+    area->setObjectName(QStringLiteral("CentralArea"));
     m_fileTab = new QTabBar(area);
     m_fileTab->setObjectName(QStringLiteral("FileTab"));
     m_fileTab->setShape(QTabBar::RoundedEast);
     m_fileTab->setDrawBase(false);
-    layout->addWidget(m_fileTab, 0, Qt::AlignTop);
+    m_surface->widget()->setParent(area);
     setCentralWidget(area);
+}
+
+void MainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayoutMainForm(*this);
 }
 
 void MainForm::buildStatusBar() {
@@ -73,6 +77,12 @@ void MainForm::buildStatusBar() {
     for (int i = 0; i < PanelCount; ++i) {
         m_panels[i] = new QLabel(bar);
         m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        if (i == PanelCount - 1) {
+            // Panel 4 shows what its text is (selection, clipboard) as a picture before it.
+            m_panel4Picture = new QLabel(bar);
+            m_panel4Picture->setObjectName(QStringLiteral("Panel4Picture"));
+            bar->addWidget(m_panel4Picture);
+        }
         bar->addWidget(m_panels[i], i == PanelCount - 1 ? 1 : 0);
     }
     m_status = new QProgressBar(bar);

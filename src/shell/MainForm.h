@@ -27,6 +27,8 @@ public:
     [[nodiscard]] SurfaceTextEdit* Text1() const;
     // Panel 1 to 4 of Bar1.
     [[nodiscard]] QLabel* panel(int number) const;
+    // The picture shown before panel 4's text.
+    [[nodiscard]] QLabel* Panel4Picture() const { return m_panel4Picture; }
     [[nodiscard]] QProgressBar* Status() const { return m_status; }
     [[nodiscard]] QTabBar* FileTab() const { return m_fileTab; }
     [[nodiscard]] DocumentTabs& documents() const { return *m_documents; }
@@ -35,6 +37,8 @@ protected:
     // Closing saves the settings, writes the exit-autosave files and asks
     // before unsaved documents are left behind.
     void closeEvent(QCloseEvent* event) override;
+    // Re-fits the editor and the tab strip to the new size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildCentralArea();
@@ -42,6 +46,7 @@ private:
 
     RichEditSurface* m_surface;
     QLabel* m_panels[PanelCount] = {};
+    QLabel* m_panel4Picture = nullptr;
     QProgressBar* m_status = nullptr;
     QTabBar* m_fileTab = nullptr;
     DocumentTabs* m_documents = nullptr;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/literal_commands.h"
+
+#include <QDateTime>
+#include <functional>
+
+// Performs a tag-pair, fixed-text or generated-text command on the main
+// window's editing surface, as its menu entry does. The e-mail line reads the
+// user's name and address from the program-wide settings.
+void RunLiteralCommand(LiteralCommand command);
+
+// The clock the date and time commands read; an empty function restores the
+// system clock. Tests set a fixed time.
+void SetInsertCommandClock(std::function<QDateTime()> clock);

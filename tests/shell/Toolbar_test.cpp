@@ -1,0 +1,244 @@
+#include "shell/Toolbar.h"
+
+#include "menu_test_window.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ButtonCase {
+    QString key;
+    QString tooltip;
+};
+
+// The buttons in toolbar order, with the tooltips they show.
+const std::vector<ButtonCase> ButtonCases = {
+    {u"New"_s, u"Otevřít"_s},
+    {u"Newhtml"_s, u"Nový HTML"_s},
+    {u"Open"_s, u"Otevřít"_s},
+    {u"Recent"_s, u"Předposlední soubor"_s},
+    {u"Save"_s, u"Uložit"_s},
+    {u"Cut"_s, u"Vyjmout"_s},
+    {u"Copy"_s, u"Kopítovat"_s},
+    {u"Paste"_s, u"Vložit"_s},
+    {u"Find"_s, u"Najít"_s},
+    {u"Image"_s, u"Obrázek"_s},
+    {u"Bold"_s, u"Tučně"_s},
+    {u"Italic"_s, u"Kurziva"_s},
+    {u"Underline"_s, u"Podtrženě"_s},
+    {u"Center"_s, u"Centrovat"_s},
+    {u"Table"_s, u"Tabulka"_s},
+    {u"Link"_s, u"Odkaz"_s},
+    {u"Line"_s, u"Čára HR"_s},
+    {u"Help"_s, u"Nápověda"_s},
+    {u"Print"_s, u"Tisk"_s},
+    {u"Dos"_s, u"Dos obrazovka"_s},
+    {u"Lock"_s, u"Zámek"_s},
+    {u"Browser"_s, u"Interní browser"_s},
+    {u"Colors"_s, u"Zvýraznění formátování dokumentu"_s},
+};
+
+// The buttons that start what a menu entry does.
+const std::vector<std::pair<QString, MenuId>> MenuButtons = {
+    {u"New"_s, MenuId::mnuclean},
+    {u"Newhtml"_s, MenuId::mnucreate},
+    {u"Open"_s, MenuId::mnuopen},
+    {u"Save"_s, MenuId::mnusave},
+    {u"Paste"_s, MenuId::MnuAdd},
+    {u"Find"_s, MenuId::mnufind},
+    {u"Image"_s, MenuId::mnuobr},
+    {u"Bold"_s, MenuId::MnuBold},
+    {u"Italic"_s, MenuId::MnuHtmlI},
+    {u"Underline"_s, MenuId::mnuHTMLU},
+    {u"Center"_s, MenuId::MnuCenter},
+    {u"Table"_s, MenuId::mnutable},
+    {u"Link"_s, MenuId::mnuodkazjiny},
+    {u"Line"_s, MenuId::mnuhr},
+    {u"Help"_s, MenuId::mnuhlp},
+    {u"Print"_s, MenuId::mnuprint},
+    {u"Dos"_s, MenuId::mnu_Text_Dos},
+    {u"Lock"_s, MenuId::Mnu_Lock},
+    {u"Browser"_s, MenuId::Mnu_Internal_Browser},
+    {u"Colors"_s, MenuId::MnuColorEdit},
+};
+
+class ToolbarTest : public ::testing::Test {
+protected:
+    ToolbarTest() { Program() = ProgramState{}; }
+    ~ToolbarTest() override { Program() = ProgramState{}; }
+
+    Toolbar& toolbar() { return *w.toolbar; }
+    void recordRecent() {
+        toolbar().connectOpenRecent([this](int index) { opened.push_back(index); });
+    }
+    void recordAllMenuCommands() {
+        for (const MenuEntry& entry : MainMenuEntries())
+            if (entry.kind == MenuEntryKind::Command)
+                w.menu->connectCommand(entry.id, [this, id = entry.id] { ran.push_back(id); });
+    }
+    QToolButton* toolButton(const QString& key) {
+        return qobject_cast<QToolButton*>(toolbar().widgetForAction(toolbar().button(key)));
+    }
+
+    TestPlatform platform;
+    MenuTestWindow w;
+    std::vector<int> opened;
+    std::vector<MenuId> ran;
+};
+
+TEST_F(ToolbarTest, HoldsTheButtonsInOrderWithTheirTooltips) {
+    EXPECT_EQ(toolbar().objectName(), u"Toolbar1"_s);
+    EXPECT_EQ(w.window.toolBarArea(&toolbar()), Qt::TopToolBarArea);
+    const QList<QAction*> actions = toolbar().actions();
+    ASSERT_EQ(actions.size(), Toolbar::ButtonCount);
+    ASSERT_EQ(ButtonCases.size(), 23u);
+    for (std::size_t i = 0; i < ButtonCases.size(); ++i) {
+        const QAction* button = actions.at(static_cast<qsizetype>(i));
+        EXPECT_EQ(button->objectName(), ButtonCases[i].key);
+        EXPECT_EQ(button->toolTip(), ButtonCases[i].tooltip) << i;
+        EXPECT_FALSE(button->icon().isNull()) << i;
+        EXPECT_EQ(toolbar().button(ButtonCases[i].key), button);
+    }
+    EXPECT_EQ(toolButton(u"Recent"_s)->menu(), toolbar().recentMenu());
+    EXPECT_EQ(toolButton(u"Colors"_s)->menu(), toolbar().colorsMenu());
+    QStringList colorItems;
+    for (const QAction* item : toolbar().colorsMenu()->actions())
+        colorItems << item->objectName() + u"="_s + item->text();
+    EXPECT_EQ(colorItems,
+              (QStringList{u"edi=Editor"_s, u"mak=Zvýrazni"_s, u"ope=Nahraj nastavení"_s}));
+}
+
+TEST_F(ToolbarTest, MenuButtonsWaitForTheirEntryAndThenRunItsCommand) {
+    for (const auto& [key, id] : MenuButtons)
+        EXPECT_FALSE(toolbar().button(key)->isEnabled()) << key.toStdString();
+    EXPECT_FALSE(toolbar().button(u"Recent"_s)->isEnabled());
+    EXPECT_TRUE(toolbar().button(u"Cut"_s)->isEnabled());
+    EXPECT_TRUE(toolbar().button(u"Copy"_s)->isEnabled());
+
+    recordAllMenuCommands();
+    for (const auto& [key, id] : MenuButtons) {
+        ran.clear();
+        // The timer may have the menu entry off; the button still works.
+        w.menu->action(id)->setEnabled(false);
+        ASSERT_TRUE(toolbar().button(key)->isEnabled()) << key.toStdString();
+        QTest::mouseClick(toolButton(key), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+        EXPECT_EQ(ran, std::vector<MenuId>{id}) << key.toStdString();
+    }
+}
+
+TEST_F(ToolbarTest, ColorItemsRunTheirCommandsAndKeepTheDropDownReachable) {
+    w.menu->connectCommand(MenuId::MnuColorMakeIt,
+                           [this] { ran.push_back(MenuId::MnuColorMakeIt); });
+    EXPECT_TRUE(toolbar().button(u"Colors"_s)->isEnabled());
+    const QList<QAction*> items = toolbar().colorsMenu()->actions();
+    EXPECT_FALSE(items.at(0)->isEnabled());
+    EXPECT_TRUE(items.at(1)->isEnabled());
+    toolbar().ButtonClick(u"Colors"_s);
+    EXPECT_TRUE(ran.empty());
+
+    recordAllMenuCommands();
+    ran.clear();
+    for (QAction* item : items)
+        item->trigger();
+    EXPECT_EQ(ran, (std::vector<MenuId>{MenuId::MnuColorEdit, MenuId::MnuColorMakeIt,
+                                        MenuId::MnuColorOpenSet}));
+}
+
+TEST_F(ToolbarTest, RecentFaceOpensTheSecondEntry) {
+    recordRecent();
+    ASSERT_TRUE(toolbar().button(u"Recent"_s)->isEnabled());
+    // The face, left of the drop-down arrow.
+    QTest::mouseClick(toolButton(u"Recent"_s), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    toolbar().ButtonClick(u"Recent"_s);
+    EXPECT_EQ(opened, (std::vector<int>{2, 2}));
+}
+
+TEST_F(ToolbarTest, RecentItemsOpenTheirOwnEntry) {
+    recordRecent();
+    toolbar().recentItem(7)->trigger();
+    EXPECT_EQ(opened, std::vector<int>{7});
+    opened.clear();
+    for (int index = 1; index <= Toolbar::RecentCount; ++index) {
+        EXPECT_EQ(toolbar().recentItem(index)->objectName(), u"M%1"_s.arg(index));
+        toolbar().ButtonMenuClick(*toolbar().recentItem(index));
+    }
+    EXPECT_EQ(opened, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(ToolbarTest, UnknownKeyDoesNothing) {
+    recordRecent();
+    recordAllMenuCommands();
+    w.surface->setText(u"text"_s);
+    w.surface->setSelLength(4);
+    platform.clipboard.setText(u"schránka"_s);
+    for (const QString& key : {u"recent"_s, u"CUT"_s, u"Bold "_s, u""_s, u"M1"_s, u"edi"_s})
+        toolbar().ButtonClick(key);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(platform.clipboard.text(), u"schránka"_s);
+    EXPECT_EQ(w.surface->text(), u"text"_s);
+}
+
+TEST_F(ToolbarTest, FillRecentMenuNumbersItemsAndShowsAmpersandLiterally) {
+    QStringList texts;
+    for (int index = 1; index <= Toolbar::RecentCount; ++index)
+        texts << toolbar().recentItem(index)->text();
+    EXPECT_EQ(texts, (QStringList{u"&0 "_s, u"&1 "_s, u"&2 "_s, u"&3 "_s, u"&4 "_s, u"&5 "_s,
+                                  u"&6 "_s, u"&7 "_s, u"&8 "_s, u"&9 "_s}));
+
+    std::array<QString, Toolbar::RecentCount> files;
+    files[0] = u"/home/eva/R&D/plán.txt"_s;
+    files[9] = u"/tmp/&&.htm"_s;
+    toolbar().FillRecentMenu(files);
+    EXPECT_EQ(toolbar().recentItem(1)->text(), u"&0 /home/eva/R&&D/plán.txt"_s);
+    EXPECT_EQ(toolbar().recentItem(2)->text(), u"&1 "_s);
+    EXPECT_EQ(toolbar().recentItem(10)->text(), u"&9 /tmp/&&&&.htm"_s);
+}
+
+TEST_F(ToolbarTest, CutAndCopyPutTheSelectionOnTheClipboard) {
+    QSignalSpy changes(w.surface, &EditorSurface::textChanged);
+    w.surface->setText(u"Dobrý den\r\nsvěte"_s);
+    w.surface->setSelStart(6);
+    w.surface->setSelLength(9);
+    toolbar().ButtonClick(u"Copy"_s);
+    EXPECT_EQ(platform.clipboard.text(), u"den\r\nsvět"_s);
+    EXPECT_EQ(w.surface->text(), u"Dobrý den\r\nsvěte"_s);
+
+    toolbar().ButtonClick(u"Cut"_s);
+    EXPECT_EQ(platform.clipboard.text(), u"den\r\nsvět"_s);
+    EXPECT_EQ(w.surface->text(), u"Dobrý e"_s);
+    EXPECT_EQ(changes.count(), 2);
+
+    // With nothing selected both leave an empty clipboard and the text alone.
+    toolbar().ButtonClick(u"Cut"_s);
+    EXPECT_EQ(platform.clipboard.text(), QString());
+    platform.clipboard.setText(u"x"_s);
+    toolbar().ButtonClick(u"Copy"_s);
+    EXPECT_EQ(platform.clipboard.text(), QString());
+    EXPECT_EQ(w.surface->text(), u"Dobrý e"_s);
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(ToolbarTest, RightClickOverButtonsOrBackgroundPopsUpTheWindowMenu) {
+    // A click through the window, so the platform turns it into a context-menu request.
+    const std::vector<QPoint> places = {
+        toolButton(u"Print"_s)->mapTo(&w.window, QPoint(8, 8)),
+        toolButton(u"Recent"_s)->mapTo(&w.window, QPoint(8, 8)),
+        toolbar().mapTo(&w.window, QPoint(toolbar().width() - 5, 5)),
+    };
+    for (const QPoint& place : places) {
+        QTest::mouseClick(w.window.windowHandle(), Qt::RightButton, Qt::NoModifier, place);
+        EXPECT_EQ(QApplication::activePopupWidget(), w.menu->popUpMenu()) << place.x();
+        MenuTestWindow::closePopUps();
+    }
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/RichEditSurface.h"
+#include "platform/SurfaceTextEdit.h"
+#include "shell/MainMenu.h"
+#include "shell/Toolbar.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTest>
+
+// A shown, active main window laid out as the program's: the editing surface
+// beside the tab strip FileTab, the status bar Bar1, the menu bar and the
+// toolbar, with the editor holding the focus.
+class MenuTestWindow {
+public:
+    MenuTestWindow() {
+        auto* area = new QWidget(&window);
+        auto* layout = new QHBoxLayout(area);
+        surface = new RichEditSurface(area);
+        layout->addWidget(surface->widget(), 1);
+        fileTab = new QTabBar(area);
+        fileTab->setObjectName(QStringLiteral("FileTab"));
+        fileTab->addTab(QStringLiteral("Dokument"));
+        layout->addWidget(fileTab, 0, Qt::AlignTop);
+        window.setCentralWidget(area);
+        window.statusBar()->setObjectName(QStringLiteral("Bar1"));
+        panel = new QLabel(QStringLiteral("Řádek 1"), window.statusBar());
+        window.statusBar()->addWidget(panel);
+        menu = new MainMenu(window, *editor(), *window.statusBar(), *fileTab);
+        toolbar = new Toolbar(window, *menu, *surface);
+        window.resize(900, 480);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        editor()->setFocus();
+        (void)QTest::qWaitForWindowActive(&window);
+    }
+    ~MenuTestWindow() { closePopUps(); }
+
+    [[nodiscard]] SurfaceTextEdit* editor() const { return surface->widget(); }
+
+    static void closePopUps() {
+        while (QWidget* popUp = QApplication::activePopupWidget())
+            popUp->close();
+    }
+
+    QMainWindow window;
+    RichEditSurface* surface = nullptr;
+    QTabBar* fileTab = nullptr;
+    // A panel of the status bar.
+    QLabel* panel = nullptr;
+    MainMenu* menu = nullptr;
+    Toolbar* toolbar = nullptr;
+};
