@@ -14,5 +14,5 @@ void QtClipboardService::setText(const QString& text) {
 
 bool QtClipboardService::hasText() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText() && !data->text().isEmpty();
+    return data != nullptr && data->hasText();
 }

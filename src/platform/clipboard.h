@@ -7,6 +7,8 @@ public:
     virtual ~ClipboardService() = default;
     [[nodiscard]] virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
+    // True while the clipboard holds text, even an empty one; false for a
+    // picture or nothing.
     [[nodiscard]] virtual bool hasText() const = 0;
 };
 

@@ -4,6 +4,11 @@
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/DocumentTabs.h"
+#include "shell/MainFormCommands.h"
+#include "shell/MainMenu.h"
+#include "shell/MainTimer.h"
+#include "shell/TimedAutosave.h"
+#include "shell/Toolbar.h"
 #include "shell/editor_look.h"
 #include "shell/shutdown.h"
 
@@ -25,6 +30,7 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_surface(new RichEdi
     buildCentralArea();
     buildStatusBar();
     m_documents = new DocumentTabs(*this, *m_surface, *m_fileTab);
+    buildMenusAndTimers();
     resize(TwipsToPixels(InitialWidthTwips), TwipsToPixels(InitialHeightTwips));
     theMainForm = this;
 }
@@ -44,6 +50,27 @@ SurfaceTextEdit* MainForm::Text1() const {
 
 QLabel* MainForm::panel(int number) const {
     return number >= 1 && number <= PanelCount ? m_panels[number - 1] : nullptr;
+}
+
+void MainForm::buildMenusAndTimers() {
+    m_menu = new MainMenu(*this, *Text1(), *statusBar(), *m_fileTab);
+    m_toolbar = new Toolbar(*this, *m_menu, *m_surface);
+    ConnectMainFormCommands(*this, *m_menu, *m_toolbar);
+    m_timer = new MainTimer(*this);
+    const auto items = [this](std::initializer_list<MenuId> ids) {
+        QList<QAction*> actions;
+        for (const MenuId id : ids)
+            actions << m_menu->action(id);
+        return actions;
+    };
+    using enum MenuId;
+    m_timer->setMenuItems({items({Mnu_Reload_File, Mnu_SaveFast}),
+                           items({mnuinsert, MnuAdd, mnuclearclip, mnunewclip}),
+                           items({mnuclean, mnusave, mnuallselect, mnuprint, mnucopy, mnuseek,
+                                  mnucode, mnuZaKodPrim, mnuNoHtml, mnu_save_st, mnu_chp_s}),
+                           items({mnucut, mnucopysel, mnusmall, mnubig, mnupropercase, mnukopsoub,
+                                  mnuulvyb, mnuprevrat, mnuHackyCarky, mnuMakeMorse, mnu_format})});
+    m_autosave = new TimedAutosave(*this);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,10 @@
 #include <QMainWindow>
 
 class DocumentTabs;
+class MainMenu;
+class MainTimer;
+class TimedAutosave;
+class Toolbar;
 class QLabel;
 class QProgressBar;
 class QTabBar;
@@ -32,6 +36,10 @@ public:
     [[nodiscard]] QProgressBar* Status() const { return m_status; }
     [[nodiscard]] QTabBar* FileTab() const { return m_fileTab; }
     [[nodiscard]] DocumentTabs& documents() const { return *m_documents; }
+    [[nodiscard]] MainMenu& menu() const { return *m_menu; }
+    [[nodiscard]] Toolbar* Toolbar1() const { return m_toolbar; }
+    [[nodiscard]] MainTimer& timer() const { return *m_timer; }
+    [[nodiscard]] TimedAutosave& autosave() const { return *m_autosave; }
 
 protected:
     // Closing saves the settings, writes the exit-autosave files and asks
@@ -43,6 +51,7 @@ protected:
 private:
     void buildCentralArea();
     void buildStatusBar();
+    void buildMenusAndTimers();
 
     RichEditSurface* m_surface;
     QLabel* m_panels[PanelCount] = {};
@@ -50,4 +59,8 @@ private:
     QProgressBar* m_status = nullptr;
     QTabBar* m_fileTab = nullptr;
     DocumentTabs* m_documents = nullptr;
+    MainMenu* m_menu = nullptr;
+    Toolbar* m_toolbar = nullptr;
+    MainTimer* m_timer = nullptr;
+    TimedAutosave* m_autosave = nullptr;
 };

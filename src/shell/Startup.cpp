@@ -3,6 +3,7 @@
 #include "core/app_version.h"
 #include "core/file_io.h"
 #include "core/path_helpers.h"
+#include "core/random_generator.h"
 #include "core/settings_file.h"
 #include "platform/RichEditSurface.h"
 #include "platform/clipboard.h"
@@ -11,8 +12,10 @@
 #include "platform/twips.h"
 #include "shell/DocumentTabs.h"
 #include "shell/MainForm.h"
+#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
 #include "shell/Start.h"
+#include "shell/Toolbar.h"
 #include "shell/Visual.h"
 #include "shell/colour_rule_files.h"
 #include "shell/document_files.h"
@@ -49,14 +52,24 @@ QString computerName() {
     return name.isEmpty() ? QStringLiteral("?") : name;
 }
 
+// Each bar shows as its setting says, with its menu entry checked alike.
+void showBars(MainForm& form, bool toolbar, bool statusBar, bool fileTabs) {
+    const auto show = [&form](QWidget* bar, MenuId item, bool visible) {
+        bar->setVisible(visible);
+        form.menu().action(item)->setChecked(visible);
+    };
+    show(form.Toolbar1(), MenuId::MnuTS, toolbar);
+    show(form.statusBar(), MenuId::MnuSBS, statusBar);
+    show(form.FileTab(), MenuId::mnuFTS, fileTabs);
+}
+
 void firstRun(Start& start, const QString& settingsPath) {
     start.setAction(QStringLiteral("Soubor ") + settingsPath +
                     QStringLiteral(" nenalezen.Defaultuji Konfiguraci"));
     ProgramState& program = Program();
     program.Settings = firstRunDefaults();
     MainForm& form = *MainForm::instance();
-    form.statusBar()->setVisible(true);
-    form.FileTab()->setVisible(true);
+    showBars(form, true, true, true);
     const SettingsRecord& settings = program.Settings;
     form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
     form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
@@ -113,11 +126,13 @@ void applySettings(MainForm& form) {
     }
     Visual& visual = LoadedWindow<Visual>();
     visual.writeAutosaveOptions(settings);
-    form.statusBar()->setVisible(settings.ShowStatusBar);
-    form.FileTab()->setVisible(settings.ShowFileTabs);
+    showBars(form, settings.ShowToolbar, settings.ShowStatusBar, settings.ShowFileTabs);
     form.surface().setBackColor(settings.EditorBackColor);
     visual.setPreviewColors(settings.EditorTextColor, settings.EditorBackColor);
     SetEditorFontSize(settings.EditorFontSize);
+    form.menu().action(MenuId::mnuEditBold)->setChecked(settings.EditorBold);
+    form.menu().action(MenuId::mnuitalic)->setChecked(settings.EditorItalic);
+    FillRecentMenu();
     form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
     form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
     Program().AlwaysOnTop = settings.OnTop;
@@ -125,6 +140,7 @@ void applySettings(MainForm& form) {
         settings.MainWindowState = 0;
     form.setWindowState(windowStateOf(settings.MainWindowState));
     SetAlwaysOnTop(form, Program().AlwaysOnTop);
+    LayoutMainForm(form);
 }
 
 void tellAboutKeptAside(const QStringList& keptAside) {
@@ -202,6 +218,7 @@ void Main(const QString& appFolder, const QString& arguments) {
     start.setAction(QStringLiteral("Nahrávám konstanty"));
     start.setVersionText(AppVersionText());
     start.setAction(QStringLiteral("Inicializuji Rnd generátor"));
+    Rnd().seedFromClock();
     program.AppFolder = appFolder;
     const QString rulesPath = appFolder + ColorRulesFileName;
     start.setAction(QStringLiteral("Otevírám konfiguraci barev ze souboru ") + rulesPath);

@@ -124,10 +124,10 @@ void SaveSelectionAs() {
         WriteTextFile(path, MainSurface().selText());
 }
 
-void NewDocument() {
+bool NewDocument() {
     if (ask(QStringLiteral("Opravdu nový soubor ?"), QStringLiteral("Nový"),
             MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation) != MessageBoxAnswer::Yes)
-        return;
+        return false;
     MainForm& form = *MainForm::instance();
     const int index = form.documents().currentTab() - 1;
     form.FileTab()->setTabToolTip(index, QString());
@@ -136,6 +136,7 @@ void NewDocument() {
     MainSurface().setText(QString());
     Program().CurrentFilePath.clear();
     form.documents().setCaption(QString(), false);
+    return true;
 }
 
 void AddRecentFile(const QString& path) {

@@ -26,8 +26,9 @@ void WriteTextFile(const QString& path, const QString& text);
 // Asks for a path and writes the selection there; nothing without a selection.
 void SaveSelectionAs();
 
-// After confirmation, empties the current tab's document.
-void NewDocument();
+// After confirmation, empties the current tab's document; false when the user
+// said No.
+bool NewDocument();
 
 // Puts path at the top of the recent-files list and refreshes its menu.
 void AddRecentFile(const QString& path);

@@ -6,6 +6,7 @@
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
+#include "shell/Toolbar.h"
 #include "shell/Visual.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
@@ -43,8 +44,8 @@ void setChecked(QAction* item, bool checked) {
 }
 
 // The toolbar along the top edge; there is none until the toolbar is built.
-QWidget* toolbarOf(const MainForm& /*form*/) {
-    return nullptr;
+QWidget* toolbarOf(const MainForm& form) {
+    return form.Toolbar1();
 }
 
 struct BarExtent {

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/Toolbar.h"
 #include "shell/Visual.h"
 #include "shell/colour_rule_files.h"
 #include "shell/shared_procedures.h"
@@ -25,6 +26,7 @@ qint32 windowStateNumber(const QWidget& window) {
 }
 
 void gatherWindow(SettingsRecord& settings, const MainForm& form) {
+    settings.ShowToolbar = !form.Toolbar1()->isHidden();
     settings.ShowStatusBar = !form.statusBar()->isHidden();
     settings.ShowFileTabs = !form.FileTab()->isHidden();
     // The normal geometry, so a maximised window comes back the right size.

@@ -124,11 +124,11 @@ TEST_F(DocumentFiles, NewDocumentEmptiesTheTabOnlyAfterYes) {
     writeFile(QStringLiteral("a.txt"), "abc");
     OpenDocument(path(QStringLiteral("a.txt")));
     platform.messageBox.queue(MessageBoxAnswer::No);
-    NewDocument();
+    EXPECT_FALSE(NewDocument());
     EXPECT_EQ(surface().text(), QStringLiteral("abc"));
 
     platform.messageBox.queue(MessageBoxAnswer::Yes);
-    NewDocument();
+    EXPECT_TRUE(NewDocument());
     EXPECT_EQ(surface().text(), QString());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarvel Qor ()"));
     EXPECT_EQ(form->FileTab()->tabText(0), QString());
