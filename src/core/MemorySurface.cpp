@@ -111,6 +111,22 @@ void MemorySurface::setSelItalic(bool italic) {
     changeSelectedFormats([italic](CharFormat& f) { f.italic = italic; });
 }
 
+void MemorySurface::setColorRuns(const std::vector<ColorRun>& runs) {
+    // Each run is coloured as a selection of it would be; the user's
+    // selection comes back afterwards.
+    const int selStart = m_selStart;
+    const int selLength = m_selLength;
+    for (const ColorRun& run : runs) {
+        const qsizetype end = qsizetype{run.start} + std::max(run.length, 0);
+        m_selStart = normalized(run.start);
+        m_selLength = normalized(end) - m_selStart;
+        if (m_selLength > 0)
+            changeSelectedFormats([&run](CharFormat& f) { f.color = run.color; });
+    }
+    m_selStart = selStart;
+    m_selLength = selLength;
+}
+
 ColorValue MemorySurface::backColor() const {
     return m_backColor;
 }

@@ -38,6 +38,7 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
+    void setColorRuns(const std::vector<ColorRun>& runs) override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;

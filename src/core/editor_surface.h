@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/colour_run.h"
 #include "core/colour_value.h"
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 // The one door to the document. Every window reads and writes the text only
 // through this interface; the main window's rich-text box implements it, and
@@ -59,6 +61,13 @@ public:
     virtual void setSelBold(bool bold) = 0;
     [[nodiscard]] virtual bool selItalic() const = 0;
     virtual void setSelItalic(bool italic) = 0;
+
+    // Gives the characters of each run its text colour, run after run, so a
+    // later run paints over an earlier one; other formatting, the text and
+    // the selection stay. A run is clipped to the text, and an end inside a
+    // CR LF moves past the LF, as a selection's would. One bulk operation,
+    // and not an editing step: nothing of it can be undone.
+    virtual void setColorRuns(const std::vector<ColorRun>& runs) = 0;
 
     [[nodiscard]] virtual ColorValue backColor() const = 0;
     virtual void setBackColor(ColorValue color) = 0;

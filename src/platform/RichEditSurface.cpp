@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -98,6 +99,43 @@ int RichEditSurface::toWidget(int position) const {
     const int length = block.length() - 1;
     // An offset past the line's text lies inside its CR LF: move past the LF.
     return block.position() + std::min(offset, length + 1);
+}
+
+std::vector<int> RichEditSurface::widgetEnds(const std::vector<ColorRun>& runs) const {
+    const int length = textLength();
+    // (text position, index in the result), visited in text order.
+    std::vector<std::pair<int, int>> ends;
+    ends.reserve(2 * runs.size());
+    for (const ColorRun& run : runs) {
+        const int start = std::clamp(run.start, 0, length);
+        const qint64 end = qint64{run.start} + std::max(run.length, 0);
+        ends.emplace_back(start, static_cast<int>(ends.size()));
+        ends.emplace_back(static_cast<int>(std::clamp<qint64>(end, start, length)),
+                          static_cast<int>(ends.size()));
+    }
+    // Runs in text order, as the highlighter gives them, need no sorting.
+    if (!std::is_sorted(ends.begin(), ends.end()))
+        std::sort(ends.begin(), ends.end());
+
+    std::vector<int> widget(ends.size());
+    QTextBlock block = m_document->begin();
+    int blockStart = 0;  // text position of the block's first character
+    int widgetStart = 0; // and its widget position
+    for (const auto& [position, index] : ends) {
+        for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+            const bool crLf = m_breaks.allCrLf() || BreakIndex::kindOf(next) == LineBreak::CrLf;
+            const int breakLength = crLf ? 2 : 1;
+            const int nextStart = blockStart + block.length() - 1 + breakLength;
+            if (nextStart > position)
+                break;
+            widgetStart += block.length();
+            block = next;
+            blockStart = nextStart;
+        }
+        // An offset past the line's text lies inside its CR LF: move past the LF.
+        widget[index] = widgetStart + std::min(position - blockStart, block.length());
+    }
+    return widget;
 }
 
 int RichEditSurface::textLength() const {
@@ -299,6 +337,32 @@ void RichEditSurface::setSelItalic(bool italic) {
     QTextCharFormat format;
     format.setFontItalic(italic);
     mergeFormat(format);
+}
+
+void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
+    const std::vector<int> ends = widgetEnds(runs);
+    const bool updates = m_edit->updatesEnabled();
+    ++m_quiet;
+    m_edit->setUpdatesEnabled(false);
+    // Formatting is not an editing step: with the history on, each run would
+    // leave undo steps whose undoing changes no text yet reports a change.
+    m_document->setUndoRedoEnabled(false);
+    QTextCursor cursor(m_document);
+    // One edit block: the widget lays the text out once, at its end.
+    cursor.beginEditBlock();
+    QTextCharFormat format;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (ends[2 * i] == ends[2 * i + 1])
+            continue;
+        format.setForeground(toQColor(runs[i].color));
+        cursor.setPosition(ends[2 * i]);
+        cursor.setPosition(ends[2 * i + 1], QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    m_document->setUndoRedoEnabled(true);
+    m_edit->setUpdatesEnabled(updates);
+    --m_quiet;
 }
 
 // --- the widget ------------------------------------------------------------------

@@ -42,6 +42,9 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
+    // Switching the undo history off for the bulk change empties it: after a
+    // colouring the user's earlier edits cannot be undone, as after setText.
+    void setColorRuns(const std::vector<ColorRun>& runs) override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;
@@ -57,6 +60,9 @@ private:
     [[nodiscard]] int blockAtOur(int position) const;
     [[nodiscard]] int toOur(int widgetPosition) const;
     [[nodiscard]] int toWidget(int position) const;
+    // Widget positions of both ends of every run (start, end, start, ...),
+    // clipped to the text, found in one walk over the paragraphs.
+    [[nodiscard]] std::vector<int> widgetEnds(const std::vector<ColorRun>& runs) const;
     // Widget text starting at widgetStart as program text (NUL, break kinds).
     [[nodiscard]] QString toProgramText(QString widgetText, int widgetStart) const;
     [[nodiscard]] QTextCharFormat formatOfCharacter(int widgetPosition) const;

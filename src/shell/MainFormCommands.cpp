@@ -1,5 +1,7 @@
 #include "shell/MainFormCommands.h"
 
+#include "colour/colour_commands.h"
+
 #include "core/editor_surface.h"
 #include "core/literal_commands.h"
 #include "platform/message_box.h"
@@ -126,6 +128,7 @@ void ConnectMainFormCommands(MainForm& form, MainMenu& menu, Toolbar& toolbar) {
     connectWindowCommands(form, menu, toolbar);
     connectLookCommands(menu);
     connectLiteralCommands(menu);
+    ConnectColourCommands(menu);
     toolbar.connectOpenRecent(OpenRecentFile);
     SetRecentMenuFiller(
         [&toolbar](const std::array<QString, 10>& files) { toolbar.FillRecentMenu(files); });

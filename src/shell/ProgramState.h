@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour_rule_editing.h"
 #include "core/colour_rule_set.h"
 #include "core/editor_procedures.h"
 #include "core/settings_record.h"
@@ -31,6 +32,8 @@ struct ProgramState {
     // The colour-highlighting rules, loaded from "default.rqc" at start-up and
     // saved back with the settings.
     ColorRuleSet ColorRules;
+    // How ColorRules is matched when applied, set in the rule-set editor.
+    ColorRuleOptions ColorOptions;
     // The main window stays above all others.
     bool AlwaysOnTop = false;
     // Set once the user has confirmed the end: nothing may start the event

@@ -5,15 +5,27 @@
 
 #include <QPointer>
 
+namespace window_instances {
+template <class Window> QPointer<Window>& slot() {
+    static QPointer<Window> window;
+    return window;
+}
+} // namespace window_instances
+
 // The one instance of a window, created on first use in its initial state and
 // owned by the main window (so it stays above it). Hiding keeps it; deleting
 // it ("unloading") makes the next use create it afresh.
 template <class Window> Window& LoadedWindow() {
-    static QPointer<Window> window;
+    QPointer<Window>& window = window_instances::slot<Window>();
     if (window.isNull()) {
         window = new Window(MainForm::instance());
         if (Platform().windows)
             Platform().windows->add(window);
     }
     return *window;
+}
+
+// The instance when it is loaded; nullptr otherwise (nothing is created).
+template <class Window> Window* LoadedWindowIfAny() {
+    return window_instances::slot<Window>().data();
 }

@@ -457,6 +457,79 @@ TEST_P(EditorSurfaceContract, TextTypedIntoAnEmptiedDocumentTakesTheDefaultLook)
     }
 }
 
+// --- Colour runs: a bulk colouring that is neither an edit nor a selection.
+
+TEST_P(EditorSurfaceContract, ColorRunsPaintInOrderAndKeepEverythingElse) {
+    // a b CR LF c d LF e f CR g h
+    const QString text = u"ab\r\ncd\nef\rgh"_s;
+    const ColorValue red = RgbColor(200, 0, 0);
+    const ColorValue blue = RgbColor(0, 0, 200);
+    const ColorValue green = RgbColor(0, 150, 0);
+    surface().setText(text);
+    const ColorValue plain = lookAt(0).color;
+    select(5, 1);
+    surface().setSelBold(true);
+    select(4, 5);
+    changes = 0;
+
+    surface().setColorRuns({
+        {0, 2, red},
+        {1, 3, blue},    // over red at 1; its end inside the CR LF takes the LF
+        {6, 0, green},   // empty
+        {7, -2, green},  // empty
+        {10, 99, green}, // clipped to the text
+        {-4, 5, green},  // clipped to the text: only "a"
+        {7, 1, red},
+        {7, 2, blue}, // wholly over red
+        {99, 3, red}, // behind the text
+    });
+
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Shown(surface().text()), Shown(text));
+    EXPECT_EQ(surface().selStart(), 4);
+    EXPECT_EQ(surface().selLength(), 5);
+    const std::vector<std::pair<int, ColorValue>> expected = {
+        {0, green}, {1, blue}, {2, blue},  {4, plain},  {5, plain},  {6, plain},
+        {7, blue},  {8, blue}, {9, plain}, {10, green}, {11, green},
+    };
+    for (const auto& [position, colour] : expected)
+        EXPECT_EQ(lookAt(position).color, colour) << "position " << position;
+    EXPECT_TRUE(lookAt(5).bold);
+    EXPECT_FALSE(lookAt(4).bold);
+}
+
+TEST_P(EditorSurfaceContract, ColorRunStartInsideCrLfMovesPastTheLf) {
+    const ColorValue red = RgbColor(200, 0, 0);
+    surface().setText(u"a\r\nbc"_s);
+    const ColorValue plain = lookAt(0).color;
+    surface().setColorRuns({{2, 2, red}});
+    EXPECT_EQ(lookAt(0).color, plain);
+    EXPECT_EQ(lookAt(1).color, plain);
+    EXPECT_EQ(lookAt(3).color, red); // reads "b": position 3 lies inside the pair
+    EXPECT_EQ(lookAt(4).color, plain);
+}
+
+TEST_P(EditorSurfaceContract, ColorRunsOutOfOrderOverALargeText) {
+    // Every second character of a large text of many lines, given back to
+    // front: the result depends on the runs, not on their order.
+    const QString line = u"<p>slovo</p>\r\n"_s;
+    const int lineLength = 14;
+    const QString text = line.repeated(20000);
+    const ColorValue red = RgbColor(200, 0, 0);
+    surface().setText(text);
+    const ColorValue plain = lookAt(1).color;
+    std::vector<ColorRun> runs;
+    for (int p = static_cast<int>(text.size()) - 2; p >= 0; p -= 2)
+        runs.push_back({p, 1, red});
+    changes = 0;
+    surface().setColorRuns(runs);
+    EXPECT_EQ(changes, 0);
+    for (const int p : {0, 2, 100, 13 * lineLength, int(text.size()) - 4})
+        EXPECT_EQ(lookAt(p).color, red) << "position " << p;
+    for (const int p : {1, 3, 101, 13 * lineLength + 1, int(text.size()) - 3})
+        EXPECT_EQ(lookAt(p).color, plain) << "position " << p;
+}
+
 // --- ApplyEditorFont formats the whole text and leaves the selection alone.
 
 TEST_P(EditorSurfaceContract, ApplyEditorFontFormatsEveryCharacterAndKeepsSelection) {

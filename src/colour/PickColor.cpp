@@ -1,0 +1,23 @@
+#include "colour/PickColor.h"
+
+#include "colour/ColorDialog.h"
+#include "core/colour_tools.h"
+#include "shell/window_instances.h"
+
+ColorValue& PickedColor() {
+    static ColorValue color = 0;
+    return color;
+}
+
+ColorValue PickColor(ColorValue color) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    dialog.setPreviousColor(color);
+    dialog.setChannels(ChannelsOf(color));
+    // Every way of closing the picker writes PickedColor().
+    dialog.exec();
+    // Deleted here rather than later from the event loop, so that a next
+    // pick straight after the close box already finds a fresh picker.
+    if (dialog.discarded())
+        delete &dialog;
+    return PickedColor();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class MainMenu;
+
+// Wires the colour-highlighting entries (and through them their toolbar
+// buttons): the rule-set editor, highlighting by the current set, loading a
+// set.
+void ConnectColourCommands(MainMenu& menu);

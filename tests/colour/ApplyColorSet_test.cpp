@@ -1,0 +1,207 @@
+#include "colour/ApplyColorSet.h"
+
+#include "core/editor_surface.h"
+#include "platform/SurfaceTextEdit.h"
+#include "platform/testing/test_platform.h"
+#include "shell/DocumentTabs.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+#include "shell/shared_procedures.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr ColorValue Navy = RgbColor(0, 0, 128);
+constexpr ColorValue Red = RgbColor(255, 0, 0);
+constexpr ColorValue Blue = RgbColor(0, 0, 255);
+constexpr ColorValue Green = RgbColor(0, 160, 0);
+constexpr ColorValue Cream = RgbColor(255, 250, 220);
+
+class ApplyColorSetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Program() = ProgramState{};
+        Program().Applied.AppliedFontName = u"Courier New CE"_s;
+    }
+    void TearDown() override { Program() = ProgramState{}; }
+
+    // A document as if just opened: text, selection, every character green,
+    // and no "*" in the caption.
+    void open(const QString& text, int selStart = 0, int selLength = 0) {
+        EditorSurface& surface = MainSurface();
+        surface.setText(text);
+        surface.setSelStart(0);
+        surface.setSelLength(surface.textLength());
+        surface.setSelColor(Green);
+        surface.setSelStart(selStart);
+        surface.setSelLength(selLength);
+        mainForm.documents().setCaption(u"/tmp/a.htm"_s, false);
+    }
+
+    [[nodiscard]] static ColorRuleSet set(const QList<ColorRule>& rules) {
+        ColorRuleSet set;
+        set.Rules = rules;
+        set.DefaultTextColor = Navy;
+        set.DefaultBackground = Cream;
+        return set;
+    }
+
+    // Per character the letter of its colour: '.' the set's default, 'r', 'b',
+    // 'g' (the colour before the run), '?' any other; '_' for the LF of a
+    // CR LF, which shares the CR's look. Moves the selection.
+    [[nodiscard]] static std::string colours() {
+        EditorSurface& surface = MainSurface();
+        const QString text = surface.text();
+        std::string out;
+        for (int p = 0; p < surface.textLength(); ++p) {
+            if (p > 0 && text[p - 1] == u'\r' && text[p] == u'\n') {
+                out += '_';
+                continue;
+            }
+            surface.setSelStart(p);
+            surface.setSelLength(1);
+            const ColorValue c = surface.selColor();
+            out += c == Navy ? '.' : c == Red ? 'r' : c == Blue ? 'b' : c == Green ? 'g' : '?';
+        }
+        return out;
+    }
+
+    TestPlatform platform;
+    MainForm mainForm;
+};
+
+TEST_F(ApplyColorSetTest, ColoursEveryTagAndResetsTheRestWithTheBusyDisplay) {
+    const QString text = u"<p>Dobrý <b>den</b></p>"_s;
+    open(text, 3, 4);
+    Program().Applied.AppliedBold = true;
+
+    ApplyColorSet(set({{Red, u"<"_s, u">"_s}}), false, true);
+
+    EXPECT_EQ(mainForm.panel(4)->text(), u"Aplikuji nastavení barev ..."_s);
+    EXPECT_EQ(mainForm.Status()->maximum(), 2);
+    EXPECT_TRUE(mainForm.Status()->isHidden());
+    const QList<std::pair<QWidget*, bool>> busy{{&mainForm, true}, {&mainForm, false}};
+    EXPECT_EQ(platform.busyCursor.calls, busy);
+    EXPECT_TRUE(MainSurface().isVisible());
+    EXPECT_EQ(MainSurface().backColor(), Cream);
+    EXPECT_EQ(Program().Applied.AppliedTextColor, Navy);
+    EXPECT_EQ(MainSurface().text(), text);
+    EXPECT_EQ(MainSurface().selStart(), 3);
+    EXPECT_EQ(MainSurface().selLength(), 4);
+    EXPECT_FALSE(mainForm.documents().captionModified());
+
+    EXPECT_EQ(colours(), "rrr......rrr...rrrrrrrr");
+    MainSurface().setSelStart(4);
+    MainSurface().setSelLength(1);
+    EXPECT_TRUE(MainSurface().selBold());
+}
+
+TEST_F(ApplyColorSetTest, OptionsSteerTheSearch) {
+    struct Case {
+        const char* name;
+        QString text;
+        int selStart, selLength;
+        bool selectionOnly, ignoreCase;
+        QList<ColorRule> rules;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"whole text, CR LF counting two",
+         u"<a>\r\n<b\r\nc>"_s,
+         0,
+         0,
+         false,
+         true,
+         {{Red, u"<"_s, u">"_s}},
+         "rrr._rrr_rr"},
+        {"later rules win where stretches overlap",
+         u"<a href=\"x\">"_s,
+         0,
+         0,
+         false,
+         true,
+         {{Red, u"<"_s, u">"_s}, {Blue, u"href"_s, u"\""_s}},
+         "rrrbbbbbbrrr"},
+        {"an empty selection only resets",
+         u"<a> <b>"_s,
+         2,
+         0,
+         true,
+         true,
+         {{Red, u"<"_s, u">"_s}, {Blue, u""_s, u">"_s}},
+         "......."},
+        {"a start before the selection is unused; an end on its last character runs past",
+         u"<a> <b>> <d>"_s,
+         1,
+         6,
+         true,
+         true,
+         {{Red, u"<"_s, u">>"_s}},
+         "....rrrr...."},
+        {"the same without the selection option",
+         u"<a> <b>> <d>"_s,
+         1,
+         6,
+         false,
+         true,
+         {{Red, u"<"_s, u">>"_s}},
+         "rrrrrrrr...."},
+        {"ignoring case", u"<b>x<B>"_s, 0, 0, false, true, {{Red, u"<B>"_s, u"<B>"_s}}, "rrr.rrr"},
+        {"matching case", u"<b>x<B>"_s, 0, 0, false, false, {{Red, u"<B>"_s, u"<B>"_s}}, "....rrr"},
+        {"a rule without an end text colours its start text",
+         u"ab<b>ab"_s,
+         0,
+         0,
+         false,
+         true,
+         {{Blue, u"ab"_s, u""_s}},
+         "bb...bb"},
+        {"a set without rules only resets", u"<a>"_s, 0, 0, false, true, {}, "..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(c.text, c.selStart, c.selLength);
+        ApplyColorSet(set(c.rules), c.selectionOnly, c.ignoreCase);
+        EXPECT_EQ(MainSurface().text(), c.text);
+        EXPECT_EQ(MainSurface().selStart(), c.selStart);
+        EXPECT_EQ(MainSurface().selLength(), c.selLength);
+        EXPECT_EQ(MainSurface().backColor(), Cream);
+        EXPECT_FALSE(mainForm.documents().captionModified());
+        EXPECT_EQ(mainForm.Status()->maximum(), c.rules.size() + 1);
+        EXPECT_EQ(colours(), c.expected);
+    }
+}
+
+TEST_F(ApplyColorSetTest, EmptyDocumentTakesTheColoursForLater) {
+    open(QString());
+    ApplyColorSet(set({{Red, u"<"_s, u">"_s}}), false, true);
+    EXPECT_EQ(MainSurface().backColor(), Cream);
+    EXPECT_EQ(Program().Applied.AppliedTextColor, Navy);
+    EXPECT_EQ(MainSurface().textLength(), 0);
+    EXPECT_FALSE(mainForm.documents().captionModified());
+}
+
+// The colouring empties the widget's undo history: undo afterwards can
+// neither strip the colours nor mark the document modified.
+TEST_F(ApplyColorSetTest, UndoAfterwardsChangesNothing) {
+    open(u"<a>"_s, 3);
+    MainSurface().setSelText(u"x"_s);
+    mainForm.documents().setCaption(u"/tmp/a.htm"_s, false);
+    ApplyColorSet(set({{Red, u"<"_s, u">"_s}}), false, true);
+
+    mainForm.Text1()->undo();
+
+    EXPECT_EQ(MainSurface().text(), u"<a>x"_s);
+    EXPECT_FALSE(mainForm.documents().captionModified());
+    EXPECT_EQ(colours(), "rrr.");
+}
+
+} // namespace

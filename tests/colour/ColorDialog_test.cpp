@@ -1,0 +1,376 @@
+#include "colour/ColorDialog.h"
+
+#include "colour/PickColor.h"
+#include "core/colour_text.h"
+#include "core/random_generator.h"
+#include "core/random_text.h"
+#include "platform/testing/modal_driver.h"
+#include "platform/testing/test_platform.h"
+#include "shell/window_instances.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+using namespace Qt::StringLiterals;
+
+void PrintTo(const RgbChannels& c, std::ostream* out) {
+    *out << "(" << c.red << ", " << c.green << ", " << c.blue << ")";
+}
+
+namespace {
+
+class ColorPicker : public ::testing::Test {
+protected:
+    void SetUp() override { PickedColor() = 0; }
+    void TearDown() override {
+        for (QWidget* window : platform.windows.windows())
+            delete window;
+    }
+
+    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    // PickColor(given) with script run on the shown picker; the script must
+    // close it, and a picker left open fails the test instead of hanging it.
+    static ColorValue pick(ColorValue given, const std::function<void(ColorDialog*)>& script) {
+        WhenModalShown<ColorDialog>([script](ColorDialog* shown) {
+            script(shown);
+            if (shown->isVisible()) {
+                ADD_FAILURE() << "picker left open";
+                shown->reject();
+            }
+        });
+        return PickColor(given);
+    }
+
+    static void mouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    static RgbChannels pixelOf(const QImage& image, int x, int y) {
+        const QColor color = image.pixelColor(x, y);
+        return {color.red(), color.green(), color.blue()};
+    }
+
+    static RgbChannels gradientPixel(const ColorDialog& dialog, int x, int y) {
+        return pixelOf(dialog.Picture5()->pixmap().toImage(), x, y);
+    }
+
+    static RgbChannels backOf(const QWidget* widget) {
+        const QColor color = widget->palette().color(QPalette::Window);
+        return {color.red(), color.green(), color.blue()};
+    }
+
+    static RgbChannels textOf(const QWidget* widget) {
+        const QColor color = widget->palette().color(QPalette::WindowText);
+        return {color.red(), color.green(), color.blue()};
+    }
+
+    static QStringList historyRow(const ColorDialog& dialog, int row) {
+        const QTreeWidgetItem* item = dialog.ListView1()->topLevelItem(row);
+        return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList{};
+    }
+
+    TestPlatform platform;
+};
+
+TEST_F(ColorPicker, OkReturnsTheChannelsSetInThePicker) {
+    RgbChannels preset;
+    RgbChannels previous;
+    const ColorValue result = pick(33023, [&](ColorDialog* shown) {
+        preset = shown->channels();
+        previous = backOf(shown->Picture13());
+        shown->VScroll10()->setValue(12);
+        shown->VScroll11()->setValue(11);
+        shown->VScroll12()->setValue(10);
+        click(shown->Command1());
+    });
+
+    EXPECT_EQ(preset, (RgbChannels{255, 128, 0}));
+    EXPECT_EQ(previous, (RgbChannels{255, 128, 0}));
+    EXPECT_EQ(result, 658188);
+    EXPECT_EQ(PickedColor(), 658188);
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(historyRow(dialog, 0), (QStringList{u"12"_s, u"11"_s, u"10"_s}));
+}
+
+TEST_F(ColorPicker, EveryWayOfCancellingReturnsTheGivenColourAfterAnEarlierOk) {
+    struct Way {
+        const char* name;
+        std::function<void(ColorDialog*)> close;
+        bool discards;
+    };
+    const Way kWays[] = {
+        {"Storno", [](ColorDialog* d) { click(d->Command2()); }, false},
+        {"Esc", [](ColorDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, false},
+        {"close box", [](ColorDialog* d) { d->close(); }, true},
+    };
+    for (const Way& way : kWays) {
+        SCOPED_TRACE(way.name);
+        const ColorValue confirmed = pick(0x123456, [](ColorDialog* shown) {
+            click(shown->toolButton(ColourTool::Invert));
+            click(shown->Command1());
+        });
+        ASSERT_EQ(confirmed, 0xEDCBA9);
+
+        const ColorValue cancelled = pick(0x00FF80, [&](ColorDialog* shown) {
+            shown->VScroll11()->setValue(3);
+            way.close(shown);
+        });
+        EXPECT_EQ(cancelled, 0x00FF80);
+        EXPECT_EQ(PickedColor(), 0x00FF80);
+
+        const int rows = LoadedWindow<ColorDialog>().ListView1()->topLevelItemCount();
+        EXPECT_EQ(rows == 0, way.discards) << rows;
+        delete &LoadedWindow<ColorDialog>();
+    }
+}
+
+TEST_F(ColorPicker, OkWithoutChangeAndCancelOfASystemColourGiveTheColourBack) {
+    EXPECT_EQ(pick(0x0A0B0C, [](ColorDialog* d) { click(d->Command1()); }), 0x0A0B0C);
+    // A value that is no plain colour survives a cancel whole.
+    const auto system = static_cast<ColorValue>(0x80000005u);
+    RgbChannels shown;
+    EXPECT_EQ(pick(system,
+                   [&](ColorDialog* d) {
+                       shown = d->channels();
+                       click(d->Command2());
+                   }),
+              system);
+    EXPECT_EQ(shown, (RgbChannels{5, 0, 0}));
+}
+
+TEST_F(ColorPicker, HistoryKeepsEveryOkUntilTheCloseBox) {
+    for (int i = 0; i < 3; ++i)
+        (void)pick(0x010203, [](ColorDialog* d) { click(d->Command1()); });
+    (void)pick(0xFFFFFF, [](ColorDialog* d) { click(d->Command2()); });
+
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    ASSERT_EQ(dialog.ListView1()->topLevelItemCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(historyRow(dialog, row), (QStringList{u"3"_s, u"2"_s, u"1"_s}));
+
+    // A click on a row takes its colour.
+    dialog.setChannels({0, 0, 0});
+    dialog.show();
+    QTreeWidgetItem* item = dialog.ListView1()->topLevelItem(1);
+    const QRect place = dialog.ListView1()->visualItemRect(item);
+    QTest::mouseClick(dialog.ListView1()->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_EQ(dialog.channels(), (RgbChannels{3, 2, 1}));
+    dialog.hide();
+
+    // The next pick, straight after the close box, gets a fresh picker.
+    (void)pick(0, [](ColorDialog* d) { d->close(); });
+    int rows = -1;
+    EXPECT_EQ(pick(0x445566,
+                   [&](ColorDialog* d) {
+                       rows = d->ListView1()->topLevelItemCount();
+                       d->close();
+                   }),
+              0x445566);
+    EXPECT_EQ(rows, 0);
+}
+
+TEST_F(ColorPicker, ChannelChangeUpdatesPreviewLabelsAndBars) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    dialog.setChannels({10, 20, 30});
+
+    EXPECT_EQ(backOf(dialog.Picture3()), (RgbChannels{10, 20, 30}));
+    EXPECT_EQ(dialog.Label11()->text(), u"#0A141E"_s);
+    EXPECT_EQ(dialog.Label1()->text(), u"10"_s);
+    EXPECT_EQ(dialog.Label2()->text(), u"20"_s);
+    EXPECT_EQ(dialog.Label3()->text(), u"30"_s);
+    const QImage red = dialog.Picture1()->pixmap().toImage();
+    const QImage green = dialog.Picture2()->pixmap().toImage();
+    const QImage blue = dialog.Picture4()->pixmap().toImage();
+    EXPECT_EQ(pixelOf(red, 0, 100), (RgbChannels{100, 20, 30}));
+    EXPECT_EQ(pixelOf(green, 6, 0), (RgbChannels{10, 0, 30}));
+    EXPECT_EQ(pixelOf(blue, 3, 255), (RgbChannels{10, 20, 255}));
+}
+
+TEST_F(ColorPicker, EachToolButtonRewritesTheScrollBars) {
+    struct Case {
+        ColourTool tool;
+        const char16_t* name;
+        RgbChannels before, after;
+    };
+    const Case kCases[] = {
+        {ColourTool::Invert, u"Command3", {0, 100, 255}, {255, 155, 0}},
+        {ColourTool::Grey, u"Command4", {255, 0, 1}, {85, 85, 85}},
+        {ColourTool::GammaDown, u"Command6", {5, 15, 255}, {4, 14, 230}},
+        {ColourTool::GammaUp, u"Command7", {5, 231, 232}, {6, 254, 255}},
+        {ColourTool::ChannelShift, u"Command8", {1, 2, 3}, {2, 3, 1}},
+        {ColourTool::Darker, u"Command9", {10, 20, 30}, {0, 10, 20}},
+        {ColourTool::Middle, u"Command11", {255, 0, 0}, {255, 43, 43}},
+        {ColourTool::Lighter, u"Command10", {10, 20, 30}, {235, 245, 255}},
+    };
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    dialog.show();
+    for (const Case& c : kCases) {
+        QPushButton* button = dialog.toolButton(c.tool);
+        ASSERT_EQ(button->objectName(), QString::fromUtf16(c.name));
+        dialog.setChannels(c.before);
+        click(button);
+        EXPECT_EQ(dialog.channels(), c.after) << button->objectName().toStdString();
+        EXPECT_EQ(dialog.Label11()->text(), ColorToHex(ColorOf(c.after)));
+    }
+
+    Rnd().reset();
+    RandomGenerator same = Rnd();
+    const RgbChannels drawn{RandomIntFromDraw(same.draw(), 0, 255),
+                            RandomIntFromDraw(same.draw(), 0, 255),
+                            RandomIntFromDraw(same.draw(), 0, 255)};
+    click(dialog.toolButton(ColourTool::Random));
+    EXPECT_EQ(dialog.toolButton(ColourTool::Random)->objectName(), u"Command5"_s);
+    EXPECT_EQ(dialog.channels(), drawn);
+}
+
+TEST_F(ColorPicker, LoadingDrawsTheGradientForSlider192AndRedToBlue) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    EXPECT_EQ(dialog.Vscroll1()->value(), 192);
+    EXPECT_EQ(dialog.Combo1()->currentText(), u"R -> B"_s);
+    EXPECT_EQ(dialog.Combo1()->count(), 6);
+    EXPECT_EQ(gradientPixel(dialog, 0, 0), (RgbChannels{255, 0, 3}));
+    EXPECT_EQ(gradientPixel(dialog, 127, 127), (RgbChannels{64, 255, 128}));
+    // Drawn once, under the busy display of the picker itself.
+    const QList<std::pair<QWidget*, bool>> busy{{&dialog, true}, {&dialog, false}};
+    EXPECT_EQ(platform.busyCursor.calls, busy);
+
+    dialog.Vscroll1()->setValue(128);
+    EXPECT_EQ(gradientPixel(dialog, 0, 0), (RgbChannels{251, 0, 2}));
+    EXPECT_EQ(gradientPixel(dialog, 127, 127), (RgbChannels{0, 255, 0}));
+    dialog.Vscroll1()->setValue(255);
+    dialog.Combo1()->setCurrentIndex(2); // "G -> R"
+    EXPECT_EQ(gradientPixel(dialog, 0, 0), (RgbChannels{4, 255, 0}));
+    EXPECT_EQ(gradientPixel(dialog, 127, 127), (RgbChannels{253, 251, 255}));
+}
+
+TEST_F(ColorPicker, GradientSettingsSurviveHidingButNotTheCloseBox) {
+    (void)pick(0, [](ColorDialog* d) {
+        d->Vscroll1()->setValue(200);
+        d->Combo1()->setCurrentIndex(4);
+        click(d->Command12());
+        click(d->Command2());
+    });
+    ColorDialog& kept = LoadedWindow<ColorDialog>();
+    EXPECT_EQ(kept.Vscroll1()->value(), 200);
+    EXPECT_EQ(kept.Combo1()->currentIndex(), 4);
+    EXPECT_EQ(kept.Label4()->text(), u"1"_s);
+
+    (void)pick(0, [](ColorDialog* d) { d->close(); });
+    ColorDialog& fresh = LoadedWindow<ColorDialog>();
+    EXPECT_EQ(fresh.Vscroll1()->value(), 192);
+    EXPECT_EQ(fresh.Combo1()->currentIndex(), 1);
+    EXPECT_EQ(fresh.Label4()->text(), u"0"_s);
+}
+
+TEST_F(ColorPicker, PointerOverGradientReadsWithoutTakingUntilPressed) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    QLabel* box = dialog.Picture5();
+    dialog.setChannels({1, 2, 3});
+
+    mouse(box, QEvent::MouseMove, {127, 127}, Qt::NoButton);
+    EXPECT_EQ(dialog.Label9()->text(), u"#40FF80"_s);
+    EXPECT_EQ(box->toolTip(), u"127,127 #40FF80"_s);
+    EXPECT_EQ(backOf(dialog.Picture6()), (RgbChannels{64, 255, 128}));
+    EXPECT_EQ(dialog.channels(), (RgbChannels{1, 2, 3}));
+
+    // Press and release in place take the pixel's colour.
+    mouse(box, QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
+    EXPECT_EQ(WindowTag(box), u"_"_s);
+    mouse(box, QEvent::MouseButtonRelease, {0, 0}, Qt::NoButton);
+    EXPECT_EQ(WindowTag(box), QString());
+    EXPECT_EQ(dialog.channels(), (RgbChannels{255, 0, 3}));
+    EXPECT_EQ(dialog.Label11()->text(), u"#FF0003"_s);
+}
+
+TEST_F(ColorPicker, DraggingOutsideTheGradientKeepsToItsEdge) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    QLabel* box = dialog.Picture5();
+    mouse(box, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
+    mouse(box, QEvent::MouseMove, {400, -30}, Qt::LeftButton);
+    // Column 127, row 0 at slider 192, red to blue.
+    EXPECT_EQ(dialog.channels(), (RgbChannels{190, 2, 255}));
+    EXPECT_EQ(dialog.Label9()->text(), u"#BE02FF"_s);
+    EXPECT_EQ(box->toolTip(), u"127,0 #BE02FF"_s);
+
+    mouse(box, QEvent::MouseMove, {-9.5, 300.25}, Qt::LeftButton);
+    EXPECT_EQ(dialog.channels(), gradientPixel(dialog, 0, 127));
+    mouse(box, QEvent::MouseButtonRelease, {-9.5, 300.25}, Qt::NoButton);
+
+    // Released: moving reads but takes nothing.
+    mouse(box, QEvent::MouseMove, {0, 0}, Qt::NoButton);
+    EXPECT_EQ(dialog.channels(), gradientPixel(dialog, 0, 127));
+}
+
+TEST_F(ColorPicker, PaletteStepperStopsAtItsEndsAndLabelsGiveTheirColour) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    dialog.show();
+    const auto expectLabels = [&](const QString& upper, const QString& lower) {
+        EXPECT_EQ(dialog.Label4()->text(), upper);
+        EXPECT_EQ(WindowTag(dialog.Label4()), upper);
+        EXPECT_EQ(dialog.Label8()->text(), lower);
+    };
+    expectLabels(u"0"_s, u"1"_s);
+    EXPECT_EQ(backOf(dialog.Label8()), (RgbChannels{0, 0, 128}));
+    EXPECT_EQ(textOf(dialog.Label8()), (RgbChannels{255, 255, 0}));
+    click(dialog.Command13());
+    expectLabels(u"0"_s, u"1"_s);
+
+    for (int i = 0; i < 20; ++i)
+        click(dialog.Command12());
+    expectLabels(u"14"_s, u"15"_s);
+    EXPECT_EQ(backOf(dialog.Label4()), (RgbChannels{255, 255, 0}));
+    EXPECT_EQ(textOf(dialog.Label4()), (RgbChannels{0, 0, 128}));
+    EXPECT_EQ(backOf(dialog.Label8()), (RgbChannels{255, 255, 255}));
+    EXPECT_EQ(textOf(dialog.Label8()), (RgbChannels{0, 0, 0}));
+
+    click(dialog.Label8());
+    EXPECT_EQ(dialog.channels(), (RgbChannels{255, 255, 255}));
+    click(dialog.Label4());
+    EXPECT_EQ(dialog.channels(), (RgbChannels{255, 255, 0}));
+    click(dialog.Command13());
+    expectLabels(u"13"_s, u"14"_s);
+}
+
+TEST_F(ColorPicker, WindowHasItsCaptionSizeAndNamedControls) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    EXPECT_EQ(dialog.windowTitle(), u"Výběr barvy"_s);
+    EXPECT_EQ(dialog.size(), QSize(249, 353));
+    const std::pair<const char16_t*, QRect> kPlaces[] = {
+        {u"VScroll10", {16, 24, 17, 257}},  {u"VScroll12", {64, 24, 17, 257}},
+        {u"Picture4", {57, 25, 7, 255}},    {u"Label3", {56, 280, 25, 17}},
+        {u"Command3", {88, 8, 65, 17}},     {u"Command10", {88, 136, 65, 17}},
+        {u"Picture13", {216, 32, 17, 17}},  {u"ListView1", {160, 64, 81, 89}},
+        {u"Picture5", {88, 160, 128, 128}}, {u"Vscroll1", {224, 160, 17, 129}},
+        {u"Combo1", {176, 296, 65, 22}},    {u"Label8", {8, 328, 41, 17}},
+        {u"Command12", {48, 328, 33, 17}},  {u"Command1", {88, 328, 81, 17}},
+        {u"Command2", {168, 328, 73, 17}},
+    };
+    for (const auto& [name, place] : kPlaces) {
+        const auto* control = dialog.findChild<QWidget*>(QString::fromUtf16(name));
+        ASSERT_NE(control, nullptr) << QString::fromUtf16(name).toStdString();
+        EXPECT_EQ(control->geometry(), place) << QString::fromUtf16(name).toStdString();
+    }
+    EXPECT_EQ(dialog.Command1()->text(), u"&Ok"_s);
+    EXPECT_TRUE(dialog.Command1()->isDefault());
+    EXPECT_EQ(dialog.Command2()->text(), u"&Storno"_s);
+    EXPECT_EQ(dialog.toolButton(ColourTool::GammaDown)->toolTip(), u"Gamma - 0.1"_s);
+    EXPECT_EQ(dialog.VScroll11()->maximum(), 255);
+    EXPECT_EQ(dialog.VScroll11()->pageStep(), 10);
+}
+
+} // namespace
