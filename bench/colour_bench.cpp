@@ -1,3 +1,4 @@
+#include "bench_support.h"
 #include "colour/ApplyColorSet.h"
 #include "core/colour_highlighting.h"
 #include "core/editor_surface.h"
@@ -7,16 +8,12 @@
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
-#include <QApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
-
-constexpr int LargestDocument = 1442401;
 
 // A page of CR LF lines with five tags each: about 104 000 tags in exactly
 // the largest size the program opens.
@@ -141,10 +138,5 @@ BENCHMARK(BareTextEditCursorPerRun)->Unit(benchmark::kMillisecond)->Iterations(3
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,3 +1,5 @@
+#include "bench_support.h"
+#include "core/ansi_code_page.h"
 #include "core/editor_surface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"
@@ -5,30 +7,16 @@
 #include "shell/document_files.h"
 #include "shell/shared_procedures.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
-
-constexpr int Lines = 30000;
-
-// 30 000 CR LF lines, exactly the largest size the program opens.
-QByteArray largestDocument() {
-    QByteArray bytes;
-    const int lineLength = int(LargestDocumentSize) / Lines - 2;
-    for (int line = 0; line < Lines - 1; ++line)
-        bytes += QByteArray(lineLength, char('a' + line % 26)) + "\r\n";
-    bytes += QByteArray(int(LargestDocumentSize) - bytes.size(), 'z');
-    return bytes;
-}
 
 struct Fixture {
     Fixture() {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write(largestDocument());
+        file.write(EncodeAnsi(LargestLinesText()));
     }
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("large.txt"));
@@ -60,10 +48,5 @@ BENCHMARK(SaveLargestDocument)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

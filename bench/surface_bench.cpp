@@ -1,33 +1,13 @@
+#include "bench_support.h"
 #include "platform/RichEditSurface.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
-
 namespace {
-
-constexpr int LargestDocument = 1442401;
-constexpr int Lines = 30000;
-
-// 30 000 CR LF lines of letters, padded to exactly the largest size.
-QString largestText() {
-    QString text;
-    text.reserve(LargestDocument);
-    const int lineLength = LargestDocument / Lines - 2;
-    for (int line = 0; line < Lines - 1; ++line) {
-        for (int i = 0; i < lineLength; ++i)
-            text += QChar(u'a' + (line + i) % 26);
-        text += QStringLiteral("\r\n");
-    }
-    while (text.size() < LargestDocument)
-        text += QChar(u'z');
-    return text;
-}
 
 RichEditSurface& loadedSurface() {
     static RichEditSurface surface;
     static bool loaded = false;
     if (!loaded) {
-        surface.setText(largestText());
+        surface.setText(LargestLinesText());
         (void)surface.lineFromPosition(surface.textLength() - 10);
         loaded = true;
     }
@@ -35,7 +15,7 @@ RichEditSurface& loadedSurface() {
 }
 
 void SetText(benchmark::State& state) {
-    const QString text = largestText();
+    const QString text = LargestLinesText();
     RichEditSurface surface;
     for (auto _ : state)
         surface.setText(text);
@@ -79,10 +59,5 @@ BENCHMARK(LineFromPositionNearEnd)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

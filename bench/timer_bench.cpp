@@ -1,30 +1,10 @@
+#include "bench_support.h"
 #include "platform/RichEditSurface.h"
 #include "platform/platform.h"
 #include "shell/MainForm.h"
 #include "shell/MainTimer.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
-
 namespace {
-
-constexpr int LargestDocument = 1442401;
-constexpr int Lines = 30000;
-
-// 30 000 CR LF lines of letters, padded to exactly the largest size.
-QString largestText() {
-    QString text;
-    text.reserve(LargestDocument);
-    const int lineLength = LargestDocument / Lines - 2;
-    for (int line = 0; line < Lines - 1; ++line) {
-        for (int i = 0; i < lineLength; ++i)
-            text += QChar(u'a' + (line + i) % 26);
-        text += QStringLiteral("\r\n");
-    }
-    while (text.size() < LargestDocument)
-        text += QChar(u'z');
-    return text;
-}
 
 // The main window with its timer, the largest document loaded and laid out.
 struct Loaded {
@@ -34,7 +14,7 @@ struct Loaded {
 
     Loaded() {
         form.show();
-        form.surface().setText(largestText());
+        form.surface().setText(LargestLinesText());
         (void)form.surface().lineFromPosition(form.surface().textLength() - 10);
     }
 };
@@ -75,17 +55,12 @@ BENCHMARK(TickWholeTextSelected)->Unit(benchmark::kMicrosecond);
 // The whole document copied: panel 4 previews the clipboard.
 void TickWholeDocumentOnClipboard(benchmark::State& state) {
     const int length = loaded().form.surface().textLength();
-    tickWith(state, length - 1000, 0, largestText());
+    tickWith(state, length - 1000, 0, LargestLinesText());
 }
 BENCHMARK(TickWholeDocumentOnClipboard)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
