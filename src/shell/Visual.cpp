@@ -73,17 +73,6 @@ Widget* makeInert(QWidget* parent, const QString& name, const QString& text = {}
     return widget;
 }
 
-// The start screen if it is loaded; confirming does not load it.
-Start* loadedStart() {
-    if (Platform().windows == nullptr)
-        return nullptr;
-    for (QWidget* window : Platform().windows->windows()) {
-        if (auto* start = qobject_cast<Start*>(window))
-            return start;
-    }
-    return nullptr;
-}
-
 QColor toQColor(ColorValue color) {
     return {RedOf(color), GreenOf(color), BlueOf(color)};
 }
@@ -394,7 +383,7 @@ void Visual::confirmUser() {
     // The password box counts even with the check box off, where it is
     // normally empty and so switches the lock password off.
     settings.LockPassword = details.password;
-    if (Start* start = loadedStart())
+    if (Start* start = LoadedWindowIfAny<Start>())
         start->setLicensee(settings.UserName);
     // Confirming unloads the dialog; the next use loads it afresh.
     accept();
