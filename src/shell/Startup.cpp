@@ -30,6 +30,8 @@
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QTabBar>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,7 +45,11 @@ SettingsRecord firstRunDefaults() {
 }
 
 QString userName() {
-    const QString name = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    QString name = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    if (name.isEmpty()) {
+        if (const passwd* account = getpwuid(getuid()))
+            name = QString::fromLocal8Bit(account->pw_name);
+    }
     return name.isEmpty() ? QStringLiteral("?") : name;
 }
 
