@@ -1,6 +1,7 @@
 #include "shell/MainFormCommands.h"
 
 #include "colour/colour_commands.h"
+#include "html/html_commands.h"
 
 #include "core/editor_surface.h"
 #include "core/literal_commands.h"
@@ -129,6 +130,7 @@ void ConnectMainFormCommands(MainForm& form, MainMenu& menu, Toolbar& toolbar) {
     connectLookCommands(menu);
     connectLiteralCommands(menu);
     ConnectColourCommands(menu);
+    ConnectHtmlCommands(menu);
     toolbar.connectOpenRecent(OpenRecentFile);
     SetRecentMenuFiller(
         [&toolbar](const std::array<QString, 10>& files) { toolbar.FillRecentMenu(files); });

@@ -29,3 +29,12 @@ template <class Window> Window& LoadedWindow() {
 template <class Window> Window* LoadedWindowIfAny() {
     return window_instances::slot<Window>().data();
 }
+
+// Unloads the window now: the next use creates it afresh in its initial state
+// even before the event loop has deleted this one.
+template <class Window> void DiscardWindow(Window* window) {
+    QPointer<Window>& slot = window_instances::slot<Window>();
+    if (slot == window)
+        slot.clear();
+    window->deleteLater();
+}

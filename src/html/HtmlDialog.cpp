@@ -1,0 +1,75 @@
+#include "html/HtmlDialog.h"
+
+#include "core/editor_procedures.h"
+#include "shell/shared_procedures.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+HtmlDialog::HtmlDialog(QWidget* owner) : QDialog(owner) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void HtmlDialog::showModeless() {
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HtmlDialog::showForResult() {
+    if (isVisible())
+        hide();
+    exec();
+}
+
+QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("Command1"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, [this] {
+        confirm();
+        accept();
+    });
+    return button;
+}
+
+QPushButton* HtmlDialog::makeStornoButton() {
+    auto* button = new QPushButton(QStringLiteral("&Storno"), this);
+    button->setObjectName(QStringLiteral("Command2"));
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+void HtmlDialog::writeToEditor(const HtmlInsertion& insertion) {
+    if (insertion.mode == HtmlInsertMode::WrapSelection)
+        WrapSelection(MainSurface(), insertion.text, insertion.close);
+    else
+        InsertAtCaret(MainSurface(), insertion.text);
+}
+
+void HtmlDialog::enableWith(QCheckBox* box, const QList<QWidget*>& controls) {
+    const auto apply = [controls](bool on) {
+        for (QWidget* control : controls)
+            control->setEnabled(on);
+    };
+    apply(box->isChecked());
+    connect(box, &QCheckBox::toggled, box, apply);
+}
+
+void HtmlDialog::showValueIn(QScrollBar* bar, QLabel* label, std::function<QString()> suffix) {
+    const auto show = [bar, label, suffix] {
+        label->setText(QString::number(bar->value()) + (suffix ? suffix() : QString()));
+    };
+    show();
+    connect(bar, &QScrollBar::valueChanged, label, show);
+}
+
+void HtmlDialog::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        discard();
+}

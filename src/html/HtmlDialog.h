@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/colour_value.h"
+#include "core/html_simple_tags.h"
+#include "shell/window_instances.h"
+
+#include <QDialog>
+#include <QList>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+// The common life of the HTML tool windows: one program-wide instance shown
+// modeless above the main window; "Ok" (Command1, default button) builds the
+// text and writes it, then hides; "Storno" (Command2) and Esc hide; closing
+// from the title bar discards the window, so the next opening shows the
+// initial values again.
+class HtmlDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit HtmlDialog(QWidget* owner = nullptr);
+
+    // Shows the window modeless (or brings it forward when it is visible).
+    void showModeless();
+    // Shows it modal for an opener that wants its result; a window already
+    // open modeless is hidden first, so it can take the modal turn.
+    void showForResult();
+
+protected:
+    // Builds the text from the controls and writes it where it belongs.
+    virtual void confirm() = 0;
+    // Makes Command1 ("&Ok" unless given) and Command2 ("&Storno").
+    [[nodiscard]] QPushButton* makeOkButton(const QString& caption = QStringLiteral("&Ok"));
+    [[nodiscard]] QPushButton* makeStornoButton();
+    // Writes an insertion into the main window's editor in its mode.
+    static void writeToEditor(const HtmlInsertion& insertion);
+    // The controls of an attribute are enabled only while its box is ticked.
+    static void enableWith(QCheckBox* box, const QList<QWidget*>& controls);
+    // The label shows the scroll bar's value, followed by suffix().
+    static void showValueIn(QScrollBar* bar, QLabel* label,
+                            std::function<QString()> suffix = nullptr);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Discards this window from the program-wide instances.
+    virtual void discard() = 0;
+};
+
+// Implements discard() for a concrete dialog class.
+#define TARVEL_HTML_DIALOG_DISCARD(Class)                                                          \
+private:                                                                                           \
+    void discard() override {                                                                      \
+        DiscardWindow<Class>(this);                                                                \
+    }

@@ -1,0 +1,33 @@
+#include "html/html_commands.h"
+
+#include "html/Barva.h"
+#include "html/Hr.h"
+#include "html/Kotva.h"
+#include "html/MailTo.h"
+#include "html/Nadpis.h"
+#include "html/Odkaz.h"
+#include "html/Odstavec.h"
+#include "html/Smajl.h"
+#include "html/Zlomek.h"
+#include "shell/MainMenu.h"
+#include "shell/window_instances.h"
+
+namespace {
+
+template <class Dialog> void connectDialog(MainMenu& menu, MenuId id) {
+    menu.connectCommand(id, [] { LoadedWindow<Dialog>().showModeless(); });
+}
+
+} // namespace
+
+void ConnectHtmlCommands(MainMenu& menu) {
+    connectDialog<Odstavec>(menu, MenuId::mnuparagraph);
+    connectDialog<Hr>(menu, MenuId::mnuhr);
+    connectDialog<Nadpis>(menu, MenuId::mnulabel);
+    connectDialog<Kotva>(menu, MenuId::mnukotva);
+    connectDialog<Odkaz>(menu, MenuId::mnuodkaz);
+    connectDialog<Barva>(menu, MenuId::mnubarva);
+    connectDialog<Zlomek>(menu, MenuId::mnubreak);
+    connectDialog<MailTo>(menu, MenuId::mnumailto);
+    connectDialog<Smajl>(menu, MenuId::mnusmajl);
+}

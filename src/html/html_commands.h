@@ -1,0 +1,7 @@
+#pragma once
+
+class MainMenu;
+
+// Wires the menu entries (and through them their toolbar buttons) that open
+// the HTML dialogs.
+void ConnectHtmlCommands(MainMenu& menu);

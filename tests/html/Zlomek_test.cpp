@@ -1,0 +1,79 @@
+#include "html/Zlomek.h"
+
+#include "platform/RichEditSurface.h"
+#include "platform/testing/test_platform.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+#include "shell/window_instances.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ZlomekWindow : public ::testing::Test {
+protected:
+    ZlomekWindow() { Program() = ProgramState{}; }
+    ~ZlomekWindow() override { Program() = ProgramState{}; }
+
+    static Zlomek& open() {
+        Zlomek& window = LoadedWindow<Zlomek>();
+        window.showModeless();
+        return window;
+    }
+    static QLineEdit* edit(const Zlomek& window, const QString& name) {
+        return window.findChild<QLineEdit*>(name);
+    }
+    static void click(const Zlomek& window, const QString& button) {
+        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    void select(const QString& text, int start, int length) {
+        form.surface().setText(text);
+        form.surface().setSelStart(start);
+        form.surface().setSelLength(length);
+    }
+
+    TestPlatform platform;
+    MainForm form;
+};
+
+} // namespace
+
+TEST_F(ZlomekWindow, InitialFractionGoesBeforeTheSelectionAndHides) {
+    select(u"x y z"_s, 2, 1);
+    Zlomek& window = open();
+    EXPECT_EQ(window.windowTitle(), u"HTML Zlomek"_s);
+
+    click(window, u"Command1"_s);
+
+    EXPECT_EQ(form.surface().text(), u"x <SUP>A</SUP>/<SUB>B</SUB>y z"_s);
+    EXPECT_EQ(form.surface().selStart(), 27);
+    EXPECT_EQ(form.surface().selLength(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ZlomekWindow, EnterConfirmsAndThePartsStayForTheNextOpening) {
+    select(u"ab"_s, 1, 0);
+    Zlomek& window = open();
+    edit(window, u"Text1"_s)->setText(u"3"_s);
+    edit(window, u"Text2"_s)->clear();
+    QTest::mouseClick(edit(window, u"Text1"_s), Qt::LeftButton);
+    QTest::keyClick(edit(window, u"Text1"_s), Qt::Key_Return);
+
+    // An empty part is written empty.
+    EXPECT_EQ(form.surface().text(), u"a<SUP>3</SUP>/<SUB></SUB>b"_s);
+    EXPECT_EQ(form.surface().selStart(), 25);
+    EXPECT_FALSE(window.isVisible());
+
+    Zlomek& again = open();
+    ASSERT_EQ(&again, &window);
+    EXPECT_EQ(edit(again, u"Text1"_s)->text(), u"3"_s);
+    EXPECT_EQ(edit(again, u"Text2"_s)->text(), u""_s);
+    click(again, u"Command2"_s);
+    EXPECT_EQ(form.surface().text(), u"a<SUP>3</SUP>/<SUB></SUB>b"_s);
+    EXPECT_FALSE(again.isVisible());
+}
