@@ -1,11 +1,13 @@
 #include "html/HtmlDialog.h"
 
 #include "core/editor_procedures.h"
+#include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -24,6 +26,19 @@ void HtmlDialog::showForResult() {
     if (isVisible())
         hide();
     exec();
+}
+
+void HtmlDialog::openForResult(const QString& tag, const QList<QWidget*>& disabledControls) {
+    const QPointer<HtmlDialog> self(this);
+    SetWindowTag(this, tag);
+    for (QWidget* control : disabledControls)
+        control->setEnabled(false);
+    showForResult();
+    for (QWidget* control : disabledControls)
+        control->setEnabled(true);
+    // A close from the title bar may already have discarded the window.
+    if (!self.isNull())
+        SetWindowTag(this, QString());
 }
 
 QPushButton* HtmlDialog::makeOkButton(const QString& caption) {

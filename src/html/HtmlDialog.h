@@ -28,6 +28,10 @@ public:
     // Shows it modal for an opener that wants its result; a window already
     // open modeless is hidden first, so it can take the modal turn.
     void showForResult();
+    // Opens it for a result in the mode named by tag, with the controls that
+    // make no sense in that mode disabled; afterwards, however the window was
+    // left, the tag is empty again and the controls are enabled.
+    void openForResult(const QString& tag, const QList<QWidget*>& disabledControls = {});
 
 protected:
     // Builds the text from the controls and writes it where it belongs.

@@ -1,0 +1,54 @@
+// The protocol every HTML dialog shares, shown on the rule dialog.
+#include "html/Hr.h"
+#include "platform/testing/modal_driver.h"
+#include "platform/testing/test_platform.h"
+#include "platform/window_registry.h"
+#include "shell/MainForm.h"
+#include "shell/ProgramState.h"
+#include "shell/window_instances.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class HtmlDialogProtocol : public ::testing::Test {
+protected:
+    HtmlDialogProtocol() { Program() = ProgramState{}; }
+    TestPlatform platform;
+    MainForm form;
+};
+
+TEST_F(HtmlDialogProtocol, ADialogOpenModelessTakesItsModalTurnAndGetsItsTagBack) {
+    Hr& dialog = LoadedWindow<Hr>();
+    dialog.showModeless();
+    QWidget control;
+    QString tagInside;
+    bool controlEnabledInside = true;
+    bool modalInside = false;
+    WhenModalShown<Hr>([&](Hr* shown) {
+        tagInside = WindowTag(shown);
+        controlEnabledInside = control.isEnabled();
+        modalInside = shown->isModal();
+        QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+    });
+    dialog.openForResult(QStringLiteral("_TABLE"), {&control});
+
+    EXPECT_EQ(tagInside, QStringLiteral("_TABLE"));
+    EXPECT_FALSE(controlEnabledInside);
+    EXPECT_TRUE(modalInside);
+    EXPECT_EQ(WindowTag(&dialog), QString());
+    EXPECT_TRUE(control.isEnabled());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(HtmlDialogProtocol, ClosingTheModalWindowFromItsTitleBarStillRestoresTheOpener) {
+    QWidget control;
+    WhenModalShown<Hr>([](Hr* shown) { shown->close(); });
+    LoadedWindow<Hr>().openForResult(QStringLiteral("_ROW"), {&control});
+    EXPECT_TRUE(control.isEnabled());
+}
+
+} // namespace
