@@ -76,6 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{
             "Baseline", Jpeg(app0 + Segment(0xE1, "Exif") + Frame(0xC0, 800, 600)), {800, 600}},
         SizeCase{"Progressive", Jpeg(app0 + Frame(0xC2, 3, 2)), {3, 2}},
+        SizeCase{"HuffmanTableBeforeProgressive",
+                 Jpeg(Segment(0xC4, QByteArray(30, '\x01')) + Frame(0xC2, 7, 9)),
+                 {7, 9}},
         SizeCase{"Lossless", Jpeg(Frame(0xC3, 17, 9)), {17, 9}},
         SizeCase{"FillBytesBeforeMarker",
                  Jpeg(app0 + Bytes({0xFF, 0xFF, 0xFF}) + Frame(0xC1, 5, 7)),

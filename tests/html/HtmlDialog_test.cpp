@@ -44,6 +44,18 @@ TEST_F(HtmlDialogProtocol, ADialogOpenModelessTakesItsModalTurnAndGetsItsTagBack
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(HtmlDialogProtocol, OkInATagModeAlsoGivesTheOpenerItsControlBack) {
+    QWidget control;
+    WhenModalShown<Hr>([](Hr* shown) {
+        QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    Hr& dialog = LoadedWindow<Hr>();
+    dialog.openForResult(QStringLiteral("_ROW"), {&control});
+    EXPECT_TRUE(control.isEnabled());
+    EXPECT_EQ(WindowTag(&dialog), QString());
+}
+
 TEST_F(HtmlDialogProtocol, ClosingTheModalWindowFromItsTitleBarStillRestoresTheOpener) {
     QWidget control;
     WhenModalShown<Hr>([](Hr* shown) { shown->close(); });
