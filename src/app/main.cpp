@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;
     closeOnTermination(application);
+    Program().EndProgram = [] { QCoreApplication::exit(0); };
     const QStringList arguments = QApplication::arguments().mid(1);
     Main(QApplication::applicationDirPath() + QStringLiteral("/"),
          arguments.join(QStringLiteral(" ")));

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 // One open document while its tab is not the current one.
 struct DocumentSlot {
@@ -39,6 +40,9 @@ struct ProgramState {
     // Set once the user has confirmed the end: nothing may start the event
     // loop again (a modal window that was open when the end came returns).
     bool Ending = false;
+    // Ends the event loop once the user confirmed the end; the program sets
+    // it at start, tests leave it empty so their process keeps running.
+    std::function<void()> EndProgram;
 };
 
 [[nodiscard]] ProgramState& Program();

@@ -9,8 +9,6 @@
 #include "shell/exit_autosave.h"
 #include "shell/settings_saving.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 bool userConfirmsLosingChanges(MainForm& form, int modified) {
@@ -32,6 +30,7 @@ bool ConfirmShutdown(MainForm& form) {
     if (modified > 0 && !userConfirmsLosingChanges(form, modified))
         return false;
     Program().Ending = true;
-    QCoreApplication::exit(0);
+    if (Program().EndProgram)
+        Program().EndProgram();
     return true;
 }
