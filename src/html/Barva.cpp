@@ -41,10 +41,7 @@ Barva::Barva(QWidget* owner)
     buildFace();
     buildColour();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
 
     auto* layout = new QGridLayout(this);
     auto* label8 = named(new QLabel(QStringLiteral("Velikost"), this), QStringLiteral("Label8"));

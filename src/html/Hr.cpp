@@ -22,9 +22,7 @@ Hr::Hr(QWidget* owner) : HtmlDialog(owner) {
     m_shader->setObjectName(u"Shader"_s);
     layout->addWidget(m_shader);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
     layout->addLayout(buttons);
 }
 

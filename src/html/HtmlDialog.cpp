@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -57,6 +58,14 @@ QPushButton* HtmlDialog::makeStornoButton() {
     button->setObjectName(QStringLiteral("Command2"));
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
     return button;
+}
+
+QHBoxLayout* HtmlDialog::makeButtonRow(const QString& okCaption) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(makeOkButton(okCaption));
+    row->addWidget(makeStornoButton());
+    return row;
 }
 
 void HtmlDialog::writeToEditor(const HtmlInsertion& insertion) {

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -39,6 +40,8 @@ protected:
     // Makes Command1 ("&Ok" unless given) and Command2 ("&Storno").
     [[nodiscard]] QPushButton* makeOkButton(const QString& caption = QStringLiteral("&Ok"));
     [[nodiscard]] QPushButton* makeStornoButton();
+    // The usual row: Command1 and Command2 at the right.
+    [[nodiscard]] QHBoxLayout* makeButtonRow(const QString& okCaption = QStringLiteral("&Ok"));
     // Writes an insertion into the main window's editor in its mode.
     static void writeToEditor(const HtmlInsertion& insertion);
     // The controls of an attribute are enabled only while its box is ticked.

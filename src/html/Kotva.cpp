@@ -18,10 +18,7 @@ Kotva::Kotva(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(this)) {
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setText(QStringLiteral("Kotva1"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label1, 0, 0);

@@ -21,9 +21,7 @@ Nadpis::Nadpis(QWidget* owner) : HtmlDialog(owner) {
     m_check1 = new QCheckBox(u"&Nezalamovat řádky"_s, this);
     m_check1->setObjectName(u"Check1"_s);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);

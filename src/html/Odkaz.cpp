@@ -19,10 +19,7 @@ Odkaz::Odkaz(QWidget* owner) : HtmlDialog(owner), m_combo1(new QComboBox(this)) 
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setEditText(QStringLiteral("NováKotva"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label1, 0, 0);

@@ -25,9 +25,7 @@ Odstavec::Odstavec(QWidget* owner) : HtmlDialog(owner) {
     layout->addWidget(m_align.add(this, u"Option5"_s, u"&Nezarovnávat"_s, HtmlAlign::None));
     justify->setChecked(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
     layout->addLayout(buttons);
 }
 

@@ -55,10 +55,7 @@ Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s
     textRow->addWidget(m_text1);
     textRow->addWidget(random);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton(u"&OK"_s));
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow(u"&OK"_s);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(partsRow);

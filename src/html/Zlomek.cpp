@@ -40,10 +40,7 @@ Zlomek::Zlomek(QWidget* owner)
     parts->addWidget(namedLabel(u"/"_s, u"Label3"_s, this), 1, 1);
     parts->addWidget(m_text2, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(makeOkButton());
-    buttons->addWidget(makeStornoButton());
+    auto* buttons = makeButtonRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(parts);

@@ -1,4 +1,5 @@
 #include "html/MailTo.h"
+#include "html_window_test.h"
 
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
@@ -15,33 +16,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class MailToWindow : public ::testing::Test {
+class MailToWindow : public HtmlWindowTest {
 protected:
-    MailToWindow() {
-        Program() = ProgramState{};
-        Program().Settings.UserEmail = u"jan@example.cz"_s;
-    }
-    ~MailToWindow() override { Program() = ProgramState{}; }
+    MailToWindow() { Program().Settings.UserEmail = u"jan@example.cz"_s; }
 
-    static MailTo& open() {
-        MailTo& window = LoadedWindow<MailTo>();
-        window.showModeless();
-        return window;
-    }
+    static MailTo& open() { return openDialog<MailTo>(); }
     static QLineEdit* address(const MailTo& window) {
         return window.findChild<QLineEdit*>(u"Text1"_s);
     }
-    static void click(const MailTo& window, const QString& button) {
-        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    void select(const QString& text, int start, int length) {
-        form.surface().setText(text);
-        form.surface().setSelStart(start);
-        form.surface().setSelLength(length);
-    }
-
-    TestPlatform platform;
-    MainForm form;
 };
 
 struct MailCase {

@@ -1,4 +1,5 @@
 #include "html/Smajl.h"
+#include "html_window_test.h"
 
 #include "core/random_generator.h"
 #include "core/random_text.h"
@@ -18,33 +19,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class SmajlWindow : public ::testing::Test {
+class SmajlWindow : public HtmlWindowTest {
 protected:
-    SmajlWindow() { Program() = ProgramState{}; }
-    ~SmajlWindow() override { Program() = ProgramState{}; }
-
-    static Smajl& open() {
-        Smajl& window = LoadedWindow<Smajl>();
-        window.showModeless();
-        return window;
-    }
+    static Smajl& open() { return openDialog<Smajl>(); }
     static QLineEdit* smiley(const Smajl& window) {
         return window.findChild<QLineEdit*>(u"Text1"_s);
     }
     static QComboBox* part(const Smajl& window, int number) {
         return window.findChild<QComboBox*>(u"Combo"_s + QString::number(number));
     }
-    static void click(const Smajl& window, const QString& button) {
-        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    void select(const QString& text, int start, int length) {
-        form.surface().setText(text);
-        form.surface().setSelStart(start);
-        form.surface().setSelLength(length);
-    }
-
-    TestPlatform platform;
-    MainForm form;
 };
 
 // Item indexes chosen in Combo1 to Combo5 (-1: nothing) and what "GO!" builds.

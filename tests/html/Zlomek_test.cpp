@@ -1,4 +1,5 @@
 #include "html/Zlomek.h"
+#include "html_window_test.h"
 
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
@@ -15,30 +16,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ZlomekWindow : public ::testing::Test {
+class ZlomekWindow : public HtmlWindowTest {
 protected:
-    ZlomekWindow() { Program() = ProgramState{}; }
-    ~ZlomekWindow() override { Program() = ProgramState{}; }
-
-    static Zlomek& open() {
-        Zlomek& window = LoadedWindow<Zlomek>();
-        window.showModeless();
-        return window;
-    }
+    static Zlomek& open() { return openDialog<Zlomek>(); }
     static QLineEdit* edit(const Zlomek& window, const QString& name) {
         return window.findChild<QLineEdit*>(name);
     }
-    static void click(const Zlomek& window, const QString& button) {
-        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    void select(const QString& text, int start, int length) {
-        form.surface().setText(text);
-        form.surface().setSelStart(start);
-        form.surface().setSelLength(length);
-    }
-
-    TestPlatform platform;
-    MainForm form;
 };
 
 } // namespace
