@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <utility>
 
 HtmlDialog::HtmlDialog(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -29,17 +30,26 @@ void HtmlDialog::showForResult() {
     exec();
 }
 
-void HtmlDialog::openForResult(const QString& tag, const QList<QWidget*>& disabledControls) {
+void HtmlDialog::openForResult(const QString& tag, const QList<QWidget*>& disabledControls,
+                               ResultReceiver receiver) {
     const QPointer<HtmlDialog> self(this);
     SetWindowTag(this, tag);
+    m_receiver = std::move(receiver);
     for (QWidget* control : disabledControls)
         control->setEnabled(false);
     showForResult();
     for (QWidget* control : disabledControls)
         control->setEnabled(true);
     // A close from the title bar may already have discarded the window.
-    if (!self.isNull())
+    if (!self.isNull()) {
         SetWindowTag(this, QString());
+        m_receiver = nullptr;
+    }
+}
+
+void HtmlDialog::deliverToOpener(const QString& text) const {
+    if (m_receiver)
+        m_receiver(text);
 }
 
 QPushButton* HtmlDialog::makeOkButton(const QString& caption) {

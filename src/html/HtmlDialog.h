@@ -29,10 +29,15 @@ public:
     // Shows it modal for an opener that wants its result; a window already
     // open modeless is hidden first, so it can take the modal turn.
     void showForResult();
+    // Where a window opened for a result sends it: the opener's own control.
+    using ResultReceiver = std::function<void(const QString&)>;
+
     // Opens it for a result in the mode named by tag, with the controls that
-    // make no sense in that mode disabled; afterwards, however the window was
-    // left, the tag is empty again and the controls are enabled.
-    void openForResult(const QString& tag, const QList<QWidget*>& disabledControls = {});
+    // make no sense in that mode disabled; a confirm in that mode hands its
+    // text to receiver. Afterwards, however the window was left, the tag is
+    // empty again, the controls are enabled and the receiver is forgotten.
+    void openForResult(const QString& tag, const QList<QWidget*>& disabledControls = {},
+                       ResultReceiver receiver = nullptr);
 
 protected:
     // Builds the text from the controls and writes it where it belongs.
@@ -42,6 +47,9 @@ protected:
     [[nodiscard]] QPushButton* makeStornoButton();
     // The usual row: Command1 and Command2 at the right.
     [[nodiscard]] QHBoxLayout* makeButtonRow(const QString& okCaption = QStringLiteral("&Ok"));
+    // Hands a confirmed result to the opener waiting for it; without one
+    // (the window was not opened for a result) nothing happens.
+    void deliverToOpener(const QString& text) const;
     // Writes an insertion into the main window's editor in its mode.
     static void writeToEditor(const HtmlInsertion& insertion);
     // The controls of an attribute are enabled only while its box is ticked.
@@ -52,6 +60,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    ResultReceiver m_receiver;
+
     // Discards this window from the program-wide instances.
     virtual void discard() = 0;
 };

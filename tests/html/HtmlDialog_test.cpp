@@ -56,6 +56,28 @@ TEST_F(HtmlDialogProtocol, OkInATagModeAlsoGivesTheOpenerItsControlBack) {
     EXPECT_EQ(WindowTag(&dialog), QString());
 }
 
+TEST_F(HtmlDialogProtocol, TheOpenersReceiverLivesOnlyForItsOwnOpening) {
+    // A probe: Hr has no tag mode of its own, so it hands over through a
+    // subclass that delivers whatever it would write.
+    class Probe : public Hr {
+    public:
+        void confirm() override { deliverToOpener(QStringLiteral(" ALIGN=\"LEFT\"")); }
+    };
+    Probe probe;
+    QStringList received;
+    WhenModalShown<Hr>([](Hr* shown) {
+        QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    probe.openForResult(QStringLiteral("_TABLE"), {},
+                        [&received](const QString& text) { received << text; });
+    EXPECT_EQ(received, QStringList{QStringLiteral(" ALIGN=\"LEFT\"")});
+
+    probe.showModeless();
+    QTest::mouseClick(probe.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(received.size(), 1);
+}
+
 TEST_F(HtmlDialogProtocol, ClosingTheModalWindowFromItsTitleBarStillRestoresTheOpener) {
     QWidget control;
     WhenModalShown<Hr>([](Hr* shown) { shown->close(); });
