@@ -1,10 +1,6 @@
 #include "html/Barva.h"
 
-#include "colour/PickColor.h"
-#include "core/colour_text.h"
-
 #include <QCheckBox>
-#include <QColor>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,8 +9,6 @@
 #include <QScrollBar>
 
 namespace {
-
-constexpr int ColourBoxSize = 24;
 
 template <class T> T* named(T* widget, const QString& name) {
     widget->setObjectName(name);
@@ -33,8 +27,7 @@ Barva::Barva(QWidget* owner)
       m_check3(named(new QCheckBox(this), QStringLiteral("Check3"))),
       m_command3(
           named(new QPushButton(QStringLiteral("&Vyber"), this), QStringLiteral("Command3"))),
-      m_label1(named(new QLabel(this), QStringLiteral("Label1"))),
-      m_label2(named(new QLabel(this), QStringLiteral("Label2"))) {
+      m_colour(new ColourSwatch(this, QStringLiteral("Label1"), QStringLiteral("Label2"), 0)) {
     setObjectName(QStringLiteral("Barva"));
     setWindowTitle(QStringLiteral("HTML font (barva)"));
     buildSize();
@@ -56,8 +49,8 @@ Barva::Barva(QWidget* owner)
     layout->addWidget(m_combo1, 1, 2, 1, 3);
     layout->addWidget(m_check3, 2, 0);
     layout->addWidget(label3, 2, 1);
-    layout->addWidget(m_label1, 2, 2);
-    layout->addWidget(m_label2, 2, 3);
+    layout->addWidget(m_colour->box(), 2, 2);
+    layout->addWidget(m_colour->label(), 2, 3);
     layout->addWidget(m_command3, 2, 4);
     layout->addLayout(buttons, 3, 0, 1, 5);
 }
@@ -65,7 +58,7 @@ Barva::Barva(QWidget* owner)
 void Barva::buildSize() {
     m_vscroll4->setRange(1, 7);
     m_vscroll4->setValue(1);
-    m_vscroll4->setFixedHeight(ColourBoxSize * 2);
+    m_vscroll4->setFixedHeight(48);
     showValueIn(m_vscroll4, m_label4);
     enableWith(m_check1, {m_vscroll4});
 }
@@ -81,24 +74,8 @@ void Barva::buildFace() {
 }
 
 void Barva::buildColour() {
-    m_label1->setFixedSize(ColourBoxSize, ColourBoxSize);
-    m_label1->setFrameShape(QFrame::Box);
-    m_label1->setAutoFillBackground(true);
-    showColour(m_color);
     enableWith(m_check3, {m_command3});
-    connect(m_command3, &QPushButton::clicked, this, &Barva::pickColour);
-}
-
-void Barva::pickColour() {
-    showColour(PickColor(m_color));
-}
-
-void Barva::showColour(ColorValue color) {
-    m_color = color;
-    QPalette palette = m_label1->palette();
-    palette.setColor(QPalette::Window, QColor(RedOf(color), GreenOf(color), BlueOf(color)));
-    m_label1->setPalette(palette);
-    m_label2->setText(ColorToHex(color));
+    connect(m_command3, &QPushButton::clicked, m_colour, &ColourSwatch::pick);
 }
 
 void Barva::confirm() {
@@ -108,6 +85,6 @@ void Barva::confirm() {
     values.faceChecked = m_check2->isChecked();
     values.face = m_combo1->currentText();
     values.colorChecked = m_check3->isChecked();
-    values.color = m_color;
+    values.color = m_colour->color();
     writeToEditor(BarvaInsertion(values));
 }

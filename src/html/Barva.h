@@ -1,5 +1,6 @@
 #pragma once
 
+#include "html/ColourSwatch.h"
 #include "html/HtmlDialog.h"
 
 class QCheckBox;
@@ -21,9 +22,6 @@ private:
     void buildSize();
     void buildFace();
     void buildColour();
-    // Offers the picker on the current colour and shows what it gives back.
-    void pickColour();
-    void showColour(ColorValue color);
 
     QCheckBox* m_check1;
     QScrollBar* m_vscroll4;
@@ -32,9 +30,7 @@ private:
     QComboBox* m_combo1;
     QCheckBox* m_check3;
     QPushButton* m_command3;
-    QLabel* m_label1;
-    QLabel* m_label2;
-    ColorValue m_color = 0;
+    ColourSwatch* m_colour; // Label1 and Label2
 
     TARVEL_HTML_DIALOG_DISCARD(Barva)
 };
