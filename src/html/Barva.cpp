@@ -1,5 +1,7 @@
 #include "html/Barva.h"
 
+#include "html/named_control.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,25 +10,16 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
-
-template <class T> T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
-
 Barva::Barva(QWidget* owner)
     : HtmlDialog(owner),
-      m_check1(named(new QCheckBox(QStringLiteral("Velikost"), this), QStringLiteral("Check1"))),
-      m_vscroll4(named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll4"))),
-      m_label4(named(new QLabel(this), QStringLiteral("Label4"))),
-      m_check2(named(new QCheckBox(this), QStringLiteral("Check2"))),
-      m_combo1(named(new QComboBox(this), QStringLiteral("Combo1"))),
-      m_check3(named(new QCheckBox(this), QStringLiteral("Check3"))),
+      m_check1(Named(new QCheckBox(QStringLiteral("Velikost"), this), QStringLiteral("Check1"))),
+      m_vscroll4(Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll4"))),
+      m_label4(Named(new QLabel(this), QStringLiteral("Label4"))),
+      m_check2(Named(new QCheckBox(this), QStringLiteral("Check2"))),
+      m_combo1(Named(new QComboBox(this), QStringLiteral("Combo1"))),
+      m_check3(Named(new QCheckBox(this), QStringLiteral("Check3"))),
       m_command3(
-          named(new QPushButton(QStringLiteral("&Vyber"), this), QStringLiteral("Command3"))),
+          Named(new QPushButton(QStringLiteral("&Vyber"), this), QStringLiteral("Command3"))),
       m_colour(new ColourSwatch(this, QStringLiteral("Label1"), QStringLiteral("Label2"), 0)) {
     setObjectName(QStringLiteral("Barva"));
     setWindowTitle(QStringLiteral("HTML font (barva)"));
@@ -37,9 +30,9 @@ Barva::Barva(QWidget* owner)
     auto* buttons = makeButtonRow();
 
     auto* layout = new QGridLayout(this);
-    auto* label8 = named(new QLabel(QStringLiteral("Velikost"), this), QStringLiteral("Label8"));
-    auto* label9 = named(new QLabel(QStringLiteral("Font :"), this), QStringLiteral("Label9"));
-    auto* label3 = named(new QLabel(QStringLiteral("Barva :"), this), QStringLiteral("Label3"));
+    auto* label8 = Named(new QLabel(QStringLiteral("Velikost"), this), QStringLiteral("Label8"));
+    auto* label9 = Named(new QLabel(QStringLiteral("Font :"), this), QStringLiteral("Label9"));
+    auto* label3 = Named(new QLabel(QStringLiteral("Barva :"), this), QStringLiteral("Label3"));
     layout->addWidget(m_check1, 0, 0, 1, 2);
     layout->addWidget(m_vscroll4, 0, 2);
     layout->addWidget(label8, 0, 3);
