@@ -11,8 +11,9 @@ QString PickerPathText(const QString& fullPath, bool relative, const QString& do
 }
 
 QString PickerAddress(const QString& pathText, bool relative) {
+    // Nothing chosen: still the bare file address in the absolute form.
     if (pathText.isEmpty())
-        return {};
+        return relative ? QString() : QStringLiteral("file:///");
     // A relative form that stayed absolute would point at a web server's root
     // once the page is published; the file address names the local file.
     if (relative && !pathText.startsWith(u'/'))

@@ -15,7 +15,8 @@
 // The address the HTML attribute receives for the shown path: the relative
 // path as it stands, or a "file://" address for a full path. A file sharing
 // no folder with the document shows its full path even in the relative form,
-// and gets the "file://" address then too. An empty path gives "".
+// and gets the "file://" address then too. An empty path gives "" in the
+// relative form and the bare "file:///" in the absolute one.
 [[nodiscard]] QString PickerAddress(const QString& pathText, bool relative);
 
 // The group's state, kept for the life of the dialog that carries it.

@@ -5,9 +5,14 @@
 #include "html/Kotva.h"
 #include "html/MailTo.h"
 #include "html/Nadpis.h"
+#include "html/Obrazek.h"
 #include "html/Odkaz.h"
 #include "html/Odstavec.h"
 #include "html/Smajl.h"
+#include "html/Table.h"
+#include "html/TableCell.h"
+#include "html/TableRow.h"
+#include "html/Vytvor.h"
 #include "html/Zlomek.h"
 #include "shell/MainMenu.h"
 #include "shell/window_instances.h"
@@ -30,4 +35,9 @@ void ConnectHtmlCommands(MainMenu& menu) {
     connectDialog<Zlomek>(menu, MenuId::mnubreak);
     connectDialog<MailTo>(menu, MenuId::mnumailto);
     connectDialog<Smajl>(menu, MenuId::mnusmajl);
+    connectDialog<Table>(menu, MenuId::mnutable);
+    connectDialog<TableRow>(menu, MenuId::mnurow);
+    connectDialog<TableCell>(menu, MenuId::mnucell);
+    connectDialog<Obrazek>(menu, MenuId::mnuobr);
+    connectDialog<Vytvor>(menu, MenuId::mnucreate);
 }

@@ -119,10 +119,10 @@ TEST_F(FilePickerGroupTest, SavingLaterDoesNotRewriteTheShownPath) {
     EXPECT_EQ(shownPath(), u"../pics/a.png"_s);
 }
 
-TEST_F(FilePickerGroupTest, TogglingBeforeAnyChoiceGivesNoAddress) {
+TEST_F(FilePickerGroupTest, TogglingBeforeAnyChoiceGivesTheBareAddressOnlyWhenAbsolute) {
     clickRelative();
     EXPECT_EQ(shownPath(), QString());
-    EXPECT_EQ(group->address(), QString());
+    EXPECT_EQ(group->address(), u"file:///"_s);
     clickRelative();
     EXPECT_EQ(shownPath(), QString());
     EXPECT_EQ(group->address(), QString());

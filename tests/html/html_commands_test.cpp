@@ -1,6 +1,11 @@
 // The menu entries and toolbar buttons of the HTML dialogs open them.
 #include "html/Hr.h"
 #include "html/MailTo.h"
+#include "html/Obrazek.h"
+#include "html/Table.h"
+#include "html/TableCell.h"
+#include "html/TableRow.h"
+#include "html/Vytvor.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"
 #include "shell/MainMenu.h"
@@ -29,6 +34,28 @@ TEST(HtmlCommands, EntriesAndTheLineButtonShowTheirDialogsModeless) {
     ASSERT_NE(LoadedWindowIfAny<Hr>(), nullptr);
     EXPECT_TRUE(LoadedWindowIfAny<Hr>()->isVisible());
     EXPECT_EQ(LoadedWindowIfAny<Hr>()->parentWidget(), &form);
+}
+
+template <class Dialog> bool shownModelessBy(MainForm& form, MenuId id) {
+    QAction* entry = form.menu().action(id);
+    if (!entry->isEnabled())
+        return false;
+    entry->trigger();
+    Dialog* shown = LoadedWindowIfAny<Dialog>();
+    return shown != nullptr && shown->isVisible() && !shown->isModal();
+}
+
+TEST(HtmlCommands, TablePictureAndPageEntriesShowTheirDialogs) {
+    Program() = ProgramState{};
+    TestPlatform platform;
+    MainForm form;
+    EXPECT_TRUE(shownModelessBy<Table>(form, MenuId::mnutable));
+    EXPECT_TRUE(shownModelessBy<TableRow>(form, MenuId::mnurow));
+    EXPECT_TRUE(shownModelessBy<TableCell>(form, MenuId::mnucell));
+    EXPECT_TRUE(shownModelessBy<Obrazek>(form, MenuId::mnuobr));
+    EXPECT_TRUE(shownModelessBy<Vytvor>(form, MenuId::mnucreate));
+    for (const char* key : {"Table", "Image", "Newhtml"})
+        EXPECT_TRUE(form.Toolbar1()->button(QString::fromLatin1(key))->isEnabled()) << key;
 }
 
 } // namespace

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "html/ColourSwatch.h"
+#include "html/HtmlDialog.h"
+#include "html/OptionValues.h"
+
+#include <QCheckBox>
+#include <QObject>
+
+class FilePickerGroup;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+struct TableAlignValues;
+struct TableCellValues;
+
+// ALIGN (with its CHAR character) and VALIGN of a table cell or row; both
+// table dialogs carry the same controls under the same names.
+class TableAlignControls : public QObject {
+    Q_OBJECT
+public:
+    explicit TableAlignControls(QWidget* parent);
+
+    // The two groups side by side; made once by the dialog that shows them.
+    [[nodiscard]] QLayout* makeLayout() const;
+    [[nodiscard]] TableAlignValues values() const;
+
+private:
+    // The character box counts only for CHAR, so it follows both the box
+    // and the option buttons.
+    void enableCharacter();
+
+    QCheckBox* m_check1;
+    OptionValues<QString> m_align;
+    QLineEdit* m_text1;
+    QCheckBox* m_check2;
+    OptionValues<QString> m_valign;
+};
+
+// One table cell: from the menu a TD (or TH) around the selection, or around
+// "Buňka" when nothing is selected; opened by the table or the row dialog it
+// hands back only its attribute text.
+class TableCell : public HtmlDialog {
+    Q_OBJECT
+public:
+    explicit TableCell(QWidget* owner = nullptr);
+
+    // The header box, which makes no sense when only attributes are wanted;
+    // complete here so an opener can pass it as a QWidget to disable.
+    [[nodiscard]] QCheckBox* Check9() const { return m_check9; }
+
+protected:
+    void confirm() override;
+
+private:
+    [[nodiscard]] QLayout* buildBackground();
+    [[nodiscard]] QLayout* buildColour();
+    [[nodiscard]] QLayout* buildSpans();
+    [[nodiscard]] QLayout* buildWidth();
+    // Check8 switches the unit: the maximum follows it and the label is
+    // rewritten at once.
+    void switchUnit();
+    void showWidth();
+    [[nodiscard]] TableCellValues values() const;
+
+    QCheckBox* m_check9;
+    QCheckBox* m_isPicture;
+    FilePickerGroup* m_picker;
+    TableAlignControls* m_alignment;
+    QCheckBox* m_check3;
+    QPushButton* m_command3;
+    ColourSwatch* m_colour; // Label1 and Label2
+    QCheckBox* m_check4;
+    QScrollBar* m_vscroll4;
+    QLabel* m_label3;
+    QCheckBox* m_check5;
+    QScrollBar* m_vscroll5;
+    QLabel* m_label4;
+    QCheckBox* m_check6;
+    QCheckBox* m_check7;
+    QCheckBox* m_check8;
+    QScrollBar* m_vscroll6;
+    QLabel* m_label8;
+
+    TARVEL_HTML_DIALOG_DISCARD(TableCell)
+};
