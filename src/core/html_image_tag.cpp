@@ -58,14 +58,6 @@ QString ImageTag(const ImageTagValues& values) {
     return u"<IMG "_s + ImageTagAttributes(values) + u'>';
 }
 
-ImageSizeMaxima ImageSizeMaximum(bool percent) {
-    return percent ? ImageSizeMaxima{200, 200} : ImageSizeMaxima{800, 600};
-}
-
-QString ImageSizeLabel(int value, bool percent) {
-    return QString::number(value) + (percent ? u"%"_s : QString());
-}
-
 bool CanPresetImageSize(ImageSize size) {
     constexpr int limit = 32000;
     return size.width > 0 && size.height > 0 && size.width < limit && size.height < limit;

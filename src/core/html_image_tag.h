@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/image_size.h"
+#include "core/unit_value_label.h"
 
 #include <QLocale>
 #include <QString>
@@ -39,17 +40,9 @@ struct ImageTagValues {
 // "<IMG " + the attributes + ">".
 [[nodiscard]] QString ImageTag(const ImageTagValues& values);
 
-// The maxima of the width and height scroll bars in either unit; both start
-// at 1.
-struct ImageSizeMaxima {
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const ImageSizeMaxima&, const ImageSizeMaxima&) = default;
-};
-[[nodiscard]] ImageSizeMaxima ImageSizeMaximum(bool percent);
-// What a size label shows: "50%" in percent, "50" in pixels.
-[[nodiscard]] QString ImageSizeLabel(int value, bool percent);
+// The maxima of the width and height scroll bars in either unit.
+inline constexpr UnitMaxima ImageWidthMaxima{200, 800};
+inline constexpr UnitMaxima ImageHeightMaxima{200, 600};
 // Whether a picture's size may preset the scroll bars: both dimensions known
 // and below 32000.
 [[nodiscard]] bool CanPresetImageSize(ImageSize size);

@@ -57,14 +57,6 @@ HtmlInsertion HrInsertion(const HrValues& values) {
     return insertAtCaret(text + u'>');
 }
 
-int HrWidthMaximum(bool percent) {
-    return percent ? 100 : 800;
-}
-
-QString HrWidthLabel(int value, bool percent) {
-    return percent ? QString::number(value) + u'%' : QString::number(value);
-}
-
 HtmlInsertion NadpisInsertion(const NadpisValues& values) {
     QString open = u"<H"_s + values.levelLabel + HtmlAlignAttribute(values.align);
     if (values.noWrap)

@@ -47,11 +47,6 @@ struct HrValues {
     bool noShade = false; // Shader
 };
 [[nodiscard]] HtmlInsertion HrInsertion(const HrValues& values);
-// The width scroll bar's maximum: 100 in percent, 800 in pixels. Lowering the
-// maximum pulls a larger value down to it.
-[[nodiscard]] int HrWidthMaximum(bool percent);
-// What Label1 shows for a width: "50%" in percent, "50" in pixels.
-[[nodiscard]] QString HrWidthLabel(int value, bool percent);
 
 // Nadpis: a heading around the selection; levelLabel is Label1 as shown.
 struct NadpisValues {

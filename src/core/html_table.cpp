@@ -55,14 +55,6 @@ QString TableHtml(const TableValues& values, const TableGrid& grid) {
     return html + u"</TBODY>"_s + kLineBreak + u"</TABLE>"_s;
 }
 
-int TableWidthMaximum(bool percent) {
-    return percent ? 100 : 800;
-}
-
-QString TableWidthLabel(int value, bool percent) {
-    return QString::number(value) + (percent ? u"%"_s : QString());
-}
-
 QString TableCursorLabel(int position, int count) {
     return QString::number(position) + u'/' + QString::number(count);
 }

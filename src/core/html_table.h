@@ -63,9 +63,5 @@ struct TableValues {
 // cell and row texts are copied unescaped.
 [[nodiscard]] QString TableHtml(const TableValues& values, const TableGrid& grid);
 
-// The width scroll bar's maximum: 100 in percent, 800 in pixels.
-[[nodiscard]] int TableWidthMaximum(bool percent);
-// What the width label shows: "10%" in percent, "10" in pixels.
-[[nodiscard]] QString TableWidthLabel(int value, bool percent);
 // A cursor's label: its position, "/" and the count, as "3/5".
 [[nodiscard]] QString TableCursorLabel(int position, int count);

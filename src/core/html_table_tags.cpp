@@ -70,11 +70,3 @@ HtmlInsertion TableRowInsertion(const TableRowValues& values) {
         text += u"<TD"_s + values.cellAttributes + u">Buňka"_s + QString::number(i) + u"</TD>"_s;
     return {HtmlInsertMode::InsertAtCaret, text + u"</TR>\r\n"_s, QString()};
 }
-
-int TableCellWidthMaximum(bool percent) {
-    return percent ? 100 : 800;
-}
-
-QString TableCellWidthLabel(int value, bool percent) {
-    return percent ? QString::number(value) + u'%' : QString::number(value);
-}

@@ -51,8 +51,3 @@ struct TableRowValues {
 [[nodiscard]] HtmlInsertion TableCellInsertion(const TableCellValues& values, bool hasSelection);
 // The row from the menu: one line of numbered placeholder cells at the caret.
 [[nodiscard]] HtmlInsertion TableRowInsertion(const TableRowValues& values);
-
-// The cell width scroll bar's maximum: 100 in percent, 800 in pixels.
-[[nodiscard]] int TableCellWidthMaximum(bool percent);
-// What the width label shows: "50%" in percent, "50" in pixels.
-[[nodiscard]] QString TableCellWidthLabel(int value, bool percent);

@@ -1,6 +1,7 @@
 #include "html/Barva.h"
 
 #include "html/named_control.h"
+#include "html/value_bar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,7 @@
 Barva::Barva(QWidget* owner)
     : HtmlDialog(owner),
       m_check1(Named(new QCheckBox(QStringLiteral("Velikost"), this), QStringLiteral("Check1"))),
-      m_vscroll4(Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll4"))),
+      m_vscroll4(MakeValueBar(this, QStringLiteral("VScroll4"), Qt::Vertical, {1, 7, 1})),
       m_label4(Named(new QLabel(this), QStringLiteral("Label4"))),
       m_check2(Named(new QCheckBox(this), QStringLiteral("Check2"))),
       m_combo1(Named(new QComboBox(this), QStringLiteral("Combo1"))),
@@ -49,9 +50,6 @@ Barva::Barva(QWidget* owner)
 }
 
 void Barva::buildSize() {
-    m_vscroll4->setRange(1, 7);
-    m_vscroll4->setValue(1);
-    m_vscroll4->setFixedHeight(48);
     showValueIn(m_vscroll4, m_label4);
     enableWith(m_check1, {m_vscroll4});
 }

@@ -1,5 +1,7 @@
 #include "html/Hr.h"
 
+#include "html/value_bar.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -47,18 +49,11 @@ QLayout* Hr::buildWidth() {
     m_check2 = new QCheckBox(u"%"_s, this);
     m_check2->setObjectName(u"Check2"_s);
     m_check2->setChecked(true);
-    m_vscroll1 = new QScrollBar(Qt::Vertical, this);
-    m_vscroll1->setObjectName(u"Vscroll1"_s);
-    m_vscroll1->setRange(1, HrWidthMaximum(true));
-    m_vscroll1->setValue(1);
-    m_vscroll1->setPageStep(10);
+    m_vscroll1 = MakeValueBar(this, u"Vscroll1"_s, Qt::Vertical, {1, UnitMaxima{}.percent, 1});
     m_label1 = new QLabel(this);
     m_label1->setObjectName(u"Label1"_s);
-    showWidth();
-
+    showValueInUnit(m_vscroll1, m_label1, m_check2);
     enableWith(m_check1, {m_check2, m_vscroll1});
-    connect(m_check2, &QCheckBox::toggled, this, &Hr::switchUnit);
-    connect(m_vscroll1, &QScrollBar::valueChanged, this, &Hr::showWidth);
 
     auto* layout = new QGridLayout;
     layout->addWidget(m_check1, 0, 0);
@@ -66,15 +61,6 @@ QLayout* Hr::buildWidth() {
     layout->addWidget(m_label1, 0, 1, 2, 1);
     layout->addWidget(m_vscroll1, 0, 2, 2, 1);
     return layout;
-}
-
-void Hr::switchUnit() {
-    m_vscroll1->setMaximum(HrWidthMaximum(m_check2->isChecked()));
-    showWidth();
-}
-
-void Hr::showWidth() {
-    m_label1->setText(HrWidthLabel(m_vscroll1->value(), m_check2->isChecked()));
 }
 
 void Hr::confirm() {

@@ -20,10 +20,6 @@ protected:
 private:
     [[nodiscard]] QLayout* buildAlignment();
     [[nodiscard]] QLayout* buildWidth();
-    // Check2 switches the unit: the maximum follows it and the label is
-    // rewritten at once, so it never shows a value in the other unit.
-    void switchUnit();
-    void showWidth();
 
     AlignOptions m_align;
     QCheckBox* m_check1 = nullptr;

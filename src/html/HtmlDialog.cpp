@@ -102,6 +102,19 @@ void HtmlDialog::showValueIn(QScrollBar* bar, QLabel* label, std::function<QStri
     connect(bar, &QScrollBar::valueChanged, label, show);
 }
 
+void HtmlDialog::showValueInUnit(QScrollBar* bar, QLabel* label, QCheckBox* percentBox,
+                                 UnitMaxima maxima) {
+    showValueIn(bar, label,
+                [percentBox] { return percentBox->isChecked() ? QStringLiteral("%") : QString(); });
+    connect(percentBox, &QCheckBox::toggled, bar,
+            [=](bool inPercent) { applyUnit(bar, label, inPercent, maxima); });
+}
+
+void HtmlDialog::applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitMaxima maxima) {
+    bar->setMaximum(maxima.of(inPercent));
+    label->setText(UnitValueLabel(bar->value(), inPercent));
+}
+
 void HtmlDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
     if (event->isAccepted())

@@ -2,6 +2,7 @@
 
 #include "core/colour_value.h"
 #include "core/html_simple_tags.h"
+#include "core/unit_value_label.h"
 #include "shell/window_instances.h"
 
 #include <QDialog>
@@ -57,6 +58,13 @@ protected:
     // The label shows the scroll bar's value, followed by suffix().
     static void showValueIn(QScrollBar* bar, QLabel* label,
                             std::function<QString()> suffix = nullptr);
+    // The label shows the bar's value, followed by "%" while percentBox is
+    // ticked; toggling the box sets the bar's maximum for the new unit (a
+    // larger value drops to it) and rewrites the label at once.
+    static void showValueInUnit(QScrollBar* bar, QLabel* label, QCheckBox* percentBox,
+                                UnitMaxima maxima = {});
+    // What toggling the box does, for a dialog that switches the unit itself.
+    static void applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitMaxima maxima);
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "html/Nadpis.h"
 
+#include "html/value_bar.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,10 +48,7 @@ QLayout* Nadpis::buildAlignment() {
 QLayout* Nadpis::buildLevel() {
     auto* label = new QLabel(u"Velikost :"_s, this);
     label->setObjectName(u"Label2"_s);
-    auto* level = new QScrollBar(Qt::Vertical, this);
-    level->setObjectName(u"Vscroll1"_s);
-    level->setRange(1, 6);
-    level->setValue(1);
+    QScrollBar* level = MakeValueBar(this, u"Vscroll1"_s, Qt::Vertical, {1, 6, 1});
     m_label1 = new QLabel(this);
     m_label1->setObjectName(u"Label1"_s);
     showValueIn(level, m_label1);

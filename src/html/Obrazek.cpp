@@ -2,6 +2,7 @@
 
 #include "html/FilePickerGroup.h"
 #include "html/named_control.h"
+#include "html/value_bar.h"
 #include "platform/window_registry.h"
 
 #include <QCheckBox>
@@ -19,8 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int scrollHeight = 48;
 
 QGroupBox* frame(QWidget* parent, const QString& title = QString()) {
     return new QGroupBox(title, parent);
@@ -98,36 +97,24 @@ QWidget* Obrazek::buildAlignment() {
     return box;
 }
 
-QScrollBar* Obrazek::makeScroll(const QString& name, int minimum, int maximum, int value) {
-    auto* bar = Named(new QScrollBar(Qt::Vertical, this), name);
-    bar->setRange(minimum, maximum);
-    bar->setValue(value);
-    bar->setPageStep(10);
-    bar->setFixedHeight(scrollHeight);
-    return bar;
-}
-
 QWidget* Obrazek::buildSize() {
     auto* box = frame(this);
     m_check1 = Named(new QCheckBox(u"Nastavit velikost"_s, box), u"Check1"_s);
     m_chkPercent = Named(new QCheckBox(u"V &procentech"_s, box), u"chkPercent"_s);
     // The bars start in the percent range with "%" labels while the box is
     // clear; the first change of either puts them in line with it.
-    m_vscroll2 = makeScroll(u"VScroll2"_s, 1, 200, 10);
+    m_vscroll2 = MakeValueBar(this, u"VScroll2"_s, Qt::Vertical, {1, 200, 10});
     m_label4 = Named(new QLabel(u"10%"_s, box), u"Label4"_s);
-    m_vscroll1 = makeScroll(u"Vscroll1"_s, 1, 200, 10);
+    m_vscroll1 = MakeValueBar(this, u"Vscroll1"_s, Qt::Vertical, {1, 200, 10});
     m_label3 = Named(new QLabel(u"10%"_s, box), u"Label3"_s);
 
+    showValueInUnit(m_vscroll2, m_label4, m_chkPercent, ImageWidthMaxima);
+    showValueInUnit(m_vscroll1, m_label3, m_chkPercent, ImageHeightMaxima);
+    m_label4->setText(u"10%"_s);
+    m_label3->setText(u"10%"_s);
     enableWith(m_check1, {m_chkPercent, m_vscroll1, m_vscroll2});
     // Unlike the bars, the unit box is usable before the size is ticked.
     m_chkPercent->setEnabled(true);
-    connect(m_chkPercent, &QCheckBox::toggled, this, &Obrazek::switchUnit);
-    connect(m_vscroll2, &QScrollBar::valueChanged, m_label4, [this](int value) {
-        m_label4->setText(ImageSizeLabel(value, m_chkPercent->isChecked()));
-    });
-    connect(m_vscroll1, &QScrollBar::valueChanged, m_label3, [this](int value) {
-        m_label3->setText(ImageSizeLabel(value, m_chkPercent->isChecked()));
-    });
 
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_check1, 0, 0, 1, 3);
@@ -144,7 +131,7 @@ QWidget* Obrazek::buildSize() {
 QWidget* Obrazek::buildBorder() {
     auto* box = frame(this);
     m_check2 = Named(new QCheckBox(u"Rámeček "_s, box), u"Check2"_s);
-    m_vscroll3 = makeScroll(u"VScroll3"_s, 0, 400, 0);
+    m_vscroll3 = MakeValueBar(this, u"VScroll3"_s, Qt::Vertical, {0, 400, 0});
     m_label8 = Named(new QLabel(box), u"Label8"_s);
     showValueIn(m_vscroll3, m_label8);
     enableWith(m_check2, {m_vscroll3});
@@ -160,9 +147,9 @@ QWidget* Obrazek::buildBorder() {
 QWidget* Obrazek::buildSpacing() {
     auto* box = frame(this);
     m_check3 = Named(new QCheckBox(u"Odsazení"_s, box), u"Check3"_s);
-    m_vscroll4 = makeScroll(u"VScroll4"_s, 0, 400, 0);
+    m_vscroll4 = MakeValueBar(this, u"VScroll4"_s, Qt::Vertical, {0, 400, 0});
     m_label11 = Named(new QLabel(box), u"Label11"_s);
-    m_vscroll5 = makeScroll(u"VScroll5"_s, 0, 300, 0);
+    m_vscroll5 = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 300, 0});
     m_label12 = Named(new QLabel(box), u"Label12"_s);
     showValueIn(m_vscroll4, m_label11);
     showValueIn(m_vscroll5, m_label12);
@@ -206,24 +193,12 @@ void Obrazek::presetSize(ImageSize size) {
         const QSignalBlocker quiet(m_chkPercent);
         m_chkPercent->setChecked(false);
     }
-    switchUnit();
+    applyUnit(m_vscroll2, m_label4, false, ImageWidthMaxima);
+    applyUnit(m_vscroll1, m_label3, false, ImageHeightMaxima);
     m_vscroll2->setMaximum(size.width);
     m_vscroll1->setMaximum(size.height);
     m_vscroll2->setValue(size.width);
     m_vscroll1->setValue(size.height);
-}
-
-void Obrazek::switchUnit() {
-    const ImageSizeMaxima maxima = ImageSizeMaximum(m_chkPercent->isChecked());
-    m_vscroll2->setMaximum(maxima.width);
-    m_vscroll1->setMaximum(maxima.height);
-    showSizes();
-}
-
-void Obrazek::showSizes() {
-    const bool percent = m_chkPercent->isChecked();
-    m_label4->setText(ImageSizeLabel(m_vscroll2->value(), percent));
-    m_label3->setText(ImageSizeLabel(m_vscroll1->value(), percent));
 }
 
 void Obrazek::rebuildAutoAlt() {

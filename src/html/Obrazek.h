@@ -31,14 +31,10 @@ private:
     [[nodiscard]] QLayout* buildTextRow(QCheckBox* box, QLineEdit* text);
     [[nodiscard]] QLayout* buildButtons();
     // A scroll bar with its range, value and large step set.
-    [[nodiscard]] QScrollBar* makeScroll(const QString& name, int minimum, int maximum, int value);
 
     void pictureChosen(const QString& fullPath);
     // Takes the picture's size into the scroll bars, in pixels.
     void presetSize(ImageSize size);
-    // chkPercent: the ranges follow the unit and the labels are rewritten.
-    void switchUnit();
-    void showSizes();
     void rebuildAutoAlt();
     [[nodiscard]] ImageTagValues values() const;
 

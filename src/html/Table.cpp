@@ -3,6 +3,7 @@
 #include "html/TableCell.h"
 #include "html/TableRow.h"
 #include "html/named_control.h"
+#include "html/value_bar.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>
@@ -26,19 +27,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Vertical bars serve as small up-down spinners beside their labels.
-QScrollBar* makeBar(QWidget* parent, const QString& name, Qt::Orientation orientation, int minimum,
-                    int maximum, int value) {
-    auto* bar = Named(new QScrollBar(orientation, parent), name);
-    bar->setRange(minimum, maximum);
-    bar->setValue(value);
-    if (orientation == Qt::Vertical)
-        bar->setFixedHeight(40);
-    else
-        bar->setMinimumWidth(120);
-    return bar;
-}
 
 // Enter anywhere in the window must reach Ok, so no other button may take
 // the default role when it gets the focus.
@@ -91,10 +79,9 @@ QWidget* Table::buildTablePage() {
 
 QGroupBox* Table::buildCounts() {
     auto* frame = Named(new QGroupBox(u"Buňky"_s, this), u"FrameCells"_s);
-    m_vscroll1 = makeBar(frame, u"Vscroll1"_s, Qt::Horizontal, 1, TableMaxCount, 1);
-    m_vscroll1->setPageStep(2);
+    m_vscroll1 = MakeValueBar(frame, u"Vscroll1"_s, Qt::Horizontal, {1, TableMaxCount, 1, 2});
     m_label3 = Named(new QLabel(frame), u"Label3"_s);
-    m_vscroll2 = makeBar(frame, u"VScroll2"_s, Qt::Vertical, 1, TableMaxCount, 1);
+    m_vscroll2 = MakeValueBar(frame, u"VScroll2"_s, Qt::Vertical, {1, TableMaxCount, 1});
     m_label4 = Named(new QLabel(frame), u"Label4"_s);
     showValueIn(m_vscroll1, m_label3);
     showValueIn(m_vscroll2, m_label4);
@@ -116,14 +103,13 @@ QLayout* Table::buildAttributes() {
     m_text1 = Named(new QLineEdit(u"L100%"_s, this), u"Text1"_s);
     enableWith(m_check3, {m_text1});
     m_check6 = Named(new QCheckBox(u"Mezery mezi buňkami"_s, this), u"Check6"_s);
-    m_vscroll5 = makeBar(this, u"VScroll5"_s, Qt::Vertical, 0, 400, 0);
+    m_vscroll5 = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 400, 0});
     m_label8 = Named(new QLabel(this), u"Label8"_s);
     m_check7 = Named(new QCheckBox(u"Mezera mezi okrajem buňky a obsahem"_s, this), u"Check7"_s);
-    m_vscroll6 = makeBar(this, u"VScroll6"_s, Qt::Vertical, 0, 400, 0);
+    m_vscroll6 = MakeValueBar(this, u"VScroll6"_s, Qt::Vertical, {0, 400, 0});
     m_label9 = Named(new QLabel(this), u"Label9"_s);
     for (auto [box, bar, label] :
          {std::tuple{m_check6, m_vscroll5, m_label8}, std::tuple{m_check7, m_vscroll6, m_label9}}) {
-        bar->setPageStep(10);
         showValueIn(bar, label);
         enableWith(box, {bar});
     }
@@ -144,13 +130,10 @@ QLayout* Table::buildWidth() {
     m_check1 = Named(new QCheckBox(u"&Šířka"_s, this), u"Check1"_s);
     m_chkPercentWidth = Named(new QCheckBox(u"&Procenta"_s, this), u"ChkPercentWidth"_s);
     m_chkPercentWidth->setChecked(true);
-    m_vscroll3 = makeBar(this, u"VScroll3"_s, Qt::Vertical, 1, TableWidthMaximum(true), 10);
-    m_vscroll3->setPageStep(10);
+    m_vscroll3 = MakeValueBar(this, u"VScroll3"_s, Qt::Vertical, {1, UnitMaxima{}.percent, 10});
     m_label5 = Named(new QLabel(this), u"Label5"_s);
-    showWidth();
+    showValueInUnit(m_vscroll3, m_label5, m_chkPercentWidth);
     enableWith(m_check1, {m_chkPercentWidth, m_vscroll3});
-    connect(m_chkPercentWidth, &QCheckBox::toggled, this, &Table::switchUnit);
-    connect(m_vscroll3, &QScrollBar::valueChanged, this, &Table::showWidth);
     return rowOf({m_check1, m_chkPercentWidth, m_vscroll3, m_label5});
 }
 
@@ -184,8 +167,7 @@ QLayout* Table::buildFrame() {
         button->setChecked(index == 0);
         grid->addWidget(button, index / 4, index % 4);
     }
-    m_vscroll4 = makeBar(this, u"VScroll4"_s, Qt::Vertical, 0, 800, 0);
-    m_vscroll4->setPageStep(10);
+    m_vscroll4 = MakeValueBar(this, u"VScroll4"_s, Qt::Vertical, {0, 800, 0});
     m_label7 = Named(new QLabel(this), u"Label7"_s);
     showValueIn(m_vscroll4, m_label7);
     enableWith(m_check4, m_frame.buttons() << m_vscroll4);
@@ -234,9 +216,9 @@ QWidget* Table::buildCellRowPage() {
 
 QGroupBox* Table::buildCellFrame() {
     auto* frame = Named(new QGroupBox(u"Buňka"_s, this), u"FrameCell"_s);
-    m_hscroll1 = makeBar(frame, u"HScroll1"_s, Qt::Horizontal, 1, 1, 1);
+    m_hscroll1 = MakeValueBar(frame, u"HScroll1"_s, Qt::Horizontal, {1, 1, 1});
     m_label12 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label12"_s);
-    m_vscroll7 = makeBar(frame, u"VScroll7"_s, Qt::Vertical, 1, 1, 1);
+    m_vscroll7 = MakeValueBar(frame, u"VScroll7"_s, Qt::Vertical, {1, 1, 1});
     m_label13 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label13"_s);
     m_text4 = Named(new QLineEdit(frame), u"Text4"_s);
     m_text3 = Named(new QLineEdit(frame), u"Text3"_s);
@@ -261,7 +243,7 @@ QGroupBox* Table::buildCellFrame() {
 
 QGroupBox* Table::buildRowFrame() {
     auto* frame = Named(new QGroupBox(u"Řádek"_s, this), u"FrameRow"_s);
-    m_vscroll8 = makeBar(frame, u"VScroll8"_s, Qt::Vertical, 1, 1, 1);
+    m_vscroll8 = MakeValueBar(frame, u"VScroll8"_s, Qt::Vertical, {1, 1, 1});
     m_label16 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label16"_s);
     m_text5 = Named(new QLineEdit(frame), u"Text5"_s);
     m_text5->setReadOnly(true);
@@ -304,15 +286,6 @@ void Table::CHxy() {
     const QSignalBlocker quietAttributes(m_text3);
     m_text4->setText(cell.content);
     m_text3->setText(cell.attributes);
-}
-
-void Table::switchUnit() {
-    m_vscroll3->setMaximum(TableWidthMaximum(m_chkPercentWidth->isChecked()));
-    showWidth();
-}
-
-void Table::showWidth() {
-    m_label5->setText(TableWidthLabel(m_vscroll3->value(), m_chkPercentWidth->isChecked()));
 }
 
 void Table::columnsChanged() {

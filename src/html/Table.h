@@ -39,10 +39,6 @@ private:
     [[nodiscard]] QGroupBox* buildRowFrame();
     void connectGrid();
 
-    // The percent box switches the unit: the maximum follows it and the
-    // label is rewritten at once.
-    void switchUnit();
-    void showWidth();
     // A lower count pulls a cursor beyond it back, which shows that cell.
     void columnsChanged();
     void rowsChanged();

@@ -2,7 +2,7 @@
 
 #include "html/ColourSwatch.h"
 #include "html/HtmlDialog.h"
-#include "html/OptionValues.h"
+#include "html/TableAlignControls.h"
 
 #include <QCheckBox>
 #include <QObject>
@@ -13,31 +13,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-struct TableAlignValues;
 struct TableCellValues;
-
-// ALIGN (with its CHAR character) and VALIGN of a table cell or row; both
-// table dialogs carry the same controls under the same names.
-class TableAlignControls : public QObject {
-    Q_OBJECT
-public:
-    explicit TableAlignControls(QWidget* parent);
-
-    // The two groups side by side; made once by the dialog that shows them.
-    [[nodiscard]] QLayout* makeLayout() const;
-    [[nodiscard]] TableAlignValues values() const;
-
-private:
-    // The character box counts only for CHAR, so it follows both the box
-    // and the option buttons.
-    void enableCharacter();
-
-    QCheckBox* m_check1;
-    OptionValues<QString> m_align;
-    QLineEdit* m_text1;
-    QCheckBox* m_check2;
-    OptionValues<QString> m_valign;
-};
 
 // One table cell: from the menu a TD (or TH) around the selection, or around
 // "Buňka" when nothing is selected; opened by the table or the row dialog it
@@ -59,10 +35,6 @@ private:
     [[nodiscard]] QLayout* buildColour();
     [[nodiscard]] QLayout* buildSpans();
     [[nodiscard]] QLayout* buildWidth();
-    // Check8 switches the unit: the maximum follows it and the label is
-    // rewritten at once.
-    void switchUnit();
-    void showWidth();
     [[nodiscard]] TableCellValues values() const;
 
     QCheckBox* m_check9;

@@ -3,6 +3,7 @@
 #include "core/html_table_tags.h"
 #include "html/TableCell.h"
 #include "html/named_control.h"
+#include "html/value_bar.h"
 #include "platform/window_registry.h"
 #include "shell/window_instances.h"
 
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 TableRow::TableRow(QWidget* owner)
     : HtmlDialog(owner), m_alignment(new TableAlignControls(this)),
-      m_vscroll1(Named(new QScrollBar(Qt::Horizontal, this), u"Vscroll1"_s)),
+      m_vscroll1(MakeValueBar(this, u"Vscroll1"_s, Qt::Horizontal, {1, 20, 1, 5})),
       m_label2(Named(new QLabel(this), u"Label2"_s)),
       m_text3(Named(new QLineEdit(this), u"Text3"_s)),
       m_command3(Named(new QPushButton(u"Edituj ..."_s, this), u"Command3"_s)),
@@ -33,9 +34,6 @@ TableRow::TableRow(QWidget* owner)
 }
 
 QLayout* TableRow::buildCells() {
-    m_vscroll1->setRange(1, 20);
-    m_vscroll1->setValue(1);
-    m_vscroll1->setPageStep(5);
     showValueIn(m_vscroll1, m_label2);
     m_text3->setReadOnly(true);
     connect(m_command3, &QPushButton::clicked, this, &TableRow::editCells);

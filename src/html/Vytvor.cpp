@@ -5,6 +5,7 @@
 #include "html/FilePickerGroup.h"
 #include "html/html_page_head.h"
 #include "html/named_control.h"
+#include "html/value_bar.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
@@ -27,15 +28,6 @@ namespace {
 
 constexpr ColorValue White = RgbColor(255, 255, 255);
 constexpr ColorValue Black = RgbColor(0, 0, 0);
-
-QScrollBar* valueBar(QWidget* parent, const QString& name, Qt::Orientation orientation, int maximum,
-                     int pageStep) {
-    auto* bar = Named(new QScrollBar(orientation, parent), name);
-    bar->setRange(1, maximum);
-    bar->setValue(1);
-    bar->setPageStep(pageStep);
-    return bar;
-}
 
 void paint(QWidget* widget, QPalette::ColorRole role, ColorValue colour) {
     QPalette palette = widget->palette();
@@ -85,7 +77,7 @@ QLayout* Vytvor::buildHeadLines(QWidget* tab) {
     m_check3 = Named(new QCheckBox(u"Url Base"_s, tab), u"Check3"_s);
     m_text3 = Named(new QLineEdit(tab), u"Text3"_s);
     m_check8 = Named(new QCheckBox(u"BaseFont"_s, tab), u"Check8"_s);
-    m_hscroll1 = valueBar(tab, u"HScroll1"_s, Qt::Horizontal, 7, 1);
+    m_hscroll1 = MakeValueBar(tab, u"HScroll1"_s, Qt::Horizontal, {1, 7, 1, 1});
     auto* label14 = Named(new QLabel(tab), u"Label14"_s);
     showValueIn(m_hscroll1, label14);
     enableWith(m_check3, {m_text3});
@@ -123,10 +115,10 @@ QLayout* Vytvor::buildMargins(QWidget* tab) {
     m_chkMargin = Named(new QCheckBox(u"Odsazení"_s, tab), u"ChkMargin"_s);
     auto* label9 = Named(new QLabel(u"Horizontálně"_s, tab), u"Label9"_s);
     m_lblMarginH = Named(new QLabel(tab), u"LblMarginH"_s);
-    auto* hsMarginH = valueBar(tab, u"HsMarginH"_s, Qt::Horizontal, 100, 10);
+    auto* hsMarginH = MakeValueBar(tab, u"HsMarginH"_s, Qt::Horizontal, {1, 100, 1, 10});
     auto* label10 = Named(new QLabel(u"Vertikálně"_s, tab), u"Label10"_s);
     m_lblMarginV = Named(new QLabel(tab), u"LblMarginV"_s);
-    auto* vsMarginV = valueBar(tab, u"VsMarginV"_s, Qt::Vertical, 100, 10);
+    auto* vsMarginV = MakeValueBar(tab, u"VsMarginV"_s, Qt::Vertical, {1, 100, 1, 10});
     showValueIn(hsMarginH, m_lblMarginH);
     showValueIn(vsMarginV, m_lblMarginV);
     // Usable before the first click, like the picker.

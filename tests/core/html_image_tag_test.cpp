@@ -63,13 +63,6 @@ TEST(HtmlImageTag, AlignmentIsWrittenInLowerCase) {
     }
 }
 
-TEST(HtmlImageTag, SizeRangesAndLabelsFollowTheUnit) {
-    EXPECT_EQ(ImageSizeMaximum(false), (ImageSizeMaxima{800, 600}));
-    EXPECT_EQ(ImageSizeMaximum(true), (ImageSizeMaxima{200, 200}));
-    EXPECT_EQ(ImageSizeLabel(640, false), u"640"_s);
-    EXPECT_EQ(ImageSizeLabel(10, true), u"10%"_s);
-}
-
 TEST(HtmlImageTag, OnlyAKnownSizeBelow32000PresetsTheBars) {
     const std::pair<ImageSize, bool> cases[] = {
         {{640, 480}, true}, {{31999, 1}, true},   {{0, 480}, false},

@@ -97,15 +97,6 @@ TEST(HtmlSimpleTags, MailToRepeatsTheAddressOnlyWithoutASelection) {
     });
 }
 
-TEST(HtmlSimpleTags, HrWidthLabelAndRangeFollowTheUnit) {
-    EXPECT_EQ(HrWidthLabel(1, true), u"1%"_s);
-    EXPECT_EQ(HrWidthLabel(50, true), u"50%"_s);
-    EXPECT_EQ(HrWidthLabel(50, false), u"50"_s);
-    EXPECT_EQ(HrWidthLabel(800, false), u"800"_s);
-    EXPECT_EQ(HrWidthMaximum(true), 100);
-    EXPECT_EQ(HrWidthMaximum(false), 800);
-}
-
 TEST(HtmlSimpleTags, SmileyPartsJoinAndLoseBlankEnds) {
     const std::pair<QStringList, QString> kCases[] = {
         {{u""_s, u":"_s, u""_s, u")"_s, u""_s}, u":)"_s},

@@ -76,19 +76,10 @@ TEST(HtmlTable, CellsAndRowsAreCopiedUnescapedWithinTheCounts) {
                u"<TR ALIGN=\"LEFT\"><TD>x</TD><TD></TD></TR>"_s, u"</TBODY>"_s, u"</TABLE>"_s}));
 }
 
-TEST(HtmlTable, LabelsAndWidthLimits) {
-    const struct {
-        QString actual;
-        QString expected;
-    } labels[] = {
-        {TableWidthLabel(10, true), u"10%"_s},   {TableWidthLabel(10, false), u"10"_s},
-        {TableWidthLabel(800, false), u"800"_s}, {TableCursorLabel(1, 1), u"1/1"_s},
-        {TableCursorLabel(3, 5), u"3/5"_s},      {TableCursorLabel(20, 20), u"20/20"_s},
-    };
-    for (const auto& l : labels)
-        EXPECT_EQ(l.actual, l.expected);
-    EXPECT_EQ(TableWidthMaximum(true), 100);
-    EXPECT_EQ(TableWidthMaximum(false), 800);
+TEST(HtmlTable, CursorLabelShowsPositionOfCount) {
+    EXPECT_EQ(TableCursorLabel(1, 1), u"1/1"_s);
+    EXPECT_EQ(TableCursorLabel(3, 5), u"3/5"_s);
+    EXPECT_EQ(TableCursorLabel(20, 20), u"20/20"_s);
 }
 
 } // namespace

@@ -1,0 +1,22 @@
+#include "html/value_bar.h"
+
+namespace {
+
+constexpr int SpinnerHeight = 44;
+constexpr int SliderWidth = 120;
+
+} // namespace
+
+QScrollBar* MakeValueBar(QWidget* parent, const QString& name, Qt::Orientation orientation,
+                         BarRange range) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(name);
+    bar->setRange(range.minimum, range.maximum);
+    bar->setValue(range.value);
+    bar->setPageStep(range.pageStep);
+    if (orientation == Qt::Vertical)
+        bar->setFixedHeight(SpinnerHeight);
+    else
+        bar->setMinimumWidth(SliderWidth);
+    return bar;
+}
