@@ -119,12 +119,8 @@ QWidget* Obrazek::buildSize() {
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_check1, 0, 0, 1, 3);
     layout->addWidget(m_chkPercent, 1, 0, 1, 3);
-    layout->addWidget(new QLabel(u"Šířka :"_s, box), 2, 0);
-    layout->addWidget(m_vscroll2, 2, 1);
-    layout->addWidget(m_label4, 2, 2);
-    layout->addWidget(new QLabel(u"Výška :"_s, box), 3, 0);
-    layout->addWidget(m_vscroll1, 3, 1);
-    layout->addWidget(m_label3, 3, 2);
+    AddBarRow(layout, 2, u"Šířka :"_s, m_vscroll2, m_label4);
+    AddBarRow(layout, 3, u"Výška :"_s, m_vscroll1, m_label3);
     return box;
 }
 
@@ -138,9 +134,7 @@ QWidget* Obrazek::buildBorder() {
 
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_check2, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(u"Šířka :"_s, box), 1, 0);
-    layout->addWidget(m_vscroll3, 1, 1);
-    layout->addWidget(m_label8, 1, 2);
+    AddBarRow(layout, 1, u"Šířka :"_s, m_vscroll3, m_label8);
     return box;
 }
 
@@ -157,12 +151,8 @@ QWidget* Obrazek::buildSpacing() {
 
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_check3, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(u"Horizontálně:"_s, box), 1, 0);
-    layout->addWidget(m_vscroll4, 1, 1);
-    layout->addWidget(m_label11, 1, 2);
-    layout->addWidget(new QLabel(u" Vertikálně :"_s, box), 2, 0);
-    layout->addWidget(m_vscroll5, 2, 1);
-    layout->addWidget(m_label12, 2, 2);
+    AddBarRow(layout, 1, u"Horizontálně:"_s, m_vscroll4, m_label11);
+    AddBarRow(layout, 2, u" Vertikálně :"_s, m_vscroll5, m_label12);
     return box;
 }
 

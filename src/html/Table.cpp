@@ -87,12 +87,8 @@ QGroupBox* Table::buildCounts() {
     showValueIn(m_vscroll2, m_label4);
 
     auto* layout = new QGridLayout(frame);
-    layout->addWidget(new QLabel(u"Horizontálně"_s, frame), 0, 0);
-    layout->addWidget(m_vscroll1, 0, 1);
-    layout->addWidget(m_label3, 0, 2);
-    layout->addWidget(new QLabel(u"Vertikálně"_s, frame), 1, 0);
-    layout->addWidget(m_vscroll2, 1, 1);
-    layout->addWidget(m_label4, 1, 2);
+    AddBarRow(layout, 0, u"Horizontálně"_s, m_vscroll1, m_label3);
+    AddBarRow(layout, 1, u"Vertikálně"_s, m_vscroll2, m_label4);
     return frame;
 }
 
@@ -227,12 +223,8 @@ QGroupBox* Table::buildCellFrame() {
     m_command4 = makeButton(frame, u"Command4"_s, u"Vynuluj"_s);
 
     auto* layout = new QGridLayout(frame);
-    layout->addWidget(new QLabel(u"Horizontálně"_s, frame), 0, 0);
-    layout->addWidget(m_hscroll1, 0, 1);
-    layout->addWidget(m_label12, 0, 2);
-    layout->addWidget(new QLabel(u"Vertikálně"_s, frame), 1, 0);
-    layout->addWidget(m_vscroll7, 1, 1);
-    layout->addWidget(m_label13, 1, 2);
+    AddBarRow(layout, 0, u"Horizontálně"_s, m_hscroll1, m_label12);
+    AddBarRow(layout, 1, u"Vertikálně"_s, m_vscroll7, m_label13);
     layout->addWidget(new QLabel(u"Text buňky :"_s, frame), 2, 0);
     layout->addWidget(m_text4, 2, 1, 1, 2);
     layout->addWidget(new QLabel(u"Vlastnosti :"_s, frame), 3, 0);
@@ -251,9 +243,7 @@ QGroupBox* Table::buildRowFrame() {
     m_command5 = makeButton(frame, u"Command5"_s, u"Vynuluj"_s);
 
     auto* layout = new QGridLayout(frame);
-    layout->addWidget(new QLabel(u"Řádek :"_s, frame), 0, 0);
-    layout->addWidget(m_vscroll8, 0, 1);
-    layout->addWidget(m_label16, 0, 2);
+    AddBarRow(layout, 0, u"Řádek :"_s, m_vscroll8, m_label16);
     layout->addWidget(new QLabel(u"Vlastnosti :"_s, frame), 1, 0);
     layout->addWidget(m_text5, 1, 1, 1, 2);
     layout->addLayout(rowOf({m_command6, m_command5}), 2, 1, 1, 2);

@@ -20,3 +20,10 @@ QScrollBar* MakeValueBar(QWidget* parent, const QString& name, Qt::Orientation o
         bar->setMinimumWidth(SliderWidth);
     return bar;
 }
+
+void AddBarRow(QGridLayout* layout, int row, const QString& caption, QScrollBar* bar,
+               QLabel* valueLabel) {
+    layout->addWidget(new QLabel(caption, bar->parentWidget()), row, 0);
+    layout->addWidget(bar, row, 1);
+    layout->addWidget(valueLabel, row, 2);
+}

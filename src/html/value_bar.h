@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QScrollBar>
 #include <QString>
 
@@ -15,3 +17,7 @@ struct BarRange {
 // up-down spinners beside their labels; horizontal ones get room to slide.
 [[nodiscard]] QScrollBar* MakeValueBar(QWidget* parent, const QString& name,
                                        Qt::Orientation orientation, BarRange range);
+
+// One row of a grid: a caption, the bar and its value label.
+void AddBarRow(QGridLayout* layout, int row, const QString& caption, QScrollBar* bar,
+               QLabel* valueLabel);
