@@ -19,7 +19,9 @@ QByteArray ReadWholeFile(const QString& path) {
     if (!info.exists())
         throw ProgramError(FileNotFoundErrorNumber, QStringLiteral("Soubor nenalezen: ") + path,
                            path);
-    if (info.isDir())
+    // Only a regular file has an end: a folder cannot be read, and a pipe or a
+    // device would block or never stop filling memory.
+    if (!info.isFile())
         throw CannotRead(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

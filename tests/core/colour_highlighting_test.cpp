@@ -45,113 +45,54 @@ std::string picture(qsizetype length, const Runs& runs) {
 }
 
 struct Case {
-    const char* name;
     QString text;
-    QList<ColorRule> rules;
-    HighlightOptions options;
     std::string expected;
+    QList<ColorRule> rules;
+    HighlightOptions options = {};
 };
 
 TEST(ColourHighlighting, RulesColourTheirStretchesAsTheScanFindsThem) {
-    const std::vector<Case> cases = {
-        {"every tag, also one ending the text",
-         u"a<b>c</b>d<br>"_s,
-         {{Red, u"<"_s, u">"_s}},
-         wholeText(),
-         ".rrr.rrrr.rrrr"},
-        {"an inner start text stops at the first end text",
-         u"x<a<b>>y"_s,
-         {{Red, u"<"_s, u">"_s}},
-         wholeText(),
-         ".rrrrr.."},
-        {"an end text never found colours nothing",
-         u"a<b c"_s,
-         {{Red, u"<"_s, u">"_s}},
-         wholeText(),
-         "....."},
-        {"the end text may overlap the start text",
-         u"xabx ab"_s,
-         {{Red, u"ab"_s, u"b"_s}},
-         wholeText(),
-         ".rr..rr"},
-        {"an end text equal to the start text ends at it",
-         u"<b>x<b>"_s,
-         {{Red, u"<b>"_s, u"<b>"_s}},
-         wholeText(),
-         "rrr.rrr"},
-        {"overlapping rules: the later wins",
-         u"<a href=\"x\">"_s,
-         {{Red, u"<"_s, u">"_s}, {Blue, u"href"_s, u"\""_s}},
-         wholeText(),
-         "rrrbbbbbbrrr"},
-        {"the earlier rule shows where the later does not reach",
-         u"\"a<b>\""_s,
-         {{Blue, u"\"a"_s, u"b"_s}, {Red, u"<"_s, u">"_s}},
-         wholeText(),
-         "bbrrr."},
-        {"an end text equal to a one-character start text is the start text",
-         u"a\"b\"c"_s,
-         {{Blue, u"\""_s, u"\""_s}},
-         wholeText(),
-         ".b.b."},
-        {"an empty end text colours each start text",
-         u"<b><b>x<b"_s,
-         {{Green, u"<b"_s, u""_s}},
-         wholeText(),
-         "gg.gg..gg"},
-        {"an empty start text starts at the search position",
-         u"ab>cd>e"_s,
-         {{Green, u""_s, u">"_s}},
-         wholeText(),
-         "gggggg."},
-        {"a rule without texts is skipped",
-         u"abc"_s,
-         {{Green, u""_s, u""_s}, {Red, u"b"_s, u"b"_s}},
-         wholeText(),
-         ".r."},
-        {"case folds by default, Czech letters too",
-         u"<B>x<b>ŽLUŤ žluť"_s,
-         {{Red, u"<b>"_s, u"<b>"_s}, {Blue, u"Žluť"_s, u"ť"_s}},
-         wholeText(),
-         "rrr.rrrbbbb.bbbb"},
-        {"matching case takes the exact case only",
-         u"<B>x<b>ŽLUŤ žluť"_s,
+    const ColorRule tag{Red, u"<"_s, u">"_s};
+    const Case cases[] = {
+        // Every tag, also one ending the text.
+        {u"a<b>c</b>d<br>"_s, ".rrr.rrrr.rrrr", {tag}},
+        // An inner start text stops at the first end text.
+        {u"x<a<b>>y"_s, ".rrrrr..", {tag}},
+        // An end text never found colours nothing.
+        {u"a<b c"_s, ".....", {tag}},
+        // The end text may overlap the start text, or equal it.
+        {u"xabx ab"_s, ".rr..rr", {{Red, u"ab"_s, u"b"_s}}},
+        {u"<b>x<b>"_s, "rrr.rrr", {{Red, u"<b>"_s, u"<b>"_s}}},
+        {u"a\"b\"c"_s, ".b.b.", {{Blue, u"\""_s, u"\""_s}}},
+        // Overlapping rules: the later wins; the earlier shows where it does not reach.
+        {u"<a href=\"x\">"_s, "rrrbbbbbbrrr", {tag, {Blue, u"href"_s, u"\""_s}}},
+        {u"\"a<b>\""_s, "bbrrr.", {{Blue, u"\"a"_s, u"b"_s}, tag}},
+        // An empty end text colours each start text; an empty start text starts
+        // at the search position; a rule without texts is skipped.
+        {u"<b><b>x<b"_s, "gg.gg..gg", {{Green, u"<b"_s, u""_s}}},
+        {u"ab>cd>e"_s, "gggggg.", {{Green, u""_s, u">"_s}}},
+        {u"abc"_s, ".r.", {{Green, u""_s, u""_s}, {Red, u"b"_s, u"b"_s}}},
+        // Case folds by default, Czech letters too; matching case takes the exact case.
+        {u"<B>x<b>ŽLUŤ žluť"_s,
+         "rrr.rrrbbbb.bbbb",
+         {{Red, u"<b>"_s, u"<b>"_s}, {Blue, u"Žluť"_s, u"ť"_s}}},
+        {u"<B>x<b>ŽLUŤ žluť"_s,
+         "rrr.........bbbb",
          {{Red, u"<B>"_s, u"<B>"_s}, {Blue, u"žluť"_s, u"ť"_s}},
-         wholeText(true),
-         "rrr.........bbbb"},
-        {"positions count CR LF as two",
-         u"a\r\n<b>\r\n<i\r\n>"_s,
-         {{Red, u"<"_s, u">"_s}},
-         wholeText(),
-         "...rrr..rrrrr"},
-        {"a start text may hold a line break",
-         u"x\r\ny\r\n"_s,
-         {{Blue, u"\r\ny"_s, u"y"_s}},
-         wholeText(),
-         ".bbb.."},
-        {"no start text before the range is used",
-         u"<a> <b> <c>"_s,
-         {{Red, u"<"_s, u">"_s}},
-         within(1, 11),
-         "....rrr.rrr"},
-        {"an end text beginning on the last character counts and runs past",
-         u"<ab>> <c>"_s,
-         {{Red, u"<"_s, u">>"_s}},
-         within(0, 4),
-         "rrrrr...."},
-        {"an end text beginning behind the range does not count",
-         u"<ab>> <c>"_s,
-         {{Red, u"<"_s, u">"_s}},
-         within(0, 3),
-         "........."},
-        {"an empty range colours nothing",
-         u"<a> <b>"_s,
-         {{Red, u"<"_s, u">"_s}, {Green, u""_s, u">"_s}},
-         within(4, 4),
-         "......."},
+         wholeText(true)},
+        // Positions count CR LF as two; a start text may hold a line break.
+        {u"a\r\n<b>\r\n<i\r\n>"_s, "...rrr..rrrrr", {tag}},
+        {u"x\r\ny\r\n"_s, ".bbb..", {{Blue, u"\r\ny"_s, u"y"_s}}},
+        // No start text before the range is used; an end text counts only when
+        // it begins inside the range, and its stretch may run past; an empty
+        // range colours nothing.
+        {u"<a> <b> <c>"_s, "....rrr.rrr", {tag}, within(1, 11)},
+        {u"<ab>> <c>"_s, "rrrrr....", {{Red, u"<"_s, u">>"_s}}, within(0, 4)},
+        {u"<ab>> <c>"_s, ".........", {tag}, within(0, 3)},
+        {u"<a> <b>"_s, ".......", {tag, {Green, u""_s, u">"_s}}, within(4, 4)},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.text.toStdString() + " as " + c.expected);
         const Runs runs = HighlightRuns(c.text, c.rules, c.options);
         EXPECT_EQ(picture(c.text.size(), runs), c.expected);
     }

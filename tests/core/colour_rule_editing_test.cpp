@@ -1,6 +1,7 @@
 #include "core/colour_rule_editing.h"
 
 #include <QStringList>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -35,23 +36,12 @@ TEST(RuleEditing, EmptyEndTextIsFilledFromStartText) {
 }
 
 TEST(RuleEditing, CurrentIndexStaysInsideTheList) {
-    struct Case {
-        int current;
-        qsizetype count;
-        int expected;
+    constexpr int None = NoCurrentRule;
+    const std::array<int, 3> cases[] = {
+        {None, 0, None}, {0, 0, None}, {3, 0, None}, {None, 4, 0}, {2, 4, 2}, {4, 4, 3}, {9, 4, 3},
     };
-    const Case cases[] = {
-        {NoCurrentRule, 0, NoCurrentRule},
-        {0, 0, NoCurrentRule},
-        {3, 0, NoCurrentRule},
-        {NoCurrentRule, 4, 0},
-        {2, 4, 2},
-        {4, 4, 3},
-        {9, 4, 3},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ValidCurrentRule(c.current, c.count), c.expected)
-            << c.current << " of " << c.count;
+    for (const auto& [current, count, expected] : cases)
+        EXPECT_EQ(ValidCurrentRule(current, count), expected) << current << " of " << count;
 }
 
 TEST(RuleEditing, AddInsertsAtCurrentRuleAndMakesItCurrent) {

@@ -33,36 +33,28 @@ TEST(ColorRuleSetFile, EmptySetIsOneHeaderRecord) {
     EXPECT_EQ(bytes, expected);
 }
 
+// Colours are signed 32-bit little-endian numbers.
 TEST(ColorRuleSetFile, HeaderAndRuleLieAtTheirOffsets) {
     ColorRuleSet set;
-    set.DefaultTextColor = RgbColor(0x12, 0x34, 0x56);
+    set.DefaultTextColor = static_cast<ColorValue>(0x80563412u);
     set.DefaultBackground = RgbColor(255, 128, 0);
     set.Description = u"Popis"_s;
     set.Author = u"Eva Nováková"_s;
-    set.Rules = {{RgbColor(0, 0, 255), u"<b>"_s, u"</b>"_s}};
+    set.Rules = {{-1, u"<b>"_s, u"</b>"_s}};
     set.FilePath = u"/tmp/nikdy.rqc"_s;
 
     const QByteArray bytes = EncodeColorRuleSet(set);
     ASSERT_EQ(bytes.size(), 2 * 514);
-    EXPECT_EQ(bytes.mid(0, 4), QByteArray("\x12\x34\x56\x00", 4));
+    EXPECT_EQ(bytes.mid(0, 4), QByteArray("\x12\x34\x56\x80", 4));
     EXPECT_EQ(bytes.mid(4, 255), Padded("Popis", 255));
     EXPECT_EQ(bytes.mid(259, 247), Padded("Eva Nov\xE1kov\xE1", 247));
     EXPECT_EQ(bytes.mid(506, 8), QByteArray("#FF8000 "));
-    EXPECT_EQ(bytes.mid(514, 4), QByteArray("\x00\x00\xFF\x00", 4));
+    EXPECT_EQ(bytes.mid(514, 4), QByteArray("\xFF\xFF\xFF\xFF", 4));
     EXPECT_EQ(bytes.mid(518, 255), Padded("<b>", 255));
     EXPECT_EQ(bytes.mid(773, 255), Padded("</b>", 255));
-}
-
-TEST(ColorRuleSetFile, ColoursAreSignedLittleEndian) {
-    ColorRuleSet set;
-    set.DefaultTextColor = static_cast<ColorValue>(0x80000005u);
-    set.Rules = {{-1, u"a"_s, u"b"_s}};
-    const QByteArray bytes = EncodeColorRuleSet(set);
-    EXPECT_EQ(bytes.mid(0, 4), QByteArray("\x05\x00\x00\x80", 4));
-    EXPECT_EQ(bytes.mid(514, 4), QByteArray("\xFF\xFF\xFF\xFF", 4));
     const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->DefaultTextColor, static_cast<ColorValue>(0x80000005u));
+    EXPECT_EQ(read->DefaultTextColor, static_cast<ColorValue>(0x80563412u));
     EXPECT_EQ(read->Rules.at(0).Color, -1);
 }
 
@@ -93,39 +85,34 @@ TEST(ColorRuleSetFile, OnlySpacesAtTheEndsAreDropped) {
     EXPECT_EQ(read->Rules, expected);
 }
 
-TEST(ColorRuleSetFile, FullLengthAuthorKeepsTheBackground) {
+// A 247-character author fills its field up to the background colour; a
+// longer one is cut there.
+TEST(ColorRuleSetFile, LongTextsAreCutToTheirFieldKeepingTheBackground) {
     const QString author = QString(246, u'a') + u'ž';
-    const QString tooLong = author + u"přesah"_s;
-    for (const QString& written : {author, tooLong}) {
+    for (const QString& written : {author, author + u"přesah"_s}) {
         ColorRuleSet set;
         set.Author = written;
         set.DefaultBackground = RgbColor(1, 2, 3);
+        set.Description = QString(300, u'd');
+        set.Rules = {{0, QString(256, u's'), QString(400, u'e')}};
         const QByteArray bytes = EncodeColorRuleSet(set);
-        ASSERT_EQ(bytes.size(), 514);
+        ASSERT_EQ(bytes.size(), 2 * 514);
         EXPECT_EQ(bytes.mid(506, 8), QByteArray("#010203 "));
         const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
         ASSERT_TRUE(read);
         EXPECT_EQ(read->Author, author);
         EXPECT_EQ(read->DefaultBackground, RgbColor(1, 2, 3));
+        EXPECT_EQ(read->Description, QString(255, u'd'));
+        EXPECT_EQ(read->Rules.at(0).StartText, QString(255, u's'));
+        EXPECT_EQ(read->Rules.at(0).EndText, QString(255, u'e'));
     }
-}
-
-TEST(ColorRuleSetFile, LongTextsAreCutToTheirField) {
-    ColorRuleSet set;
-    set.Description = QString(300, u'd');
-    set.Rules = {{0, QString(256, u's'), QString(400, u'e')}};
-    const QByteArray bytes = EncodeColorRuleSet(set);
-    ASSERT_EQ(bytes.size(), 2 * 514);
-    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->Description, QString(255, u'd'));
-    EXPECT_EQ(read->Rules.at(0).StartText, QString(255, u's'));
-    EXPECT_EQ(read->Rules.at(0).EndText, QString(255, u'e'));
 }
 
 TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
     const QByteArray full = EncodeColorRuleSet(SampleSet(3));
     ASSERT_EQ(full.size(), 4 * 514);
+    for (const qsizetype length : {0, 1, 4, 513})
+        EXPECT_FALSE(DecodeColorRuleSet(full.left(length))) << length;
     const std::pair<qsizetype, int> kCases[] = {
         {514, 0}, {2 * 514 - 1, 0}, {2 * 514, 1}, {3 * 514 + 100, 2}, {4 * 514, 3},
     };
@@ -136,12 +123,6 @@ TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
         EXPECT_EQ(read->Author, u"Jiří Čermák"_s) << length;
         EXPECT_EQ(read->DefaultBackground, RgbColor(255, 255, 224)) << length;
     }
-}
-
-TEST(ColorRuleSetFile, LessThanOneRecordHoldsNoSet) {
-    const QByteArray full = EncodeColorRuleSet(SampleSet(1));
-    for (const qsizetype length : {0, 1, 4, 513})
-        EXPECT_FALSE(DecodeColorRuleSet(full.left(length))) << length;
 }
 
 TEST(ColorRuleSetFile, AnyBytesOfOneRecordReadAsASet) {

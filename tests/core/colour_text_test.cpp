@@ -6,44 +6,32 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Out of range, a system colour or a stray top byte still gives seven characters.
 TEST(ColorText, ToHexWritesRedGreenBlueOfTheLowTwentyFourBits) {
     const std::pair<ColorValue, QString> kCases[] = {
-        {0, u"#000000"_s},
-        {255, u"#FF0000"_s},
-        {16711680, u"#0000FF"_s},
-        {658188, u"#0C0B0A"_s},
-        {RgbColor(10, 171, 205), u"#0AABCD"_s},
-        {0xFFFFFF, u"#FFFFFF"_s},
-        // Out of range: a system colour or a stray top byte keeps seven characters.
-        {0x1000000, u"#000000"_s},
-        {0x12345678, u"#785634"_s},
-        {-1, u"#FFFFFF"_s},
-        {static_cast<ColorValue>(0x80000005u), u"#050000"_s},
+        {0, u"#000000"_s},          {255, u"#FF0000"_s},      {16711680, u"#0000FF"_s},
+        {658188, u"#0C0B0A"_s},     {0xFFFFFF, u"#FFFFFF"_s}, {0x1000000, u"#000000"_s},
+        {0x12345678, u"#785634"_s}, {-1, u"#FFFFFF"_s},       {-2147483643, u"#050000"_s},
     };
     for (const auto& [color, text] : kCases)
         EXPECT_EQ(ColorToHex(color), text) << color;
+    EXPECT_EQ(ColorToHex(RgbColor(10, 171, 205)), u"#0AABCD"_s);
 }
 
+// The first character is never examined. Missing pairs read 0; a pair cut by
+// the end or by a non-digit reads its leading digits; the rest is ignored.
 TEST(ColorText, HexToColorReadsThreePairsAfterTheFirstCharacter) {
     const std::pair<QString, ColorValue> kCases[] = {
-        {u"#FF8000"_s, 33023},
-        {u"#ff8000"_s, 33023},
-        {u"#0C0b0A"_s, 658188},
-        {u"XFF8000"_s, 33023}, // the first character is never examined
-        {u"FF8000"_s, 248},    // pairs F8, 00 and 0
-        {u"#FF"_s, 255},       // missing pairs read 0
-        {u"#F"_s, 15},         // a pair cut by the end
-        {u"#"_s, 0},
-        {QString(), 0},
-        {u"#1Z0000"_s, 1}, // the leading digits of a pair count
-        {u"#Z10000"_s, 0},
-        {u"#GG0000"_s, 0},
-        {u"#00000A"_s, 0x0A0000},
-        {u"#FF8000FF"_s, 33023}, // characters after the seventh are ignored
-        {u"# F8000"_s, 0x80 << 8},
+        {u"#FF8000"_s, 33023},  {u"#ff8000"_s, 33023},    {u"#0C0b0A"_s, 658188},
+        {u"XFF8000"_s, 33023},  {u"FF8000"_s, 248},       {u"#FF"_s, 255},
+        {u"#F"_s, 15},          {u"#1Z0000"_s, 1},        {u"#Z10000"_s, 0},
+        {u"#GG0000"_s, 0},      {u"#00000A"_s, 0x0A0000}, {u"#FF8000FF"_s, 33023},
+        {u"# F8000"_s, 0x8000},
     };
     for (const auto& [text, color] : kCases)
         EXPECT_EQ(HexToColor(text), color) << text.toStdString();
+    EXPECT_EQ(HexToColor(u"#"_s), 0);
+    EXPECT_EQ(HexToColor(QString()), 0);
 }
 
 TEST(ColorText, PlainColoursRoundTripThroughTheirText) {

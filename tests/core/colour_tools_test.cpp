@@ -3,6 +3,7 @@
 #include "core/random_generator.h"
 #include "core/random_text.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -159,9 +160,6 @@ TEST(ColourGradient, PointerPositionRoundsHalfToEvenAndStaysInside) {
     };
     for (const auto& [position, index] : kCases)
         EXPECT_EQ(GradientPixelIndex(position), index) << position;
-}
-
-TEST(ColourGradient, ReadoutTipIsPlaceAndColourText) {
     EXPECT_EQ(GradientReadoutTip(12, 34, u"#0A0B0C"_s), u"12,34 #0A0B0C"_s);
 }
 
@@ -176,16 +174,12 @@ TEST(ColourPalette, HoldsTheSixteenColoursInOrder) {
         EXPECT_EQ(ChannelsOf(PaletteColor(i)), kColours[i]) << i;
 }
 
-TEST(ColourPalette, StepperStopsAtBothEnds) {
-    EXPECT_EQ(PaletteStepDown(0), 1);
-    EXPECT_EQ(PaletteStepDown(13), 14);
-    EXPECT_EQ(PaletteStepDown(14), 14);
-    EXPECT_EQ(PaletteStepUp(14), 13);
-    EXPECT_EQ(PaletteStepUp(1), 0);
-    EXPECT_EQ(PaletteStepUp(0), 0);
-}
-
-TEST(ColourPalette, LabelsShowTwoNeighboursInContrastingText) {
+TEST(ColourPalette, StepperStopsAtBothEndsAndLabelsContrast) {
+    const std::array<int, 3> steps[] = {{0, 1, 0}, {13, 14, 12}, {14, 14, 13}, {1, 2, 0}};
+    for (const auto& [n, down, up] : steps) {
+        EXPECT_EQ(PaletteStepDown(n), down) << n;
+        EXPECT_EQ(PaletteStepUp(n), up) << n;
+    }
     const ColorValue black = 0, navy = 128 << 16, yellow = 0xFFFF, white = 0xFFFFFF;
     const auto [first0, second0] = PaletteLabels(0);
     EXPECT_EQ(first0, (PaletteLabel{u"0"_s, black, white}));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -11,66 +13,45 @@ namespace {
     return u'[' + text + u']';
 }
 
-} // namespace
-
-TEST(EditorProcedures, TransformSelectionGetsTheExactSelection) {
-    MemorySurface surface;
-    surface.setText(u"ab\r\ncd"_s);
-    surface.setSelStart(1);
-    surface.setSelLength(4);
-    TransformSelection(surface, Bracketed);
-    EXPECT_EQ(surface.text(), u"a[b\r\nc]d"_s);
-    EXPECT_EQ(surface.selStart(), 7);
-}
-
-TEST(EditorProcedures, TransformWithNothingSelectedInsertsItsResultForEmptyText) {
-    MemorySurface surface;
-    surface.setText(u"abcd"_s);
-    surface.setSelStart(2);
-    TransformSelection(surface, Bracketed);
-    EXPECT_EQ(surface.text(), u"ab[]cd"_s);
-    EXPECT_EQ(surface.selStart(), 4);
-}
-
-TEST(EditorProcedures, WrapWithNothingSelectedLeavesCaretAfterClosingText) {
-    MemorySurface surface;
-    surface.setText(u"abcd"_s);
-    surface.setSelStart(2);
-    WrapSelection(surface, u"<I>"_s, u"</I>"_s);
-    EXPECT_EQ(surface.text(), u"ab<I></I>cd"_s);
-    EXPECT_EQ(surface.selStart(), 9);
-    EXPECT_EQ(surface.selLength(), 0);
-}
-
-TEST(EditorProcedures, ReplaceAllTextTransformsWholeTextWithOneChange) {
-    MemorySurface surface;
-    surface.setText(u"ab\r\ncd"_s);
-    surface.setSelStart(3);
-    int changes = 0;
-    QObject::connect(&surface, &EditorSurface::textChanged, &surface, [&changes] { ++changes; });
-    ReplaceAllText(surface, Bracketed);
-    EXPECT_EQ(surface.text(), u"[ab\r\ncd]"_s);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(surface.selStart(), 0);
-}
-
-// The caret lands between the tags whatever the tag's length, and the tag is
-// written as given.
-TEST(EditorProcedures, TagOfAnyLengthIsWrittenAsGiven) {
-    MemorySurface surface;
-    surface.setText(u"xy"_s);
-    surface.setSelStart(1);
-    WrapSelectionInTag(surface, u"sub"_s);
-    EXPECT_EQ(surface.text(), u"x<sub></sub>y"_s);
-    EXPECT_EQ(surface.selStart(), 6);
-
-    surface.setSelStart(6);
-    surface.setSelText(u"2"_s);
-    surface.setSelStart(0);
-    surface.setSelLength(1);
-    WrapSelectionInTag(surface, u"Font Size=2"_s);
-    EXPECT_EQ(surface.text(), u"<Font Size=2>x</Font Size=2><sub>2</sub>y"_s);
-    EXPECT_EQ(surface.selStart(), 28);
+TEST(EditorProcedures, EachModeWritesOnceAndLeavesTheCaretAfterItsText) {
+    using Run = std::function<void(EditorSurface&)>;
+    const Run transform = [](EditorSurface& s) { TransformSelection(s, Bracketed); };
+    const struct {
+        const char* name;
+        QString text;
+        int selStart, selLength;
+        Run run;
+        QString expected;
+        int caret;
+    } cases[] = {
+        {"transform gets the exact selection", u"ab\r\ncd"_s, 1, 4, transform, u"a[b\r\nc]d"_s, 7},
+        {"transform of nothing", u"abcd"_s, 2, 0, transform, u"ab[]cd"_s, 4},
+        {"wrap of nothing", u"abcd"_s, 2, 0,
+         [](EditorSurface& s) { WrapSelection(s, u"<I>"_s, u"</I>"_s); }, u"ab<I></I>cd"_s, 9},
+        {"replace all", u"ab\r\ncd"_s, 3, 0, [](EditorSurface& s) { ReplaceAllText(s, Bracketed); },
+         u"[ab\r\ncd]"_s, 0},
+        // The caret lands between the tags whatever the tag's length, and the
+        // tag is written as given.
+        {"tag pair", u"xy"_s, 1, 0, [](EditorSurface& s) { WrapSelectionInTag(s, u"sub"_s); },
+         u"x<sub></sub>y"_s, 6},
+        {"tag with a blank", u"x<sub>2</sub>y"_s, 0, 1,
+         [](EditorSurface& s) { WrapSelectionInTag(s, u"Font Size=2"_s); },
+         u"<Font Size=2>x</Font Size=2><sub>2</sub>y"_s, 28},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySurface surface;
+        surface.setText(c.text);
+        surface.setSelStart(c.selStart);
+        surface.setSelLength(c.selLength);
+        int changes = 0;
+        QObject::connect(&surface, &EditorSurface::textChanged, &surface, [&] { ++changes; });
+        c.run(surface);
+        EXPECT_EQ(surface.text(), c.expected);
+        EXPECT_EQ(surface.selStart(), c.caret);
+        EXPECT_EQ(surface.selLength(), 0);
+        EXPECT_EQ(changes, 1);
+    }
 }
 
 TEST(EditorProcedures, ApplyEditorFontReplacesTheRememberedLookAndKeepsSize) {
@@ -88,3 +69,5 @@ TEST(EditorProcedures, ApplyEditorFontReplacesTheRememberedLookAndKeepsSize) {
     EXPECT_EQ(surface.selFontSize(), 20);
     EXPECT_EQ(surface.selFontName(), u"New"_s);
 }
+
+} // namespace

@@ -6,41 +6,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FilterCase {
-    const char* name;
-    QString filter;
-    QStringList expected;
-};
-
-void PrintTo(const FilterCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(FileFilter, ConvertsToQtNameFilters) {
+    const struct {
+        const char* name;
+        QString filter;
+        QStringList expected;
+    } cases[] = {
+        {"single pair", u"jen text (*.txt)|*.txt"_s, {u"jen text (*.txt) (*.txt *.TXT)"_s}},
+        {"every file matches names without a dot",
+         u"Všechno (*.*)|*.*"_s,
+         {u"Všechno (*.*) (*)"_s}},
+        {"semicolons become spaces",
+         u"Obrázky|*.gif;*.jpg"_s,
+         {u"Obrázky (*.gif *.GIF *.jpg *.JPG)"_s}},
+        {"upper case not repeated", u"Html|*.HTM;*.htm"_s, {u"Html (*.HTM *.htm)"_s}},
+        {"no letters, no copy", u"Cokoli|*"_s, {u"Cokoli (*)"_s}},
+        {"mixed case gets upper case", u"Text|*.Txt"_s, {u"Text (*.Txt *.TXT)"_s}},
+        {"empty filter", QString(), {}},
+        {"trailing description dropped", u"Text|*.txt|Bez vzoru"_s, {u"Text (*.txt *.TXT)"_s}},
+        {"empty patterns dropped", u"Text|*.txt; ;|Nic|;"_s, {u"Text (*.txt *.TXT)"_s}},
+        {"patterns trimmed", u"Dvě| *.a ; *.b "_s, {u"Dvě (*.a *.A *.b *.B)"_s}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QtNameFilters(c.filter), c.expected) << c.name;
 }
-
-class FileFilterTest : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(FileFilterTest, ConvertsToQtNameFilters) {
-    EXPECT_EQ(QtNameFilters(GetParam().filter), GetParam().expected);
-}
-
-const FilterCase kCases[] = {
-    {"SinglePairGivesOneFilter",
-     u"jen text (*.txt)|*.txt"_s,
-     {u"jen text (*.txt) (*.txt *.TXT)"_s}},
-    {"EveryFileMatchesNamesWithoutDot", u"Všechno (*.*)|*.*"_s, {u"Všechno (*.*) (*)"_s}},
-    {"SemicolonPatternsBecomeSpaceSeparated",
-     u"Obrázky|*.gif;*.jpg"_s,
-     {u"Obrázky (*.gif *.GIF *.jpg *.JPG)"_s}},
-    {"UpperCaseFormNotRepeated", u"Html|*.HTM;*.htm"_s, {u"Html (*.HTM *.htm)"_s}},
-    {"PatternWithoutLettersGetsNoCopy", u"Cokoli|*"_s, {u"Cokoli (*)"_s}},
-    {"MixedCasePatternGetsUpperCase", u"Text|*.Txt"_s, {u"Text (*.Txt *.TXT)"_s}},
-    {"EmptyFilterGivesNoFilters", QString(), {}},
-    {"TrailingDescriptionDropped", u"Text|*.txt|Bez vzoru"_s, {u"Text (*.txt *.TXT)"_s}},
-    {"EmptyPatternsDropped", u"Text|*.txt; ;|Nic|;"_s, {u"Text (*.txt *.TXT)"_s}},
-    {"PatternsTrimmed", u"Dvě| *.a ; *.b "_s, {u"Dvě (*.a *.A *.b *.B)"_s}},
-};
-
-INSTANTIATE_TEST_SUITE_P(FileFilter, FileFilterTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FileFilter, NinePairFilterGivesNineEntriesInOrder) {
     const QString filter =

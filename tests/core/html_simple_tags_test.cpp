@@ -30,13 +30,13 @@ void expectCases(const std::vector<Case>& cases) {
 TEST(HtmlSimpleTags, InitialStatesWriteTheirDefaults) {
     expectCases({
         {"Odstavec", OdstavecInsertion({}), kWrap, u"<P ALIGN=\"JUSTIFY\">"_s, u"</P>"_s},
-        {"Hr", HrInsertion({}), kInsert, u"<HR>"_s, {}},
+        {"Hr", HrInsertion({}), kInsert, u"<HR>"_s, QString()},
         {"Nadpis", NadpisInsertion({}), kWrap, u"<H1>"_s, u"</H1>"_s},
-        {"Kotva", KotvaInsertion({}), kInsert, u"<A NAME=\"Kotva1\"></A>"_s, {}},
+        {"Kotva", KotvaInsertion({}), kInsert, u"<A NAME=\"Kotva1\"></A>"_s, QString()},
         {"Odkaz", OdkazInsertion({}), kWrap, u"<A HREF=\"#NováKotva\">"_s, u"</A>"_s},
         {"Barva", BarvaInsertion({}), kWrap, u"<FONT>"_s, u"</FONT>"_s},
-        {"Zlomek", ZlomekInsertion({}), kInsert, u"<SUP>A</SUP>/<SUB>B</SUB>"_s, {}},
-        {"Smajl", SmajlInsertion({}), kInsert, u":-)"_s, {}},
+        {"Zlomek", ZlomekInsertion({}), kInsert, u"<SUP>A</SUP>/<SUB>B</SUB>"_s, QString()},
+        {"Smajl", SmajlInsertion({}), kInsert, u":-)"_s, QString()},
     });
 }
 
@@ -45,21 +45,12 @@ TEST(HtmlSimpleTags, TickedAttributesFollowInTheirFixedOrder) {
         {"Odstavec none", OdstavecInsertion({HtmlAlign::None}), kWrap, u"<P>"_s, u"</P>"_s},
         {"Odstavec left", OdstavecInsertion({HtmlAlign::Left}), kWrap, u"<P ALIGN=\"LEFT\">"_s,
          u"</P>"_s},
-        {"Hr all",
-         HrInsertion({HtmlAlign::Center, true, u"50%"_s, true}),
-         kInsert,
-         u"<HR ALIGN=\"CENTER\" WIDTH=\"50%\" NOSHADE>"_s,
-         {}},
-        {"Hr pixels",
-         HrInsertion({HtmlAlign::Right, true, u"300"_s, false}),
-         kInsert,
-         u"<HR ALIGN=\"RIGHT\" WIDTH=\"300\">"_s,
-         {}},
-        {"Hr width unticked",
-         HrInsertion({HtmlAlign::None, false, u"50%"_s, true}),
-         kInsert,
-         u"<HR NOSHADE>"_s,
-         {}},
+        {"Hr all", HrInsertion({HtmlAlign::Center, true, u"50%"_s, true}), kInsert,
+         u"<HR ALIGN=\"CENTER\" WIDTH=\"50%\" NOSHADE>"_s, QString()},
+        {"Hr pixels", HrInsertion({HtmlAlign::Right, true, u"300"_s, false}), kInsert,
+         u"<HR ALIGN=\"RIGHT\" WIDTH=\"300\">"_s, QString()},
+        {"Hr width unticked", HrInsertion({HtmlAlign::None, false, u"50%"_s, true}), kInsert,
+         u"<HR NOSHADE>"_s, QString()},
         {"Nadpis all", NadpisInsertion({HtmlAlign::Center, true, u"3"_s}), kWrap,
          u"<H3 ALIGN=\"CENTER\" NOWRAP>"_s, u"</H3>"_s},
         {"Barva all", BarvaInsertion({true, 7, true, u"Tahoma"_s, true, RgbColor(0, 128, 255)}),
@@ -73,27 +64,22 @@ TEST(HtmlSimpleTags, TickedAttributesFollowInTheirFixedOrder) {
 
 TEST(HtmlSimpleTags, TextsAreCopiedUnchecked) {
     expectCases({
-        {"Kotva empty", KotvaInsertion({u""_s}), kInsert, u"<A NAME=\"\"></A>"_s, {}},
+        {"Kotva empty", KotvaInsertion({u""_s}), kInsert, u"<A NAME=\"\"></A>"_s, QString()},
         {"Odkaz quote", OdkazInsertion({u"a\"b"_s}), kWrap, u"<A HREF=\"#a\"b\">"_s, u"</A>"_s},
-        {"Zlomek empty",
-         ZlomekInsertion({u""_s, u" 2 "_s}),
-         kInsert,
-         u"<SUP></SUP>/<SUB> 2 </SUB>"_s,
-         {}},
-        {"Smajl empty", SmajlInsertion({u""_s}), kInsert, u""_s, {}},
+        {"Zlomek empty", ZlomekInsertion({u""_s, u" 2 "_s}), kInsert,
+         u"<SUP></SUP>/<SUB> 2 </SUB>"_s, QString()},
+        {"Smajl empty", SmajlInsertion({u""_s}), kInsert, u""_s, QString()},
     });
 }
 
 TEST(HtmlSimpleTags, MailToRepeatsTheAddressOnlyWithoutASelection) {
     expectCases({
-        {"no selection",
-         MailToInsertion({u"jan@example.cz"_s}, u""_s),
-         kInsert,
-         u"<A HREF=\"mailto:jan@example.cz\">jan@example.cz</A>"_s,
-         {}},
+        {"no selection", MailToInsertion({u"jan@example.cz"_s}, u""_s), kInsert,
+         u"<A HREF=\"mailto:jan@example.cz\">jan@example.cz</A>"_s, QString()},
         {"selection", MailToInsertion({u"jan@example.cz"_s}, u"Jan"_s), kWrap,
          u"<A HREF=\"mailto:jan@example.cz\">"_s, u"</A>"_s},
-        {"empty address", MailToInsertion({}, u""_s), kInsert, u"<A HREF=\"mailto:\"></A>"_s, {}},
+        {"empty address", MailToInsertion({}, u""_s), kInsert, u"<A HREF=\"mailto:\"></A>"_s,
+         QString()},
     });
 }
 

@@ -101,9 +101,6 @@ TEST(LiteralCommands, UnknownOrMiscasedEntryIsNoCommand) {
     EXPECT_EQ(LiteralCommandFromEntry(u"mnubold"), std::nullopt);
     EXPECT_EQ(LiteralCommandFromEntry(u"MnuHTMLnobr_"), std::nullopt);
     EXPECT_EQ(LiteralCommandFromEntry(u""), std::nullopt);
-    // Two entries that differ only in letter case are two commands.
-    EXPECT_EQ(LiteralCommandFromEntry(u"MnuHTMLnobr"), LiteralCommand::MnuHTMLnobr);
-    EXPECT_EQ(LiteralCommandFromEntry(u"MnuHTML_Nobr"), LiteralCommand::MnuHTML_Nobr);
 }
 
 TEST(LiteralCommands, DateAndTimeKeepTheirFormWhateverTheLocale) {

@@ -46,13 +46,6 @@ TEST(MainLayout, FitsTheEditorBetweenTheBarsAndLeavesTheTabsTheirStrip) {
     }
 }
 
-TEST(MainLayout, HiddenBarsTakeNoHeightWhateverTheirSize) {
-    MainLayoutInput input = window(false, false, true);
-    input.toolbarHeight = 5000;
-    input.statusBarHeight = 5000;
-    EXPECT_EQ(LayoutMainArea(input)->editor, QRect(0, 0, 9240, 6600));
-}
-
 TEST(MainLayout, NoRoomLeftKeepsTheEditorsHeight) {
     const struct {
         int innerHeight;

@@ -29,13 +29,6 @@ TEST(TimedAutosaveTick, FirstSaveAtIntervalThenEveryIntervalLessOne) {
     EXPECT_EQ(SaveTicks(2, 400), (QList<int>{120, 239, 358}));
 }
 
-TEST(TimedAutosaveTick, SaveRestartsCounterAtOne) {
-    EXPECT_EQ(AutosaveTick(59, true, 1).ticks, 1);
-    EXPECT_TRUE(AutosaveTick(59, true, 1).save);
-    EXPECT_EQ(AutosaveTick(58, true, 1).ticks, 59);
-    EXPECT_FALSE(AutosaveTick(58, true, 1).save);
-}
-
 TEST(TimedAutosaveTick, CounterStandsStillWhileOffAndResumes) {
     const AutosaveStep off = AutosaveTick(42, false, 1);
     EXPECT_EQ(off.ticks, 42);
@@ -45,10 +38,9 @@ TEST(TimedAutosaveTick, CounterStandsStillWhileOffAndResumes) {
 }
 
 TEST(TimedAutosaveTick, MinutesOutsideSliderRangeAreClamped) {
-    EXPECT_EQ(AutosaveIntervalSeconds(0), 60);
-    EXPECT_EQ(AutosaveIntervalSeconds(-3), 60);
-    EXPECT_EQ(AutosaveIntervalSeconds(7), 420);
-    EXPECT_EQ(AutosaveIntervalSeconds(11), 600);
+    const std::pair<int, int> cases[] = {{0, 60}, {-3, 60}, {7, 420}, {11, 600}};
+    for (const auto& [minutes, seconds] : cases)
+        EXPECT_EQ(AutosaveIntervalSeconds(minutes), seconds) << minutes;
 }
 
 TEST(TimedAutosaveFiles, FileNameOfEachMode) {
@@ -73,12 +65,9 @@ TEST(TimedAutosaveFiles, ModeNumbersMapAsTheDialogShowsThem) {
     EXPECT_EQ(AutosaveModeFromNumber(7), AutosaveMode::HeaderFile);
 }
 
-TEST(TimedAutosaveFiles, HeaderOfUntitledDocumentHasEmptyFileLine) {
+TEST(TimedAutosaveFiles, OnlyModeZeroWritesTheHeader) {
     EXPECT_EQ(AutosaveHeader(Evening, QString()),
               u"Datum/Date : 23:59:58 12-31-2025\r\nSoubor/File : \r\n--------------------\r\n"_s);
-}
-
-TEST(TimedAutosaveFiles, ContentOfEachMode) {
     const QString path = u"/home/jana/dopis.txt"_s;
     const QString text = u"řádek\r\nkonec"_s;
     EXPECT_EQ(AutosaveContent(AutosaveMode::HeaderFile, Morning, path, text),
