@@ -2,6 +2,7 @@
 
 #include "colour/PickColor.h"
 #include "core/colour_text.h"
+#include "platform/default_button.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
@@ -402,6 +403,11 @@ void ColorDialog::confirm() {
 void ColorDialog::reject() {
     PickedColor() = m_previousColor;
     QDialog::reject();
+}
+
+void ColorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FocusDefaultButtonOnShow(*this, *m_command1);
 }
 
 void ColorDialog::closeEvent(QCloseEvent* event) {

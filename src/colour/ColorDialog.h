@@ -77,6 +77,7 @@ public Q_SLOTS:
 protected:
     // The close box gives the cancel result and discards the window.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

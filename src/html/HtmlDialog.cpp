@@ -1,6 +1,7 @@
 #include "html/HtmlDialog.h"
 
 #include "core/editor_procedures.h"
+#include "platform/default_button.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
@@ -56,6 +57,7 @@ QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("Command1"));
     button->setDefault(true);
+    m_okButton = button;
     connect(button, &QPushButton::clicked, this, [this] {
         confirm();
         accept();
@@ -76,6 +78,14 @@ QHBoxLayout* HtmlDialog::makeButtonRow(const QString& okCaption) {
     row->addWidget(makeOkButton(okCaption));
     row->addWidget(makeStornoButton());
     return row;
+}
+
+void HtmlDialog::withoutDefaultButton() {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
+    m_okButton = nullptr;
 }
 
 void HtmlDialog::writeToEditor(const HtmlInsertion& insertion) {
@@ -113,6 +123,12 @@ void HtmlDialog::showValueInUnit(QScrollBar* bar, QLabel* label, QCheckBox* perc
 void HtmlDialog::applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitMaxima maxima) {
     bar->setMaximum(maxima.of(inPercent));
     label->setText(UnitValueLabel(bar->value(), inPercent));
+}
+
+void HtmlDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_okButton != nullptr)
+        FocusDefaultButtonOnShow(*this, *m_okButton);
 }
 
 void HtmlDialog::closeEvent(QCloseEvent* event) {

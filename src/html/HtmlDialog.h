@@ -48,6 +48,9 @@ protected:
     [[nodiscard]] QPushButton* makeStornoButton();
     // The usual row: Command1 and Command2 at the right.
     [[nodiscard]] QHBoxLayout* makeButtonRow(const QString& okCaption = QStringLiteral("&Ok"));
+    // For the window whose Enter must not confirm: neither of its buttons
+    // becomes the default, not even when it has the focus.
+    void withoutDefaultButton();
     // Hands a confirmed result to the opener waiting for it; without one
     // (the window was not opened for a result) nothing happens.
     void deliverToOpener(const QString& text) const;
@@ -66,8 +69,10 @@ protected:
     // What toggling the box does, for a dialog that switches the unit itself.
     static void applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitMaxima maxima);
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QPushButton* m_okButton = nullptr;
     ResultReceiver m_receiver;
 
     // Discards this window from the program-wide instances.

@@ -22,14 +22,10 @@ MailTo::MailTo(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(this))
     // created afresh.
     m_text1->setText(Program().Settings.UserEmail);
 
-    // Enter while typing the address must not write the link, so neither
-    // button becomes the default, not even when it is the first one shown.
     QPushButton* ok = makeOkButton();
     QPushButton* storno = makeStornoButton();
-    for (QPushButton* button : {ok, storno}) {
-        button->setDefault(false);
-        button->setAutoDefault(false);
-    }
+    // Enter while typing the address must not write the link.
+    withoutDefaultButton();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -88,18 +88,15 @@ protected:
         click(u"CmndAdd"_s);
     }
 
-    [[nodiscard]] QStringList startTexts() const {
-        QStringList texts;
+    // The rules' start texts, in the set and in the list's rows alike.
+    void expectRules(const QStringList& starts) {
+        QStringList inSet, inRows;
         for (const ColorRule& rule : Program().ColorRules.Rules)
-            texts.append(rule.StartText);
-        return texts;
-    }
-
-    [[nodiscard]] QStringList rowStartTexts() {
-        QStringList texts;
+            inSet << rule.StartText;
         for (int i = 0; i < list()->topLevelItemCount(); ++i)
-            texts.append(list()->topLevelItem(i)->text(1));
-        return texts;
+            inRows << list()->topLevelItem(i)->text(1);
+        EXPECT_EQ(inSet, starts);
+        EXPECT_EQ(inRows, starts);
     }
 
     [[nodiscard]] int currentRow() { return list()->indexOfTopLevelItem(list()->currentItem()); }
@@ -132,35 +129,21 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(ColorControlWindow, NewWindowWaitsForItsFirstRule) {
-    EXPECT_EQ(window().windowTitle(), u"Správa barevného zvýraznění"_s);
+TEST_F(ColorControlWindow, FirstRuleFillsItsEmptyEndTextAndEnablesTheRuleButtons) {
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     expectRuleButtons(false);
 
     addRule(u"<b>"_s);
     expectRuleButtons(true);
-}
-
-TEST_F(ColorControlWindow, AddFillsAnEmptyEndTextAndShowsTheRuleInItsColour) {
-    struct Case {
-        QString start, end, expectedEnd;
-    };
-    const Case cases[] = {
-        {u"<b>"_s, u""_s, u"b>"_s},
-        {u"x"_s, u""_s, u"x"_s},
-        {u" <i"_s, u"</i> "_s, u"</i> "_s},
-    };
-    for (const Case& c : cases) {
-        addRule(c.start, c.end);
-        EXPECT_EQ(text2()->text(), c.expectedEnd);
-        const ColorRule& rule = Program().ColorRules.Rules.at(currentRow());
-        EXPECT_EQ(rule, (ColorRule{RgbColor(255, 0, 0), c.start, c.expectedEnd}));
-        const QTreeWidgetItem* row = list()->currentItem();
-        EXPECT_EQ(row->text(0), u"#FF0000"_s);
-        EXPECT_EQ(row->text(1), c.start);
-        EXPECT_EQ(row->text(2), c.expectedEnd);
-        EXPECT_EQ(row->foreground(0).color(), QColor(255, 0, 0));
-    }
+    EXPECT_EQ(text2()->text(), u"b>"_s);
+    EXPECT_EQ(Program().ColorRules.Rules,
+              (QList<ColorRule>{{RgbColor(255, 0, 0), u"<b>"_s, u"b>"_s}}));
+    // The row shows the rule in its colour.
+    const QTreeWidgetItem* row = list()->currentItem();
+    EXPECT_EQ(row->text(0), u"#FF0000"_s);
+    EXPECT_EQ(row->text(1), u"<b>"_s);
+    EXPECT_EQ(row->text(2), u"b>"_s);
+    EXPECT_EQ(row->foreground(0).color(), QColor(255, 0, 0));
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
 }
 
@@ -190,7 +173,7 @@ TEST_F(ColorControlWindow, ClickedRowBecomesTheRuleBeingEdited) {
     click(u"Command1"_s);
     EXPECT_EQ(Program().ColorRules.Rules.at(1),
               (ColorRule{RgbColor(0x99, 0x66, 0x33), u"nové"_s, u">"_s}));
-    EXPECT_EQ(rowStartTexts(), (QStringList{u"a"_s, u"nové"_s}));
+    expectRules({u"a"_s, u"nové"_s});
 }
 
 TEST_F(ColorControlWindow, AddWhileThirdOfFiveIsCurrentInsertsThird) {
@@ -198,45 +181,44 @@ TEST_F(ColorControlWindow, AddWhileThirdOfFiveIsCurrentInsertsThird) {
     clickRow(2);
     addRule(u"nový"_s, u"x"_s);
     const QStringList expected = {u"1"_s, u"2"_s, u"nový"_s, u"3"_s, u"4"_s, u"5"_s};
-    EXPECT_EQ(startTexts(), expected);
-    EXPECT_EQ(rowStartTexts(), expected);
+    expectRules(expected);
     EXPECT_EQ(currentRow(), 2);
     EXPECT_EQ(window().currentRule(), 2);
 }
 
-TEST_F(ColorControlWindow, MovesAtTheEndsChangeNothing) {
-    const QStringList order = {u"a"_s, u"b"_s, u"c"_s};
-    Program().ColorRules.Rules = NamedRules(order);
-    clickRow(0);
-    click(u"Command6"_s);
-    click(u"Command11"_s);
-    EXPECT_EQ(startTexts(), order);
-    EXPECT_EQ(currentRow(), 0);
-
-    clickRow(2);
-    click(u"Command7"_s);
-    click(u"Command10"_s);
-    EXPECT_EQ(startTexts(), order);
-    EXPECT_EQ(currentRow(), 2);
-
-    click(u"Command6"_s);
-    EXPECT_EQ(rowStartTexts(), (QStringList{u"a"_s, u"c"_s, u"b"_s}));
-    EXPECT_EQ(currentRow(), 1);
-    click(u"Command11"_s);
-    EXPECT_EQ(startTexts(), (QStringList{u"c"_s, u"a"_s, u"b"_s}));
-    EXPECT_EQ(currentRow(), 0);
+// Up, down, to the start and to the end; at the ends nothing moves.
+TEST_F(ColorControlWindow, MovesCarryTheCurrentRuleAndStopAtTheEnds) {
+    const struct {
+        const char16_t* button;
+        int from;
+        const char* order;
+        int current;
+    } cases[] = {
+        {u"Command6", 1, "bac", 0},  {u"Command7", 1, "acb", 2},  {u"Command11", 2, "cab", 0},
+        {u"Command10", 0, "bca", 2}, {u"Command6", 0, "abc", 0},  {u"Command7", 2, "abc", 2},
+        {u"Command11", 0, "abc", 0}, {u"Command10", 2, "abc", 2},
+    };
+    for (const auto& c : cases) {
+        const QString button = QString::fromUtf16(c.button);
+        SCOPED_TRACE(button.toStdString() + " from " + std::to_string(c.from));
+        window().hide();
+        Program().ColorRules.Rules = NamedRules({u"a"_s, u"b"_s, u"c"_s});
+        clickRow(c.from);
+        click(button);
+        expectRules(QString::fromLatin1(c.order).split(QString(), Qt::SkipEmptyParts));
+        EXPECT_EQ(currentRow(), c.current);
+    }
 }
 
 TEST_F(ColorControlWindow, DeleteKeepsACurrentRuleUntilTheListIsEmpty) {
     Program().ColorRules.Rules = NamedRules({u"a"_s, u"b"_s, u"c"_s});
     clickRow(2);
     click(u"Command4"_s);
-    EXPECT_EQ(rowStartTexts(), (QStringList{u"a"_s, u"b"_s}));
+    expectRules({u"a"_s, u"b"_s});
     EXPECT_EQ(currentRow(), 1);
     click(u"Command4"_s);
     click(u"Command4"_s);
-    EXPECT_TRUE(Program().ColorRules.Rules.isEmpty());
-    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    expectRules({});
     expectRuleButtons(false);
 }
 
@@ -313,7 +295,7 @@ TEST_F(ColorControlWindow, LoadShowsTheSetWithItsFirstRuleCurrent) {
     ColorRuleSet expected = file;
     expected.FilePath = pathOf(u"html.rqc"_s);
     EXPECT_EQ(Program().ColorRules, expected);
-    EXPECT_EQ(rowStartTexts(), (QStringList{u"<a"_s, u"<b"_s, u"<c"_s}));
+    expectRules({u"<a"_s, u"<b"_s, u"<c"_s});
     EXPECT_EQ(currentRow(), 0);
     EXPECT_EQ(child<QLabel>(u"Label1"_s)->text(), expected.FilePath);
     EXPECT_EQ(child<QPlainTextEdit>(u"Text3"_s)->toPlainText(), u"Dva\nřádky"_s);
@@ -325,15 +307,9 @@ TEST_F(ColorControlWindow, LoadShowsTheSetWithItsFirstRuleCurrent) {
     EXPECT_TRUE(child<QCheckBox>(u"ChkSelection"_s)->isChecked());
     expectRuleButtons(true);
 
-    writeSetFile(pathOf(u"prazdna.rqc"_s), ColorRuleSet{});
-    platform.fileDialogs.openAnswers = {pathOf(u"prazdna.rqc"_s)};
-    click(u"Command3"_s);
-    EXPECT_EQ(list()->topLevelItemCount(), 0);
-    expectRuleButtons(false);
-
     // A cancelled dialog changes nothing.
     click(u"Command3"_s);
-    EXPECT_EQ(Program().ColorRules.FilePath, pathOf(u"prazdna.rqc"_s));
+    EXPECT_EQ(Program().ColorRules, expected);
 }
 
 TEST_F(ColorControlWindow, ClosingOrUnloadingKeepsTheSetAndOptions) {
@@ -350,7 +326,7 @@ TEST_F(ColorControlWindow, ClosingOrUnloadingKeepsTheSetAndOptions) {
     EXPECT_EQ(Program().ColorRules, kept);
     EXPECT_EQ(Program().ColorOptions, (ColorRuleOptions{true, true}));
 
-    EXPECT_EQ(rowStartTexts(), QStringList{u"<b>"_s});
+    expectRules({u"<b>"_s});
     EXPECT_EQ(child<QPlainTextEdit>(u"Text3"_s)->toPlainText(), u"popis"_s);
     EXPECT_TRUE(child<QCheckBox>(u"ChkDifferCase"_s)->isChecked());
     EXPECT_TRUE(child<QCheckBox>(u"ChkSelection"_s)->isChecked());
@@ -361,14 +337,10 @@ TEST_F(ColorControlWindow, ShowingAgainPicksUpASetChangedElsewhere) {
     Program().ColorRules.Rules = NamedRules({u"a"_s, u"b"_s});
     clickRow(1);
     window().hide();
-    window();
-    EXPECT_EQ(currentRow(), 1);
-
-    window().hide();
     Program().ColorRules.Rules = NamedRules({u"x"_s, u"y"_s, u"z"_s});
     Program().ColorRules.FilePath = pathOf(u"jina.rqc"_s);
     window();
-    EXPECT_EQ(rowStartTexts(), (QStringList{u"x"_s, u"y"_s, u"z"_s}));
+    expectRules({u"x"_s, u"y"_s, u"z"_s});
     EXPECT_EQ(currentRow(), 0);
     EXPECT_EQ(child<QLabel>(u"Label1"_s)->text(), pathOf(u"jina.rqc"_s));
 }
@@ -439,17 +411,14 @@ TEST_F(ColorControlApplying, RuleWithFilledEndTextColoursEachStartTextByTheCaseO
     addRule(u"<b>"_s);
     const ColorValue red = RgbColor(255, 0, 0);
     const ColorValue black = RgbColor(0, 0, 0);
-
-    click(u"Command5"_s);
-    EXPECT_EQ(colorAt(2, 3), red);
-    EXPECT_EQ(colorAt(6, 3), red);
-    EXPECT_EQ(colorAt(0, 2), black);
-
-    child<QCheckBox>(u"ChkDifferCase"_s)->setChecked(true);
-    click(u"Command5"_s);
-    EXPECT_EQ(colorAt(2, 3), red);
-    EXPECT_EQ(colorAt(6, 3), black);
-    EXPECT_EQ(colorAt(5, 1), black);
+    for (const bool differCase : {false, true}) {
+        child<QCheckBox>(u"ChkDifferCase"_s)->setChecked(differCase);
+        click(u"Command5"_s);
+        EXPECT_EQ(colorAt(2, 3), red);
+        EXPECT_EQ(colorAt(6, 3), differCase ? black : red);
+        EXPECT_EQ(colorAt(0, 2), black);
+        EXPECT_EQ(colorAt(5, 1), black);
+    }
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "html/Obrazek.h"
+#include "html_window_test.h"
 
 #include "core/path_helpers.h"
-#include "html_window_test.h"
-#include "platform/testing/modal_driver.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -10,7 +9,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -26,19 +24,16 @@ protected:
         openDialog<Obrazek>();
     }
 
-    template <class Control = QWidget> static Control* control(const QString& name) {
-        auto* found = LoadedWindow<Obrazek>().findChild<Control*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void tick(const QString& name) { control<QAbstractButton>(name)->click(); }
-    static QScrollBar* bar(const QString& name) { return control<QScrollBar>(name); }
-    static QString label(const QString& name) { return control<QLabel>(name)->text(); }
-    static QString text1() { return control<QLineEdit>(u"Text1"_s)->text(); }
+    static Obrazek& dialog() { return LoadedWindow<Obrazek>(); }
+    static void tick(const QString& name) { HtmlWindowTest::tick(dialog(), name); }
+    static QScrollBar* bar(const QString& name) { return child<QScrollBar>(dialog(), name); }
+    static QString label(const QString& name) { return child<QLabel>(dialog(), name)->text(); }
+    static QString text1() { return child<QLineEdit>(dialog(), u"Text1"_s)->text(); }
+    static bool okEnabled() { return child(dialog(), u"Command1"_s)->isEnabled(); }
 
     void choose(const QString& path) {
         platform.fileDialogs.openAnswers << path;
-        click(LoadedWindow<Obrazek>(), u"FileChoose"_s);
+        click(dialog(), u"FileChoose"_s);
     }
     [[nodiscard]] QString picture(const QString& name, int width, int height) const {
         const QString path = dir.filePath(name);
@@ -57,34 +52,26 @@ protected:
     }
     static QString sizeOf(const QString& path) { return FormatFileSize(QFileInfo(path).size()); }
     // Confirms into "x|y" with the caret at |.
-    QString confirm() {
-        select(u"xy"_s, 1, 0);
-        openDialog<Obrazek>();
-        click(LoadedWindow<Obrazek>(), u"Command1"_s);
-        return form.surface().text();
-    }
+    QString confirm() { return confirmOn<Obrazek>(u"xy"_s, 1, 0); }
 
     QTemporaryDir dir;
 };
 
 TEST_F(ObrazekWindow, OkWaitsForAPictureAndABitmapKeepsThePercentSize) {
-    EXPECT_EQ(LoadedWindow<Obrazek>().windowTitle(), u"HTML Obrázek"_s);
-    EXPECT_FALSE(control(u"Command1"_s)->isEnabled());
-    EXPECT_TRUE(control(u"chkPercent"_s)->isEnabled());
+    EXPECT_FALSE(okEnabled());
     EXPECT_FALSE(bar(u"VScroll2"_s)->isEnabled());
     choose(QString());
-    EXPECT_FALSE(control(u"Command1"_s)->isEnabled());
+    EXPECT_FALSE(okEnabled());
 
     const QString bmp = picture(u"Pic.bmp"_s, 20, 10);
     choose(bmp);
-    EXPECT_TRUE(control(u"Command1"_s)->isEnabled());
+    EXPECT_TRUE(okEnabled());
     EXPECT_EQ(text1(), u"pic.bmp, "_s + sizeOf(bmp));
     EXPECT_EQ(bar(u"VScroll2"_s)->maximum(), 200);
 
     tick(u"Check1"_s);
     EXPECT_EQ(confirm(), u"x<IMG SRC=\"Pic.bmp\" WIDTH=\"10%\" HEIGHT=\"10%\">y"_s);
     EXPECT_EQ(form.surface().selStart(), form.surface().text().size() - 1);
-    EXPECT_FALSE(LoadedWindow<Obrazek>().isVisible());
 }
 
 TEST_F(ObrazekWindow, APngPresetsPixelsThenPercentPullsBothTo200) {
@@ -95,7 +82,7 @@ TEST_F(ObrazekWindow, APngPresetsPixelsThenPercentPullsBothTo200) {
 
     tick(u"chkPercent"_s);
     choose(picture(u"shot.png"_s, 640, 480));
-    EXPECT_FALSE(control<QCheckBox>(u"chkPercent"_s)->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(dialog(), u"chkPercent"_s)->isChecked());
     EXPECT_EQ(bar(u"VScroll2"_s)->minimum(), 1);
     EXPECT_EQ(bar(u"VScroll2"_s)->maximum(), 640);
     EXPECT_EQ(bar(u"VScroll2"_s)->value(), 640);
@@ -120,9 +107,8 @@ TEST_F(ObrazekWindow, EveryBoxTickedWritesTheAutoAltAndAllAttributesInOrder) {
     choose(gif);
     EXPECT_EQ(text1(), u"logo.gif, 88x31, "_s + sizeOf(gif));
     for (const QString& box : {u"Check4"_s, u"Check8"_s, u"Check1"_s, u"Check3"_s, u"Check2"_s,
-                               u"Check6"_s, u"Check7"_s})
+                               u"Check6"_s, u"Check7"_s, u"Option2"_s})
         tick(box);
-    tick(u"Option2"_s);
     bar(u"VScroll3"_s)->setValue(2);
     bar(u"VScroll4"_s)->setValue(4);
     bar(u"VScroll5"_s)->setValue(5);
@@ -141,8 +127,7 @@ TEST_F(ObrazekWindow, FormModeHandsTheAttributesBackAndLeavesTheEditor) {
         tick(u"Check8"_s);
         click(*shown, u"Command1"_s);
     });
-    LoadedWindow<Obrazek>().openForResult(u"form"_s, {},
-                                          [&](const QString& text) { received << text; });
+    dialog().openForResult(u"form"_s, {}, [&](const QString& text) { received << text; });
     EXPECT_EQ(received, QStringList{u"SRC=\"button.png\" ALIGN=\"left\""_s});
     EXPECT_EQ(form.surface().text(), u"xy"_s);
 }
@@ -154,7 +139,7 @@ TEST_F(ObrazekWindow, AutoAltWithoutAReadableFileLeavesText1) {
 
     const QString gif = logoGif();
     choose(gif);
-    control<QLineEdit>(u"Text1"_s)->setText(u"mine"_s);
+    child<QLineEdit>(dialog(), u"Text1"_s)->setText(u"mine"_s);
     tick(u"ChkAutoAlt"_s);
     ASSERT_TRUE(QFile::remove(gif));
     tick(u"ChkAutoAlt"_s);

@@ -1,46 +1,24 @@
 #include "html/Odkaz.h"
+#include "html_window_test.h"
 
-#include "platform/RichEditSurface.h"
-#include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
-#include "shell/window_instances.h"
-
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-TEST(OdkazWindow, WrapsTheSelectionAndRemembersEveryLinkedName) {
-    TestPlatform platform;
-    MainForm form;
-    Odkaz& odkaz = LoadedWindow<Odkaz>();
-    auto* combo = odkaz.findChild<QComboBox*>(u"Combo1"_s);
-    const auto confirm = [&] {
-        odkaz.showModeless();
-        QTest::mouseClick(odkaz.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
-    };
+namespace {
 
+using OdkazWindow = HtmlWindowTest;
+
+TEST_F(OdkazWindow, WrapsTheSelectionAndRemembersEveryLinkedName) {
     // Nothing selected: the empty link goes at the caret.
-    form.surface().setText(u"ab"_s);
-    form.surface().setSelStart(1);
-    confirm();
     const QString link = u"<A HREF=\"#NováKotva\"></A>"_s;
-    EXPECT_EQ(form.surface().text(), u"a"_s + link + u"b"_s);
-    EXPECT_EQ(form.surface().selStart(), 1 + link.size());
-    EXPECT_FALSE(odkaz.isVisible());
+    EXPECT_EQ(confirmOn<Odkaz>(u"ab"_s, 1, 0), u"a"_s + link + u"b"_s);
 
+    auto* combo = child<QComboBox>(LoadedWindow<Odkaz>(), u"Combo1"_s);
     combo->lineEdit()->clear();
     QTest::keyClicks(combo->lineEdit(), u"kap2"_s);
-    form.surface().setText(u"viz slovo."_s);
-    form.surface().setSelStart(4);
-    form.surface().setSelLength(5);
-    confirm();
-    EXPECT_EQ(form.surface().text(), u"viz <A HREF=\"#kap2\">slovo</A>."_s);
-    EXPECT_EQ(form.surface().selStart(), 29);
-    ASSERT_EQ(combo->count(), 2);
-    EXPECT_EQ(combo->itemText(0), u"NováKotva"_s);
-    EXPECT_EQ(combo->itemText(1), u"kap2"_s);
+    EXPECT_EQ(confirmOn<Odkaz>(u"viz slovo."_s, 4, 5), u"viz <A HREF=\"#kap2\">slovo</A>."_s);
+    EXPECT_EQ(itemsOf(combo), (QStringList{u"NováKotva"_s, u"kap2"_s}));
 }
+
+} // namespace

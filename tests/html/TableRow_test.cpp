@@ -1,11 +1,9 @@
-#include "html/TableRow.h"
-
 #include "html/TableCell.h"
+#include "html/TableRow.h"
 #include "html_window_test.h"
-#include "platform/testing/modal_driver.h"
+
 #include "platform/window_registry.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,43 +14,33 @@ namespace {
 
 class TableRowWindow : public HtmlWindowTest {
 protected:
-    template <class T = QWidget> static T* control(const QString& name) {
-        T* found = LoadedWindow<TableRow>().findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void tick(const QString& name) { control<QAbstractButton>(name)->click(); }
-    static QScrollBar* cellCount() { return control<QScrollBar>(u"Vscroll1"_s); }
-    QString confirmOn(const QString& text, int caret) {
-        select(text, caret, 0);
-        click(openDialog<TableRow>(), u"Command1"_s);
-        return form.surface().text();
-    }
+    static TableRow& row() { return LoadedWindow<TableRow>(); }
+    static QScrollBar* cellCount() { return row().Vscroll1(); }
+    static QString cellAttributes() { return child<QLineEdit>(row(), u"Text3"_s)->text(); }
 };
 
 TEST_F(TableRowWindow, FromTheMenuWritesNumberedCellsAtTheCaret) {
     cellCount()->setValue(3);
-    EXPECT_EQ(control<QLabel>(u"Label2"_s)->text(), u"3"_s);
-    EXPECT_EQ(confirmOn(u"ab"_s, 1),
+    EXPECT_EQ(child<QLabel>(row(), u"Label2"_s)->text(), u"3"_s);
+    EXPECT_EQ(confirmOn<TableRow>(u"ab"_s, 1, 0),
               u"a<TR><TD>Buňka1</TD><TD>Buňka2</TD><TD>Buňka3</TD></TR>\r\nb"_s);
 }
 
 TEST_F(TableRowWindow, FromTheTableOnlyRowAttributesReachIt) {
     QString tableText = u" VALIGN=\"TOP\""_s;
     const auto fromTable = [&](const QStringList& ticks, const QString& button) {
-        TableRow& row = LoadedWindow<TableRow>();
         bool countEnabled = true;
         WhenModalShown<TableRow>([&](TableRow* shown) {
             countEnabled = shown->Vscroll1()->isEnabled();
             for (const QString& name : ticks)
-                tick(name);
+                tick(*shown, name);
             click(*shown, button);
         });
-        row.openForResult(u"_TABLE"_s, {row.Vscroll1()},
-                          [&](const QString& text) { tableText = text; });
+        row().openForResult(u"_TABLE"_s, {cellCount()},
+                            [&](const QString& text) { tableText = text; });
         EXPECT_FALSE(countEnabled);
         EXPECT_TRUE(cellCount()->isEnabled());
-        EXPECT_EQ(WindowTag(&row), QString());
+        EXPECT_EQ(WindowTag(&row()), QString());
     };
     cellCount()->setValue(4);
     fromTable({u"Check1"_s, u"Option1"_s}, u"Command2"_s);
@@ -70,20 +58,20 @@ TEST_F(TableRowWindow, EditFillsTheCellAttributesThroughTheCellDialog) {
     WhenModalShown<TableCell>([&](TableCell* cell) {
         headerEnabled = cell->Check9()->isEnabled();
         cellTag = WindowTag(cell);
-        cell->findChild<QAbstractButton*>(u"Check6"_s)->click();
+        tick(*cell, u"Check6"_s);
         click(*cell, u"Command1"_s);
     });
     click(openDialog<TableRow>(), u"Command3"_s);
     EXPECT_EQ(cellTag, u"_ROW"_s);
     EXPECT_FALSE(headerEnabled);
     EXPECT_TRUE(LoadedWindow<TableCell>().Check9()->isEnabled());
-    EXPECT_EQ(control<QLineEdit>(u"Text3"_s)->text(), u" NOWRAP"_s);
+    EXPECT_EQ(cellAttributes(), u" NOWRAP"_s);
 
     cellCount()->setValue(2);
-    EXPECT_EQ(confirmOn(QString(), 0),
+    EXPECT_EQ(confirmOn<TableRow>(QString(), 0, 0),
               u"<TR><TD NOWRAP>Buňka1</TD><TD NOWRAP>Buňka2</TD></TR>\r\n"_s);
     click(openDialog<TableRow>(), u"Command4"_s);
-    EXPECT_EQ(control<QLineEdit>(u"Text3"_s)->text(), QString());
+    EXPECT_EQ(cellAttributes(), QString());
 }
 
 } // namespace

@@ -3,15 +3,12 @@
 #include "html/TableCell.h"
 #include "html/TableRow.h"
 #include "html_window_test.h"
-#include "platform/testing/modal_driver.h"
+
 #include "shell/DocumentTabs.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QStringList>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -20,32 +17,24 @@ namespace {
 
 class TableWindow : public HtmlWindowTest {
 protected:
-    template <class T = QWidget> T* child(const QString& name) {
-        auto* found = table.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    void tick(const QString& name) { child<QAbstractButton>(name)->click(); }
-    void setBar(const QString& name, int value) { child<QScrollBar>(name)->setValue(value); }
-    QString text(const QString& name) { return child<QLineEdit>(name)->text(); }
-    QString label(const QString& name) { return child<QLabel>(name)->text(); }
+    template <class T = QWidget> T* control(const QString& name) { return child<T>(table, name); }
+    void tick(const QString& name) { HtmlWindowTest::tick(table, name); }
+    void setBar(const QString& name, int value) { control<QScrollBar>(name)->setValue(value); }
+    QString text(const QString& name) { return control<QLineEdit>(name)->text(); }
+    QString label(const QString& name) { return control<QLabel>(name)->text(); }
     void moveTo(int column, int row) {
         setBar(u"HScroll1"_s, column);
         setBar(u"VScroll7"_s, row);
     }
     // Types over the box's text key by key (Czech letters included).
     void type(const QString& name, const QString& typed) {
-        auto* box = child<QLineEdit>(name);
+        auto* box = control<QLineEdit>(name);
         box->selectAll();
         for (const QChar letter : typed)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), {});
     }
     // The table OK writes into an empty document.
-    QString inserted() {
-        select(QString(), 0, 0);
-        click(table, u"Command1"_s);
-        return form.surface().text();
-    }
+    QString inserted() { return confirmOn<Table>(QString(), 0, 0); }
     // The row lines of the inserted table, between <TBODY> and </TBODY>.
     QStringList rows() {
         const QStringList lines = inserted().split(u"\r\n"_s);
@@ -56,18 +45,16 @@ protected:
 };
 
 TEST_F(TableWindow, InitialTableGoesBeforeTheSelectionAndTheWindowHides) {
-    EXPECT_EQ(child<QTabWidget>(u"TabStrip1"_s)->currentIndex(), 0);
     select(u"xyz"_s, 1, 1);
     click(table, u"Command1"_s);
     const QString html = u"<TABLE>\r\n<TBODY>\r\n<TR><TD></TD></TR>\r\n</TBODY>\r\n</TABLE>"_s;
     EXPECT_EQ(form.surface().text(), u"x"_s + html + u"yz"_s);
     EXPECT_EQ(form.surface().selStart(), 1 + html.size());
-    EXPECT_FALSE(table.isVisible());
 }
 
 TEST_F(TableWindow, EveryTickedBoxWritesItsControlsInOrderThenTheCaption) {
-    EXPECT_FALSE(child(u"Option13"_s)->isEnabled());
-    EXPECT_FALSE(child(u"VScroll4"_s)->isEnabled());
+    EXPECT_FALSE(control(u"Option13"_s)->isEnabled());
+    EXPECT_FALSE(control(u"VScroll4"_s)->isEnabled());
     setBar(u"Vscroll1"_s, 3);
     for (const QString& box : {u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s,
                                u"Check6"_s, u"Check7"_s, u"Check9"_s})
@@ -92,10 +79,10 @@ TEST_F(TableWindow, WidthFollowsTheUnitAndReturnsToPercentClamped) {
     EXPECT_EQ(inserted().section(u"\r\n"_s, 0, 0), u"<TABLE WIDTH=\"10%\">"_s);
     tick(u"ChkPercentWidth"_s);
     EXPECT_EQ(label(u"Label5"_s), u"10"_s);
-    EXPECT_EQ(child<QScrollBar>(u"VScroll3"_s)->maximum(), 800);
+    EXPECT_EQ(control<QScrollBar>(u"VScroll3"_s)->maximum(), 800);
     setBar(u"VScroll3"_s, 300);
     tick(u"ChkPercentWidth"_s);
-    EXPECT_EQ(child<QScrollBar>(u"VScroll3"_s)->value(), 100);
+    EXPECT_EQ(control<QScrollBar>(u"VScroll3"_s)->value(), 100);
     EXPECT_EQ(inserted().section(u"\r\n"_s, 0, 0), u"<TABLE WIDTH=\"100%\">"_s);
 }
 
@@ -103,8 +90,8 @@ TEST_F(TableWindow, MovingTheCursorsKeepsEachCellsTexts) {
     setBar(u"Vscroll1"_s, 3);
     setBar(u"VScroll2"_s, 2);
     type(u"Text4"_s, u"A"_s);
-    child<QLineEdit>(u"Text3"_s)->setText(u" ALIGN=\"LEFT\""_s);
-    child<QLineEdit>(u"Text5"_s)->setText(u" VALIGN=\"TOP\""_s);
+    control<QLineEdit>(u"Text3"_s)->setText(u" ALIGN=\"LEFT\""_s);
+    control<QLineEdit>(u"Text5"_s)->setText(u" VALIGN=\"TOP\""_s);
     moveTo(2, 1);
     EXPECT_EQ(label(u"Label12"_s), u"2/3"_s);
     EXPECT_EQ(text(u"Text4"_s), QString());
@@ -147,8 +134,8 @@ TEST_F(TableWindow, ShrinkingPullsTheCursorsBackAndGrowingBringsCellsBack) {
 
 TEST_F(TableWindow, VynulujClearsOnlyTheAttributeText) {
     type(u"Text4"_s, u"A"_s);
-    child<QLineEdit>(u"Text3"_s)->setText(u" NOWRAP"_s);
-    child<QLineEdit>(u"Text5"_s)->setText(u" ALIGN=\"LEFT\""_s);
+    control<QLineEdit>(u"Text3"_s)->setText(u" NOWRAP"_s);
+    control<QLineEdit>(u"Text5"_s)->setText(u" ALIGN=\"LEFT\""_s);
     click(table, u"Command4"_s);
     click(table, u"Command5"_s);
     EXPECT_EQ(text(u"Text4"_s), u"A"_s);
@@ -156,36 +143,25 @@ TEST_F(TableWindow, VynulujClearsOnlyTheAttributeText) {
 }
 
 TEST_F(TableWindow, EnterInTheCellTextConfirms) {
-    child<QTabWidget>(u"TabStrip1"_s)->setCurrentIndex(1);
+    control<QTabWidget>(u"TabStrip1"_s)->setCurrentIndex(1);
     select(QString(), 0, 0);
     type(u"Text4"_s, u"a<\"b"_s);
-    QTest::keyClick(child(u"Text4"_s), Qt::Key_Return);
+    QTest::keyClick(control(u"Text4"_s), Qt::Key_Return);
     EXPECT_FALSE(table.isVisible());
     EXPECT_TRUE(form.surface().text().contains(u"<TR><TD>a<\"b</TD></TR>"_s));
 }
 
-TEST_F(TableWindow, EditDialogsReplaceTheAttributesOfTheCurrentCellAndRow) {
-    bool headerBoxEnabled = true;
-    WhenModalShown<TableCell>([&](TableCell* cell) {
-        headerBoxEnabled = cell->Check9()->isEnabled();
-        cell->findChild<QCheckBox*>(u"Check4"_s)->click();
-        cell->findChild<QScrollBar*>(u"VScroll4"_s)->setValue(3);
-        click(*cell, u"Command1"_s);
-    });
-    click(table, u"Command3"_s);
-    EXPECT_FALSE(headerBoxEnabled);
-    EXPECT_TRUE(LoadedWindow<TableCell>().Check9()->isEnabled());
-    EXPECT_EQ(text(u"Text3"_s), u" COLSPAN=\"3\""_s);
-
+TEST_F(TableWindow, RowEditReplacesTheAttributesOfTheCurrentRow) {
     bool countEnabled = true;
     WhenModalShown<TableRow>([&](TableRow* row) {
         countEnabled = row->Vscroll1()->isEnabled();
-        row->findChild<QCheckBox*>(u"Check2"_s)->click();
+        HtmlWindowTest::tick(*row, u"Check2"_s);
         click(*row, u"Command1"_s);
     });
     click(table, u"Command6"_s);
     EXPECT_FALSE(countEnabled);
-    EXPECT_EQ(rows(), QStringList(u"<TR VALIGN=\"MIDDLE\"><TD COLSPAN=\"3\"></TD></TR>"_s));
+    EXPECT_EQ(text(u"Text5"_s), u" VALIGN=\"MIDDLE\""_s);
+    EXPECT_EQ(rows(), QStringList(u"<TR VALIGN=\"MIDDLE\"><TD></TD></TR>"_s));
 }
 
 TEST_F(TableWindow, TypicalTableReachesTheEditorAndStaysForTheNextOne) {
@@ -193,17 +169,22 @@ TEST_F(TableWindow, TypicalTableReachesTheEditorAndStaysForTheNextOne) {
     setBar(u"VScroll2"_s, 2);
     tick(u"Check4"_s);
     tick(u"Check9"_s);
-    child<QTabWidget>(u"TabStrip1"_s)->setCurrentIndex(1);
+    control<QTabWidget>(u"TabStrip1"_s)->setCurrentIndex(1);
     type(u"Text4"_s, u"Jméno"_s);
     moveTo(2, 1);
     type(u"Text4"_s, u"Věk"_s);
     moveTo(1, 2);
-    WhenModalShown<TableCell>([](TableCell* cell) {
-        cell->findChild<QCheckBox*>(u"Check4"_s)->click();
+    bool headerBoxEnabled = true;
+    WhenModalShown<TableCell>([&](TableCell* cell) {
+        headerBoxEnabled = cell->Check9()->isEnabled();
+        HtmlWindowTest::tick(*cell, u"Check4"_s);
         cell->findChild<QScrollBar*>(u"VScroll4"_s)->setValue(3);
         click(*cell, u"Command1"_s);
     });
     click(table, u"Command3"_s);
+    EXPECT_FALSE(headerBoxEnabled);
+    EXPECT_TRUE(LoadedWindow<TableCell>().Check9()->isEnabled());
+    EXPECT_EQ(text(u"Text3"_s), u" COLSPAN=\"3\""_s);
     select(u"před\r\n"_s, 6, 0);
     form.documents().setCaption(QString(), false); // as if just saved
     ASSERT_FALSE(form.windowTitle().endsWith(u'*'));
@@ -217,7 +198,7 @@ TEST_F(TableWindow, TypicalTableReachesTheEditorAndStaysForTheNextOne) {
     EXPECT_TRUE(form.windowTitle().endsWith(u'*')) << form.windowTitle().toStdString();
     EXPECT_FALSE(table.isVisible());
 
-    LoadedWindow<Table>().showModeless();
+    table.showModeless();
     EXPECT_EQ(text(u"Text3"_s), u" COLSPAN=\"3\""_s);
     moveTo(1, 1);
     EXPECT_EQ(text(u"Text4"_s), u"Jméno"_s);

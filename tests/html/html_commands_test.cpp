@@ -6,38 +6,20 @@
 #include "html/TableCell.h"
 #include "html/TableRow.h"
 #include "html/Vytvor.h"
-#include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
+#include "html_window_test.h"
+
 #include "shell/MainMenu.h"
-#include "shell/ProgramState.h"
 #include "shell/Toolbar.h"
-#include "shell/window_instances.h"
 
 #include <QAction>
-#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(HtmlCommands, EntriesAndTheLineButtonShowTheirDialogsModeless) {
-    Program() = ProgramState{};
-    TestPlatform platform;
-    MainForm form;
-    ASSERT_TRUE(form.menu().action(MenuId::mnumailto)->isEnabled());
-    form.menu().action(MenuId::mnumailto)->trigger();
-    MailTo* mail = LoadedWindowIfAny<MailTo>();
-    ASSERT_NE(mail, nullptr);
-    EXPECT_TRUE(mail->isVisible());
-    EXPECT_FALSE(mail->isModal());
+using HtmlCommands = HtmlWindowTest;
 
-    ASSERT_TRUE(form.Toolbar1()->button(QStringLiteral("Line"))->isEnabled());
-    form.Toolbar1()->ButtonClick(QStringLiteral("Line"));
-    ASSERT_NE(LoadedWindowIfAny<Hr>(), nullptr);
-    EXPECT_TRUE(LoadedWindowIfAny<Hr>()->isVisible());
-    EXPECT_EQ(LoadedWindowIfAny<Hr>()->parentWidget(), &form);
-}
-
-template <class Dialog> bool shownModelessBy(MainForm& form, MenuId id) {
-    QAction* entry = form.menu().action(id);
+template <class Dialog> bool ShownModelessBy(QAction* entry) {
     if (!entry->isEnabled())
         return false;
     entry->trigger();
@@ -45,17 +27,21 @@ template <class Dialog> bool shownModelessBy(MainForm& form, MenuId id) {
     return shown != nullptr && shown->isVisible() && !shown->isModal();
 }
 
-TEST(HtmlCommands, TablePictureAndPageEntriesShowTheirDialogs) {
-    Program() = ProgramState{};
-    TestPlatform platform;
-    MainForm form;
-    EXPECT_TRUE(shownModelessBy<Table>(form, MenuId::mnutable));
-    EXPECT_TRUE(shownModelessBy<TableRow>(form, MenuId::mnurow));
-    EXPECT_TRUE(shownModelessBy<TableCell>(form, MenuId::mnucell));
-    EXPECT_TRUE(shownModelessBy<Obrazek>(form, MenuId::mnuobr));
-    EXPECT_TRUE(shownModelessBy<Vytvor>(form, MenuId::mnucreate));
-    for (const char* key : {"Table", "Image", "Newhtml"})
-        EXPECT_TRUE(form.Toolbar1()->button(QString::fromLatin1(key))->isEnabled()) << key;
+TEST_F(HtmlCommands, EntriesAndToolbarButtonsShowTheirDialogsModeless) {
+    const MainMenu& menu = form.menu();
+    EXPECT_TRUE(ShownModelessBy<MailTo>(menu.action(MenuId::mnumailto)));
+    EXPECT_TRUE(ShownModelessBy<Table>(menu.action(MenuId::mnutable)));
+    EXPECT_TRUE(ShownModelessBy<TableRow>(menu.action(MenuId::mnurow)));
+    EXPECT_TRUE(ShownModelessBy<TableCell>(menu.action(MenuId::mnucell)));
+    EXPECT_TRUE(ShownModelessBy<Obrazek>(menu.action(MenuId::mnuobr)));
+    EXPECT_TRUE(ShownModelessBy<Vytvor>(menu.action(MenuId::mnucreate)));
+
+    for (const QString& key : {u"Line"_s, u"Table"_s, u"Image"_s, u"Newhtml"_s})
+        EXPECT_TRUE(form.Toolbar1()->button(key)->isEnabled()) << key.toStdString();
+    form.Toolbar1()->ButtonClick(u"Line"_s);
+    ASSERT_NE(LoadedWindowIfAny<Hr>(), nullptr);
+    EXPECT_TRUE(LoadedWindowIfAny<Hr>()->isVisible());
+    EXPECT_EQ(LoadedWindowIfAny<Hr>()->parentWidget(), &form);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -18,19 +19,30 @@ struct BoxCase {
     QMessageBox::StandardButtons shown;
     QMessageBox::StandardButton defaultShown;
     Answer onEscape;
+    MessageBoxIcon icon;
+    QMessageBox::Icon iconShown;
 };
 
 const BoxCase kBoxes[] = {
-    {Buttons::Ok, 1, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
+    {Buttons::Ok, 1, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok, MessageBoxIcon::None,
+     QMessageBox::NoIcon},
     {Buttons::OkCancel, 2, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel,
-     Answer::Cancel},
-    {Buttons::YesNo, 2, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, Answer::No},
+     Answer::Cancel, MessageBoxIcon::Stop, QMessageBox::Critical},
+    {Buttons::YesNo, 2, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, Answer::No,
+     MessageBoxIcon::Question, QMessageBox::Question},
     {Buttons::YesNoCancel, 3, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-     QMessageBox::Cancel, Answer::Cancel},
+     QMessageBox::Cancel, Answer::Cancel, MessageBoxIcon::Exclamation, QMessageBox::Warning},
     {Buttons::RetryCancel, 1, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry,
-     Answer::Cancel},
+     Answer::Cancel, MessageBoxIcon::Information, QMessageBox::Information},
     {Buttons::AbortRetryIgnore, 2, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
-     QMessageBox::Retry, Answer::Ok},
+     QMessageBox::Retry, Answer::Ok, MessageBoxIcon::None, QMessageBox::NoIcon},
+};
+
+const std::pair<QMessageBox::StandardButton, Answer> kAnswers[] = {
+    {QMessageBox::Ok, Answer::Ok},         {QMessageBox::Cancel, Answer::Cancel},
+    {QMessageBox::Abort, Answer::Abort},   {QMessageBox::Retry, Answer::Retry},
+    {QMessageBox::Ignore, Answer::Ignore}, {QMessageBox::Yes, Answer::Yes},
+    {QMessageBox::No, Answer::No},
 };
 
 void PressEscape(QMessageBox* box) {
@@ -38,80 +50,47 @@ void PressEscape(QMessageBox* box) {
     QCoreApplication::sendEvent(box, &press);
 }
 
-TEST(QtMessageBox, ShowsButtonsDefaultAndAnswersEscape) {
+// Every box is left by Esc, by its close box (both give the answer of Esc)
+// and by each of its buttons.
+TEST(QtMessageBox, ShowsTheRequestAndAnswersEveryWayOfLeaving) {
+    using Leave = std::function<void(QMessageBox*)>;
     for (const BoxCase& c : kBoxes) {
-        SCOPED_TRACE(static_cast<int>(c.buttons));
-        QWidget owner;
-        QMessageBox::StandardButtons shown;
-        QMessageBox::StandardButton defaultShown = QMessageBox::NoButton;
-        QWidget* parent = nullptr;
-        WhenModalShown<QMessageBox>([&](QMessageBox* box) {
-            shown = box->standardButtons();
-            defaultShown = box->standardButton(box->defaultButton());
-            parent = box->parentWidget();
-            PressEscape(box);
-        });
-        const Answer answer =
-            QtMessageBoxService().show({u"Soubor nebyl uložen."_s, u"Tarvel"_s, c.buttons,
-                                        MessageBoxIcon::None, c.defaultButton},
-                                       &owner);
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(defaultShown, c.defaultShown);
-        EXPECT_EQ(parent, &owner);
-        EXPECT_EQ(answer, c.onEscape);
-    }
-}
-
-TEST(QtMessageBox, CloseButtonGivesEscapeAnswer) {
-    for (const BoxCase& c : kBoxes) {
-        SCOPED_TRACE(static_cast<int>(c.buttons));
-        WhenModalShown<QMessageBox>([](QMessageBox* box) { box->close(); });
-        EXPECT_EQ(QtMessageBoxService().show({u"?"_s, u"T"_s, c.buttons}, nullptr), c.onEscape);
-    }
-}
-
-TEST(QtMessageBox, EachButtonGivesItsAnswer) {
-    const std::pair<QMessageBox::StandardButton, Answer> kAnswers[] = {
-        {QMessageBox::Ok, Answer::Ok},         {QMessageBox::Cancel, Answer::Cancel},
-        {QMessageBox::Abort, Answer::Abort},   {QMessageBox::Retry, Answer::Retry},
-        {QMessageBox::Ignore, Answer::Ignore}, {QMessageBox::Yes, Answer::Yes},
-        {QMessageBox::No, Answer::No},
-    };
-    for (const BoxCase& c : kBoxes) {
-        for (const auto& [button, expected] : kAnswers) {
-            if (!c.shown.testFlag(button))
-                continue;
-            SCOPED_TRACE(static_cast<int>(expected));
-            WhenModalShown<QMessageBox>([&](QMessageBox* box) { box->button(button)->click(); });
-            EXPECT_EQ(QtMessageBoxService().show({u"?"_s, u"T"_s, c.buttons}, nullptr), expected);
+        std::vector<std::pair<Leave, Answer>> ways = {
+            {PressEscape, c.onEscape}, {[](QMessageBox* box) { box->close(); }, c.onEscape}};
+        for (const auto& [button, answer] : kAnswers) {
+            if (c.shown.testFlag(button))
+                ways.push_back(
+                    {[b = button](QMessageBox* box) { box->button(b)->click(); }, answer});
         }
-    }
-}
-
-TEST(QtMessageBox, ShowsTitleTextAndIcon) {
-    const std::pair<MessageBoxIcon, QMessageBox::Icon> kIcons[] = {
-        {MessageBoxIcon::None, QMessageBox::NoIcon},
-        {MessageBoxIcon::Stop, QMessageBox::Critical},
-        {MessageBoxIcon::Question, QMessageBox::Question},
-        {MessageBoxIcon::Exclamation, QMessageBox::Warning},
-        {MessageBoxIcon::Information, QMessageBox::Information},
-    };
-    for (const auto& [icon, expected] : kIcons) {
-        QString title;
-        QString text;
-        QMessageBox::Icon shown = QMessageBox::NoIcon;
-        WhenModalShown<QMessageBox>([&](QMessageBox* box) {
-            title = box->windowTitle();
-            text = box->text();
-            shown = box->icon();
-            box->button(QMessageBox::Ok)->click();
-        });
-        EXPECT_EQ(QtMessageBoxService().show(
-                      {u"Řádek 1\r\nŘádek 2"_s, u"Hledání"_s, Buttons::Ok, icon}, nullptr),
-                  Answer::Ok);
-        EXPECT_EQ(title, u"Hledání"_s);
-        EXPECT_EQ(text, u"Řádek 1\r\nŘádek 2"_s);
-        EXPECT_EQ(shown, expected);
+        for (std::size_t way = 0; way < ways.size(); ++way) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(c.buttons)) + ", way " +
+                         std::to_string(way));
+            QWidget owner;
+            QString title, text;
+            QMessageBox::StandardButtons shown;
+            QMessageBox::StandardButton defaultShown = QMessageBox::NoButton;
+            QMessageBox::Icon iconShown = QMessageBox::NoIcon;
+            QWidget* parent = nullptr;
+            WhenModalShown<QMessageBox>([&](QMessageBox* box) {
+                title = box->windowTitle();
+                text = box->text();
+                shown = box->standardButtons();
+                defaultShown = box->standardButton(box->defaultButton());
+                iconShown = box->icon();
+                parent = box->parentWidget();
+                ways[way].first(box);
+            });
+            EXPECT_EQ(QtMessageBoxService().show({u"Řádek 1\r\nŘádek 2"_s, u"Hledání"_s, c.buttons,
+                                                  c.icon, c.defaultButton},
+                                                 &owner),
+                      ways[way].second);
+            EXPECT_EQ(title, u"Hledání"_s);
+            EXPECT_EQ(text, u"Řádek 1\r\nŘádek 2"_s);
+            EXPECT_EQ(shown, c.shown);
+            EXPECT_EQ(defaultShown, c.defaultShown);
+            EXPECT_EQ(iconShown, c.iconShown);
+            EXPECT_EQ(parent, &owner);
+        }
     }
 }
 

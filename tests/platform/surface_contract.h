@@ -78,6 +78,15 @@ protected:
                 m_surface->selBold(), m_surface->selItalic()};
     }
 
+    // Gives the selection, or the caret, every attribute of look.
+    void format(const Look& look) {
+        m_surface->setSelColor(look.color);
+        m_surface->setSelFontName(look.fontName);
+        m_surface->setSelFontSize(look.size);
+        m_surface->setSelBold(look.bold);
+        m_surface->setSelItalic(look.italic);
+    }
+
     // The look of the single character at position; moves the selection.
     [[nodiscard]] Look lookAt(int position) {
         select(position, 1);

@@ -15,6 +15,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
+// The exact snapping, docking and panel texts are tested in core; these tests
+// check that a tick reads the real windows, editor and clipboard and writes back.
 namespace {
 
 // A clipboard that can hold an empty text, or no text at all (a picture).
@@ -73,47 +77,44 @@ protected:
         platform.windows.add(window);
         return *window;
     }
+    // Panels 1 to 4 and panel 4's tooltip.
+    [[nodiscard]] QStringList panels() const {
+        return {mainForm.panel(1)->text(), mainForm.panel(2)->text(), mainForm.panel(3)->text(),
+                mainForm.panel(4)->text(), mainForm.panel(4)->toolTip()};
+    }
 
     TestPlatform platform;
     TestClipboard clipboard;
     MainForm mainForm;
-    MainTimer& timer = *new MainTimer(mainForm);
+    MainTimer& timer = mainForm.timer();
 };
 
-TEST_F(MainTimerTest, RunsTimer1EveryHalfSecondAndTagsTheMainWindow) {
-    auto* timer1 = mainForm.findChild<QTimer*>(QStringLiteral("Timer1"));
+TEST_F(MainTimerTest, Timer1RunsOnTheMainWindow) {
+    auto* timer1 = mainForm.findChild<QTimer*>(u"Timer1"_s);
     ASSERT_NE(timer1, nullptr);
     EXPECT_TRUE(timer1->isActive());
     EXPECT_EQ(timer1->interval(), 500);
-    EXPECT_EQ(WindowTag(&mainForm), QStringLiteral("_AUTOSNAP"));
 }
 
-TEST_F(MainTimerTest, SnapsTaggedWindowsWithinTheSnapDistance) {
+TEST_F(MainTimerTest, SnapsNormalWindowsTaggedExactlyWithinTheDistanceReadAtEveryTick) {
     // 240 twips are 16 pixels; only strictly nearer windows move.
-    QWidget& near = loadedWindow(QStringLiteral("_AUTOSNAP"), {10, 200, 200, 100});
-    QWidget& atDistance = loadedWindow(QStringLiteral("_AUTOSNAP"), {16, 200, 200, 100});
+    QWidget& near = loadedWindow(u"_AUTOSNAP"_s, {10, 200, 200, 100});
+    QWidget& atDistance = loadedWindow(u"_AUTOSNAP"_s, {16, 200, 200, 100});
     QWidget& untagged = loadedWindow({}, {10, 200, 200, 100});
-    QWidget& otherCase = loadedWindow(QStringLiteral("_autosnap"), {10, 200, 200, 100});
-    const int right = screenSize().width() - 200;
-    QWidget& nearRight = loadedWindow(QStringLiteral("_AUTOSNAP"), {right - 12, 200, 200, 100});
+    QWidget& otherCase = loadedWindow(u"_autosnap"_s, {10, 200, 200, 100});
+    QWidget& minimised = loadedWindow(u"_AUTOSNAP"_s, {10, 200, 200, 100});
+    minimised.showMinimized();
 
     timer.tick();
-
-    EXPECT_EQ(outer(near).topLeft(), QPoint(0, 200));
+    EXPECT_EQ(outer(near), QRect(0, 200, 200, 100));
     EXPECT_EQ(outer(atDistance).topLeft(), QPoint(16, 200));
     EXPECT_EQ(outer(untagged).topLeft(), QPoint(10, 200));
     EXPECT_EQ(outer(otherCase).topLeft(), QPoint(10, 200));
-    EXPECT_EQ(outer(nearRight).topLeft(), QPoint(right, 200));
-    EXPECT_EQ(outer(near).size(), QSize(200, 100));
-}
+    EXPECT_EQ(outer(minimised).topLeft(), QPoint(10, 200));
 
-TEST_F(MainTimerTest, TheSnapDistanceIsReadAtEveryTick) {
-    QWidget& window = loadedWindow(QStringLiteral("_AUTOSNAP"), {30, 200, 200, 100});
-    timer.tick();
-    EXPECT_EQ(outer(window).x(), 30);
     Program().Settings.SnapDistance = 600;
     timer.tick();
-    EXPECT_EQ(outer(window).x(), 0);
+    EXPECT_EQ(outer(atDistance).topLeft(), QPoint(0, 200));
 }
 
 TEST_F(MainTimerTest, TheMainWindowSnapsAndStretchesToTheScreen) {
@@ -123,102 +124,72 @@ TEST_F(MainTimerTest, TheMainWindowSnapsAndStretchesToTheScreen) {
     EXPECT_EQ(outer(mainForm), QRect(0, 100, screen.width(), 300));
 }
 
-TEST_F(MainTimerTest, NeverMovesMaximisedOrMinimisedWindows) {
-    QWidget& minimisedSnap = loadedWindow(QStringLiteral("_AUTOSNAP"), {10, 200, 200, 100});
-    minimisedSnap.showMinimized();
-    QWidget& minimisedDock = loadedWindow(QStringLiteral("_AUTODOCK"), {10, 200, 200, 100});
-    minimisedDock.showMinimized();
-    QWidget& maximisedDock = loadedWindow(QStringLiteral("_AUTODOCK"), {10, 200, 200, 100});
-    maximisedDock.showMaximized();
-    const QRect maximised = outer(maximisedDock);
-
-    timer.tick();
-
-    EXPECT_EQ(outer(minimisedSnap).topLeft(), QPoint(10, 200));
-    EXPECT_EQ(outer(minimisedDock).topLeft(), QPoint(10, 200));
-    EXPECT_EQ(outer(maximisedDock), maximised);
-}
-
-TEST_F(MainTimerTest, ADockedWindowFollowsTheMainWindow) {
+TEST_F(MainTimerTest, ADockedWindowFollowsTheMainWindowsPlaceAndState) {
     const QSize screen = screenSize();
-    QWidget& docked = loadedWindow(QStringLiteral("_AUTODOCK"), {0, 0, 120, 90});
-
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(500, 80, screen.width() - 500, 300));
-
-    setOuter(mainForm, {140, 60, 300, 250});
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(440, 60, screen.width() - 440, 250));
-
-    // No room left beside it: the window keeps its width at the screen's edge.
-    setOuter(mainForm, {screen.width() - 300, 60, 300, 250});
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(screen.width() - 360, 60, 360, 250));
-}
-
-TEST_F(MainTimerTest, ADockedWindowBesideAMaximisedMainWindowTakesTheRightEdge) {
-    const QSize screen = screenSize();
-    QWidget& docked = loadedWindow(QStringLiteral("_AUTODOCK"), {0, 0, 120, 90});
-    mainForm.showMaximized();
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(screen.width() - 120, 0, 120, screen.height()));
-}
-
-TEST_F(MainTimerTest, ADockedWindowParksInTheCornerWhenTheMainWindowCannotTakeIt) {
-    const QSize screen = screenSize();
-    const QPoint corner(screen.width() - 120, screen.height() - 90);
-    QWidget& docked = loadedWindow(QStringLiteral("_AUTODOCK"), {0, 0, 120, 90});
-
-    mainForm.showMinimized();
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(corner, QSize(120, 90)));
-
-    docked.move(0, 0);
-    mainForm.showNormal();
-    Program().StartMode = QStringLiteral("B");
-    timer.tick();
-    EXPECT_EQ(outer(docked), QRect(corner, QSize(120, 90)));
+    const QRect corner(screen.width() - 120, screen.height() - 90, 120, 90);
+    QWidget& docked = loadedWindow(u"_AUTODOCK"_s, {0, 0, 120, 90});
+    // Docked windows of their own minimised or maximised never move.
+    QWidget& minimised = loadedWindow(u"_AUTODOCK"_s, {10, 200, 200, 100});
+    minimised.showMinimized();
+    QWidget& maximised = loadedWindow(u"_AUTODOCK"_s, {10, 200, 200, 100});
+    maximised.showMaximized();
+    const QRect maximisedRect = outer(maximised);
+    const struct {
+        const char* name;
+        void (QWidget::*show)();
+        QString startMode;
+        QRect expected;
+    } cases[] = {
+        {"normal", &QWidget::showNormal, {}, {500, 80, screen.width() - 500, 300}},
+        {"maximised", &QWidget::showMaximized, {}, {screen.width() - 120, 0, 120, screen.height()}},
+        {"minimised", &QWidget::showMinimized, {}, corner},
+        {"stand-alone", &QWidget::showNormal, u"B"_s, corner},
+    };
+    for (const auto& c : cases) {
+        setOuter(docked, {0, 0, 120, 90});
+        (mainForm.*c.show)();
+        Program().StartMode = c.startMode;
+        timer.tick();
+        EXPECT_EQ(outer(docked), c.expected) << c.name;
+        EXPECT_EQ(outer(minimised).topLeft(), QPoint(10, 200));
+        EXPECT_EQ(outer(maximised), maximisedRect);
+    }
 }
 
 TEST_F(MainTimerTest, StatusPanelsFollowTheEditorAndTheClipboard) {
     RichEditSurface& surface = mainForm.surface();
     QLabel* picture = mainForm.Panel4Picture();
-    ASSERT_EQ(mainForm.findChild<QLabel*>(QStringLiteral("Panel4Picture")), picture);
+    ASSERT_EQ(mainForm.findChild<QLabel*>(u"Panel4Picture"_s), picture);
     const auto shows = [&](Panel4Picture expected) {
         return picture->pixmap().toImage() == MainTimer::panel4Pixmap(expected).toImage();
     };
 
     timer.tick();
-    EXPECT_EQ(mainForm.panel(1)->text(), QStringLiteral("Počet znaků : 0"));
-    EXPECT_EQ(mainForm.panel(2)->text(), QStringLiteral("Pozice kurzoru : 0"));
-    EXPECT_EQ(mainForm.panel(3)->text(), QStringLiteral("Řádek 1 z 1"));
-    EXPECT_EQ(mainForm.panel(4)->text(), QString());
+    EXPECT_EQ(
+        panels(),
+        (QStringList{
+            u"Počet znaků : 0"_s, u"Pozice kurzoru : 0"_s, u"Řádek 1 z 1"_s, {}, u"Výběr"_s}));
     EXPECT_TRUE(shows(Panel4Picture::Empty));
 
-    surface.setText(QStringLiteral("Ahoj\r\nsvěte\r\n"));
+    surface.setText(u"Ahoj\r\nsvěte\r\n"_s);
     surface.setSelStart(6);
     surface.setSelLength(7);
     timer.tick();
-    EXPECT_EQ(mainForm.panel(1)->text(), QStringLiteral("Znaky Výběru : 7"));
-    EXPECT_EQ(mainForm.panel(2)->text(), QStringLiteral("Pozice výběru : 6"));
-    EXPECT_EQ(mainForm.panel(3)->text(), QStringLiteral("Řádky 2-3 z 3"));
-    EXPECT_EQ(mainForm.panel(4)->text(), QStringLiteral("světe "));
-    EXPECT_EQ(mainForm.panel(4)->toolTip(), QStringLiteral("Výběr"));
+    EXPECT_EQ(panels(), (QStringList{u"Znaky Výběru : 7"_s, u"Pozice výběru : 6"_s,
+                                     u"Řádky 2-3 z 3"_s, u"světe "_s, u"Výběr"_s}));
     EXPECT_TRUE(shows(Panel4Picture::Selection));
 
-    clipboard.setText(QStringLiteral("ze schránky\r\ndruhý řádek"));
+    clipboard.setText(u"ze schránky\r\ndruhý řádek"_s);
     surface.setSelStart(2);
     timer.tick();
-    EXPECT_EQ(mainForm.panel(1)->text(), QStringLiteral("Počet znaků : 13"));
-    EXPECT_EQ(mainForm.panel(2)->text(), QStringLiteral("Pozice kurzoru : 2"));
-    EXPECT_EQ(mainForm.panel(3)->text(), QStringLiteral("Řádek 1 z 3"));
-    EXPECT_EQ(mainForm.panel(4)->text(), QStringLiteral("ze schránky druhý řádek"));
-    EXPECT_EQ(mainForm.panel(4)->toolTip(), QStringLiteral("Schránka"));
+    EXPECT_EQ(panels(),
+              (QStringList{u"Počet znaků : 13"_s, u"Pozice kurzoru : 2"_s, u"Řádek 1 z 3"_s,
+                           u"ze schránky druhý řádek"_s, u"Schránka"_s}));
     EXPECT_TRUE(shows(Panel4Picture::Clipboard));
 }
 
 TEST_F(MainTimerTest, ALongClipboardTextNeverWidensTheStatusBar) {
-    clipboard.setText(QStringLiteral("dlouhý text ").repeated(5000));
+    clipboard.setText(u"dlouhý text "_s.repeated(5000));
     timer.tick();
     QCoreApplication::processEvents(); // lets the status bar lay itself out again
     EXPECT_LT(mainForm.statusBar()->minimumSizeHint().width(), mainForm.width());
@@ -238,63 +209,43 @@ struct MenuItems {
     [[nodiscard]] TimerMenuItems lists() const {
         return {{reload}, {paste, clearClipboard}, {copyAll, search->menuAction()}, {cut}};
     }
+    // Enabled items as letters: reload, paste, clear, copy all, search, cut.
+    [[nodiscard]] QString enabled() const {
+        QString letters;
+        const QAction* all[] = {reload, paste, clearClipboard, copyAll, search->menuAction(), cut};
+        for (const QAction* item : all)
+            letters += item->isEnabled() ? u'1' : u'0';
+        return letters;
+    }
 };
 
-TEST_F(MainTimerTest, MenuItemsFollowPathTextAndSelection) {
-    MenuItems items;
-    timer.setMenuItems(items.lists());
-    RichEditSurface& surface = mainForm.surface();
-
-    timer.tick();
-    EXPECT_FALSE(items.reload->isEnabled());
-    EXPECT_FALSE(items.copyAll->isEnabled());
-    EXPECT_FALSE(items.search->menuAction()->isEnabled());
-    EXPECT_FALSE(items.cut->isEnabled());
-
-    Program().CurrentFilePath = QStringLiteral("/home/uzivatel/dopis.txt");
-    surface.setText(QStringLiteral("Dobrý den"));
-    timer.tick();
-    EXPECT_TRUE(items.reload->isEnabled());
-    EXPECT_TRUE(items.copyAll->isEnabled());
-    EXPECT_TRUE(items.search->menuAction()->isEnabled());
-    EXPECT_FALSE(items.cut->isEnabled());
-
-    surface.setSelLength(5);
-    timer.tick();
-    EXPECT_TRUE(items.cut->isEnabled());
-
-    Program().CurrentFilePath.clear();
-    timer.tick();
-    EXPECT_FALSE(items.reload->isEnabled());
-}
-
-TEST_F(MainTimerTest, ClipboardItemsFollowOnlyAClipboardThatHoldsText) {
-    MenuItems items;
-    timer.setMenuItems(items.lists());
-    items.paste->setEnabled(true);
-    items.clearClipboard->setEnabled(false);
-
-    timer.tick(); // a picture, say: no text format at all
-    EXPECT_TRUE(items.paste->isEnabled());
-    EXPECT_FALSE(items.clearClipboard->isEnabled());
-
-    clipboard.setText(QStringLiteral("něco"));
-    timer.tick();
-    EXPECT_TRUE(items.paste->isEnabled());
-    EXPECT_TRUE(items.clearClipboard->isEnabled());
-
-    clipboard.setText({});
-    timer.tick();
-    EXPECT_FALSE(items.paste->isEnabled());
-    EXPECT_FALSE(items.clearClipboard->isEnabled());
-}
-
-TEST_F(MainTimerTest, MenuItemsDestroyedMeanwhileAreSkipped) {
+TEST_F(MainTimerTest, MenuItemsFollowPathClipboardTextAndSelection) {
     auto items = std::make_unique<MenuItems>();
     timer.setMenuItems(items->lists());
+    RichEditSurface& surface = mainForm.surface();
+    items->paste->setEnabled(true);
+    items->clearClipboard->setEnabled(false);
+
+    // A clipboard without any text (a picture, say) leaves its items alone.
+    timer.tick();
+    EXPECT_EQ(items->enabled(), u"010000"_s);
+
+    Program().CurrentFilePath = u"/home/uzivatel/dopis.txt"_s;
+    surface.setText(u"Dobrý den"_s);
+    clipboard.setText(u"něco"_s);
+    timer.tick();
+    EXPECT_EQ(items->enabled(), u"111110"_s);
+
+    surface.setSelLength(5);
+    Program().CurrentFilePath.clear();
+    clipboard.setText({});
+    timer.tick();
+    EXPECT_EQ(items->enabled(), u"000111"_s);
+
+    // Items destroyed meanwhile are skipped.
     items.reset();
     timer.tick();
-    EXPECT_EQ(mainForm.panel(3)->text(), QStringLiteral("Řádek 1 z 1"));
+    EXPECT_EQ(mainForm.panel(1)->text(), u"Znaky Výběru : 5"_s);
 }
 
 // Ticks again from inside the error box, as the running timer would.
@@ -318,8 +269,8 @@ TEST_F(MainTimerTest, AnErrorEndsTheTickAndIsReportedOnce) {
     MenuItems items;
     timer.setMenuItems(items.lists());
     items.copyAll->setEnabled(true);
-    mainForm.panel(1)->setText(QStringLiteral("před chybou"));
-    const ProgramError error(5, QStringLiteral("Schránka nedostupná"), QStringLiteral("Tarvel"));
+    mainForm.panel(1)->setText(u"před chybou"_s);
+    const ProgramError error(5, u"Schránka nedostupná"_s, u"Tarvel"_s);
     clipboard.failure = error;
 
     timer.tick();
@@ -327,12 +278,12 @@ TEST_F(MainTimerTest, AnErrorEndsTheTickAndIsReportedOnce) {
     EXPECT_EQ(messageBox.shown.front(), ErrorReportText(error, {}));
     // The steps after the failing one did not run.
     EXPECT_TRUE(items.copyAll->isEnabled());
-    EXPECT_EQ(mainForm.panel(1)->text(), QStringLiteral("před chybou"));
+    EXPECT_EQ(mainForm.panel(1)->text(), u"před chybou"_s);
 
     clipboard.failure.reset();
     timer.tick();
     EXPECT_EQ(messageBox.shown.size(), 1);
-    EXPECT_EQ(mainForm.panel(1)->text(), QStringLiteral("Počet znaků : 0"));
+    EXPECT_EQ(mainForm.panel(1)->text(), u"Počet znaků : 0"_s);
 }
 
 } // namespace

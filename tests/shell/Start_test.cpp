@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -87,26 +88,19 @@ TEST_F(StartScreen, SetActionShowsStepAndPaintsItAtOnce) {
 
 TEST_F(StartScreen, VersionTextFillsAllThreeTitles) {
     Start& start = LoadedWindow<Start>();
-    const QList<QLabel*> label8 = start.findChildren<QLabel*>(u"Label8"_s);
-    ASSERT_EQ(label8.size(), 2);
-    EXPECT_EQ(start.Label1()->text(), kDesignTitle);
-    for (int i = 0; i < Start::Label8Count; ++i) {
-        EXPECT_TRUE(label8.contains(start.Label8(i)));
-        EXPECT_EQ(start.Label8(i)->property("Index").toInt(), i);
-        EXPECT_EQ(start.Label8(i)->text(), kDesignTitle);
-    }
+    ASSERT_EQ(start.findChildren<QLabel*>(u"Label8"_s).size(), Start::Label8Count);
+    const auto titles = [&start] {
+        return QStringList{start.Label1()->text(), start.Label8(0)->text(),
+                           start.Label8(1)->text()};
+    };
+    EXPECT_EQ(titles(), QStringList(3, kDesignTitle));
     start.setVersionText(u"1.0.0b CZ"_s);
-    const QString welcome = u"Vítá vás textový editor Tarvel Qor v1.0.0b CZ"_s;
-    EXPECT_EQ(start.Label1()->text(), welcome);
-    EXPECT_EQ(start.Label8(0)->text(), welcome);
-    EXPECT_EQ(start.Label8(1)->text(), welcome);
+    EXPECT_EQ(titles(), QStringList(3, u"Vítá vás textový editor Tarvel Qor v1.0.0b CZ"_s));
 }
 
 TEST_F(StartScreen, Check1WritesShowStartScreen) {
     Start& start = startScreen();
     QCheckBox* check = start.Check1();
-    EXPECT_EQ(check->text(), u"Hned po startu zavři"_s);
-    EXPECT_EQ(check->toolTip(), u"Nikdy více!"_s);
     EXPECT_FALSE(check->isChecked());
 
     // Start-up ticks it when the start screen is off; it stays off.
@@ -127,8 +121,6 @@ TEST_F(StartScreen, MenuFrameCoversActionAndNamesTheUser) {
     mainForm = std::make_unique<MainForm>();
     Start& start = LoadedWindow<Start>();
     start.show();
-    EXPECT_EQ(start.windowTitle(), u"Start Tarvel Qor"_s);
-    EXPECT_EQ(start.Label7()->text(), u"A  navíc  :  je  to  FREEWARE  !"_s);
     EXPECT_TRUE(start.MenuFrame()->isHidden());
     EXPECT_TRUE(start.Action()->isVisible());
 
@@ -139,41 +131,27 @@ TEST_F(StartScreen, MenuFrameCoversActionAndNamesTheUser) {
     QWidget* onTop = start.childAt(start.Action()->geometry().center());
     EXPECT_TRUE(onTop == start.MenuFrame() || start.MenuFrame()->isAncestorOf(onTop));
     EXPECT_EQ(start.Label9()->text(), u"Licencováno : Eva"_s);
-
-    EXPECT_EQ(start.Command1()->text(), u"Začni !"_s);
     EXPECT_TRUE(start.Command1()->isEnabled());
     // Their windows come later.
-    EXPECT_EQ(start.Command2()->text(), u"Otevřít soubor"_s);
     EXPECT_FALSE(start.Command2()->isEnabled());
-    EXPECT_EQ(start.Command3()->text(), u"Freeware ..."_s);
     EXPECT_FALSE(start.Command3()->isEnabled());
 }
 
-TEST_F(StartScreen, BeginWorkHidesItAndShowsMainWindow) {
+TEST_F(StartScreen, BeginWorkOrAnyTypedKeyHidesItAndShowsMainWindow) {
     Start& start = startScreen();
-    ASSERT_FALSE(mainForm->isVisible());
-    QTest::mouseClick(start.Command1(), Qt::LeftButton);
-    EXPECT_FALSE(start.isVisible());
-    EXPECT_TRUE(mainForm->isVisible());
-    EXPECT_TRUE(platform.windows.contains(&start));
-}
-
-TEST_F(StartScreen, TypedKeyOpensMainWindowWhateverTheKey) {
-    Start& start = startScreen();
-    const Qt::Key kTyped[] = {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_9};
-    for (const Qt::Key key : kTyped) {
+    const auto beginsWork = [&](const std::function<void()>& act) {
         start.show();
         mainForm->hide();
-        QTest::keyClick(&start, key);
-        EXPECT_FALSE(start.isVisible()) << key;
-        EXPECT_TRUE(mainForm->isVisible()) << key;
-    }
+        act();
+        return !start.isVisible() && mainForm->isVisible();
+    };
+    EXPECT_TRUE(beginsWork([&] { QTest::mouseClick(start.Command1(), Qt::LeftButton); }));
+    EXPECT_TRUE(platform.windows.contains(&start));
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_9})
+        EXPECT_TRUE(beginsWork([&] { QTest::keyClick(&start, key); })) << key;
     // A modifier alone types nothing.
-    start.show();
-    mainForm->hide();
-    QTest::keyClick(&start, Qt::Key_Shift);
+    EXPECT_FALSE(beginsWork([&] { QTest::keyClick(&start, Qt::Key_Shift); }));
     EXPECT_TRUE(start.isVisible());
-    EXPECT_FALSE(mainForm->isVisible());
 }
 
 TEST_F(StartScreen, ClosingUnloadsItAndShowsMainWindow) {
@@ -196,9 +174,9 @@ TEST_F(StartScreen, PictureHeightSelectsBlurbItem) {
         int y; // pixels from the picture's top
         int band;
     };
-    // 15 twips a pixel: 32 is 480 twips, 33 is 495, 231 is 3465.
-    const Case kCases[] = {{0, 0},   {32, 0},  {33, 1},  {74, 1},  {75, 2},
-                           {120, 3}, {180, 4}, {193, 4}, {194, 5}, {231, 5}};
+    // 15 twips a pixel: 32 is 480 twips, 33 is 495, 231 is 3465; the bands
+    // themselves are tested in core.
+    const Case kCases[] = {{32, 0}, {33, 1}, {120, 3}, {231, 5}};
     for (const Case& c : kCases) {
         moveMouseOver(start.AdImage(), {10, c.y});
         const BlurbRange item = BlurbBands().at(c.band).item;
@@ -207,8 +185,6 @@ TEST_F(StartScreen, PictureHeightSelectsBlurbItem) {
     // Below the last band the selection stays.
     moveMouseOver(start.AdImage(), {10, 3570 / 15});
     EXPECT_TRUE(selectedBlurb(start.AdText()).startsWith(u"morseovka"_s));
-    moveMouseOver(start.AdImage(), {10, 40});
-    EXPECT_TRUE(selectedBlurb(start.AdText()).startsWith(u"Úprava HTML"_s));
 }
 
 TEST_F(StartScreen, Label9OpensSettingsOnUserPageModally) {

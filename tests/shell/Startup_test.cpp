@@ -19,18 +19,20 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class StartupTest : public ::testing::Test {
 protected:
     StartupTest() {
         Program() = ProgramState{};
-        appFolder = folder.path() + QStringLiteral("/");
+        appFolder = folder.path() + u"/"_s;
     }
     ~StartupTest() override { delete MainForm::instance(); }
 
-    void writeSettings(const SettingsRecord& settings) {
-        writeFile(QStringLiteral("tarvel.ini"), EncodeSettings(settings));
+    void writeSettings(const SettingsRecord& settings = currentSettings()) {
+        writeFile(u"tarvel.ini"_s, EncodeSettings(settings));
     }
     void writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(appFolder + name);
@@ -47,6 +49,7 @@ protected:
         return count;
     }
     EditorSurface& surface() { return MainForm::instance()->surface(); }
+    [[nodiscard]] static QString caption() { return MainForm::instance()->windowTitle(); }
     [[nodiscard]] static QByteArray linesOfSize(int size) {
         QByteArray bytes = QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(size / 29 + 1);
         bytes.truncate(size);
@@ -61,15 +64,15 @@ protected:
 TEST_F(StartupTest, FirstRunRunsTheWizardWritesTheSettingsAndShowsNoNotice) {
     WhenModalShown<Visual>([](Visual* wizard) {
         EXPECT_FALSE(wizard->TabStrip1()->isEnabled());
-        wizard->Text1()->setText(QStringLiteral("Jana Nováková"));
-        wizard->Text2()->setText(QStringLiteral("jana@example.cz"));
+        wizard->Text1()->setText(u"Jana Nováková"_s);
+        wizard->Text2()->setText(u"jana@example.cz"_s);
         QTest::mouseClick(wizard->Command16(), Qt::LeftButton);
     });
-    Main(appFolder, QStringLiteral("-NOMSG"));
+    Main(appFolder, u"-NOMSG"_s);
 
-    EXPECT_TRUE(QFile::exists(appFolder + QStringLiteral("tarvel.ini")));
-    EXPECT_TRUE(QFile::exists(appFolder + QStringLiteral("default.rqc")));
-    EXPECT_EQ(Program().Settings.UserName, QStringLiteral("Jana Nováková"));
+    EXPECT_TRUE(QFile::exists(appFolder + u"tarvel.ini"_s));
+    EXPECT_TRUE(QFile::exists(appFolder + u"default.rqc"_s));
+    EXPECT_EQ(Program().Settings.UserName, u"Jana Nováková"_s);
     EXPECT_EQ(Program().Settings.SavedVersion, AppVersionText());
     EXPECT_EQ(noticesShown(), 0);
     EXPECT_TRUE(MainForm::instance()->isVisible());
@@ -77,16 +80,16 @@ TEST_F(StartupTest, FirstRunRunsTheWizardWritesTheSettingsAndShowsNoNotice) {
 
 TEST_F(StartupTest, ChangedVersionShowsTheNoticeOnceAndRemembersTheNewVersion) {
     SettingsRecord old = currentSettings();
-    old.SavedVersion = QStringLiteral("0.9.1b CZ");
-    old.SavedAt = QStringLiteral("01-02-2026 03:04:05");
+    old.SavedVersion = u"0.9.1b CZ"_s;
+    old.SavedAt = u"01-02-2026 03:04:05"_s;
     writeSettings(old);
-    Main(appFolder, QStringLiteral("-NOMSG"));
+    Main(appFolder, u"-NOMSG"_s);
     ASSERT_EQ(noticesShown(), 1);
     EXPECT_EQ(Program().Settings.SavedVersion, AppVersionText());
 
     MainForm::instance()->close();
     delete MainForm::instance();
-    Main(appFolder, QStringLiteral("-NOMSG"));
+    Main(appFolder, u"-NOMSG"_s);
     EXPECT_EQ(noticesShown(), 1);
 }
 
@@ -96,7 +99,7 @@ TEST_F(StartupTest, StoredValuesOutOfPlaceComeUpSane) {
     settings.EditorBackColor = RgbColor(200, 0, 0);
     settings.MainWindowState = 5;
     writeSettings(settings);
-    Main(appFolder, QStringLiteral("-NOMSG"));
+    Main(appFolder, u"-NOMSG"_s);
 
     EXPECT_EQ(Program().Settings.EditorTextColor, RgbColor(0, 0, 0));
     EXPECT_EQ(Program().Settings.EditorBackColor, RgbColor(255, 255, 255));
@@ -106,57 +109,51 @@ TEST_F(StartupTest, StoredValuesOutOfPlaceComeUpSane) {
 }
 
 TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
-    writeSettings(currentSettings());
-    writeFile(QStringLiteral("autosave_tarvel_qor1.txt"), linesOfSize(1442401));
-    writeFile(QStringLiteral("autosave_tarvel_qor2.txt"), linesOfSize(1442402));
-    writeFile(QStringLiteral("autosave_tarvel_qor3.txt"), QByteArray("tři\r\n"));
-    Main(appFolder, QStringLiteral("-NOMSG"));
+    writeSettings();
+    writeFile(u"autosave_tarvel_qor1.txt"_s, linesOfSize(1442401));
+    writeFile(u"autosave_tarvel_qor2.txt"_s, linesOfSize(1442402));
+    writeFile(u"autosave_tarvel_qor3.txt"_s, QByteArray("tři\r\n"));
+    Main(appFolder, u"-NOMSG"_s);
 
+    const QString keptAside = ExitAutosavePath(appFolder, 2) + u".bak"_s;
     EXPECT_EQ(surface().textLength(), 1442401);
     EXPECT_EQ(Program().Documents[1].Text, QString());
     EXPECT_EQ(Program().Documents[2].Text, DecodeAnsi("tři\r\n"));
     EXPECT_FALSE(QFile::exists(ExitAutosavePath(appFolder, 2)));
-    EXPECT_EQ(QFile(ExitAutosavePath(appFolder, 2) + QStringLiteral(".bak")).size(), 1442402);
+    EXPECT_EQ(QFile(keptAside).size(), 1442402);
     ASSERT_EQ(platform.messageBox.shown.size(), 1);
-    EXPECT_TRUE(platform.messageBox.shown.front().request.text.contains(
-        ExitAutosavePath(appFolder, 2) + QStringLiteral(".bak")));
+    EXPECT_TRUE(platform.messageBox.shown.front().request.text.contains(keptAside));
 }
 
 TEST_F(StartupTest, ClipboardTextFillsAnEmptyFirstTabUnmodified) {
-    writeSettings(currentSettings());
-    platform.clipboard.setText(QStringLiteral("ze schránky"));
-    Main(appFolder, QStringLiteral("-NOMSG"));
-    EXPECT_EQ(surface().text(), QStringLiteral("ze schránky"));
-    EXPECT_EQ(MainForm::instance()->windowTitle(), QStringLiteral("Tarvel Qor ()"));
+    writeSettings();
+    platform.clipboard.setText(u"ze schránky"_s);
+    Main(appFolder, u"-NOMSG"_s);
+    EXPECT_EQ(surface().text(), u"ze schránky"_s);
+    EXPECT_EQ(caption(), u"Tarvel Qor ()"_s);
     EXPECT_FALSE(Program().Documents[0].Modified);
 }
 
-TEST_F(StartupTest, AFilePathOnTheCommandLineIsOpened) {
-    writeSettings(currentSettings());
-    writeFile(QStringLiteral("dopis.txt"), QByteArray("Vážení\r\n"));
-    const QString path = appFolder + QStringLiteral("dopis.txt");
-    Main(appFolder, path);
-    EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
-    EXPECT_EQ(MainForm::instance()->windowTitle(), QStringLiteral("Tarvel Qor (%1)").arg(path));
-    EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
-}
-
-TEST_F(StartupTest, WithoutArgumentsTheStartScreenStaysAndTheEditorWaits) {
-    writeSettings(currentSettings());
+TEST_F(StartupTest, AFilePathOnTheCommandLineIsOpenedWithoutItTheEditorWaits) {
+    writeSettings();
     Main(appFolder, QString());
     EXPECT_FALSE(MainForm::instance()->isVisible());
+    delete MainForm::instance();
+
+    writeFile(u"dopis.txt"_s, QByteArray("Vážení\r\n"));
+    const QString path = appFolder + u"dopis.txt"_s;
+    Main(appFolder, path);
+    EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path));
+    EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
 }
 
 TEST(StartCommand, OptionsAreWholeWordsInAnyCase) {
     const std::vector<std::pair<QString, StartCommand>> cases{
-        {QString(), StartCommand::None},
-        {QStringLiteral("-calc"), StartCommand::Calculator},
-        {QStringLiteral("-CaLc"), StartCommand::Calculator},
-        {QStringLiteral("-CALC x"), StartCommand::OpenFile},
-        {QStringLiteral("-NOMSG"), StartCommand::NoMessage},
-        {QStringLiteral("-nomsg"), StartCommand::NoMessage},
-        {QStringLiteral("-browser"), StartCommand::Browser},
-        {QStringLiteral("\"/tmp/a b.txt\""), StartCommand::OpenFile},
+        {QString(), StartCommand::None},        {u"-calc"_s, StartCommand::Calculator},
+        {u"-CaLc"_s, StartCommand::Calculator}, {u"-CALC x"_s, StartCommand::OpenFile},
+        {u"-NOMSG"_s, StartCommand::NoMessage}, {u"-nomsg"_s, StartCommand::NoMessage},
+        {u"-browser"_s, StartCommand::Browser}, {u"\"/tmp/a b.txt\""_s, StartCommand::OpenFile},
     };
     for (const auto& [arguments, command] : cases)
         EXPECT_EQ(ParseStartCommand(arguments), command) << arguments.toStdString();

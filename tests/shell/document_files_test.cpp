@@ -8,11 +8,12 @@
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,7 +29,7 @@ protected:
         SetRecentMenuFiller({});
     }
 
-    QString path(const QString& name) const { return folder.filePath(name); }
+    [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
     void writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -39,6 +40,8 @@ protected:
         return platform.messageBox.shown.isEmpty() ? QString()
                                                    : platform.messageBox.shown.back().request.text;
     }
+    [[nodiscard]] QString caption() const { return form->windowTitle(); }
+    [[nodiscard]] QString recent1() const { return Program().Settings.RecentFiles.front(); }
 
     QTemporaryDir folder;
     TestPlatform platform;
@@ -46,126 +49,121 @@ protected:
 };
 
 TEST_F(DocumentFiles, OpensTheLargestDocumentButNotOneByteMore) {
-    writeFile(QStringLiteral("big.txt"), QByteArray(LargestDocumentSize - 2, 'x') + "\r\n");
-    writeFile(QStringLiteral("bigger.txt"), QByteArray(LargestDocumentSize + 1, 'y'));
+    const QString big = path(u"big.txt"_s);
+    writeFile(u"big.txt"_s, QByteArray(LargestDocumentSize - 2, 'x') + "\r\n");
+    writeFile(u"bigger.txt"_s, QByteArray(LargestDocumentSize + 1, 'y'));
 
-    OpenDocument(path(QStringLiteral("big.txt")));
+    OpenDocument(big);
     EXPECT_EQ(surface().textLength(), LargestDocumentSize);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarvel Qor (%1)").arg(path("big.txt")));
-    EXPECT_EQ(form->FileTab()->tabText(0), QStringLiteral("big.txt"));
-    EXPECT_EQ(form->FileTab()->tabToolTip(0), path(QStringLiteral("big.txt")));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(big));
+    EXPECT_EQ(form->FileTab()->tabText(0), u"big.txt"_s);
+    EXPECT_EQ(form->FileTab()->tabToolTip(0), big);
 
-    OpenDocument(path(QStringLiteral("bigger.txt")));
-    EXPECT_EQ(lastBoxText(),
-              QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path("bigger.txt")));
-    EXPECT_EQ(Program().CurrentFilePath, path(QStringLiteral("big.txt")));
+    OpenDocument(path(u"bigger.txt"_s));
+    EXPECT_EQ(lastBoxText(), u"Nelze otevřít %1, Soubor příliš velký"_s.arg(path("bigger.txt")));
+    EXPECT_EQ(Program().CurrentFilePath, big);
     EXPECT_EQ(surface().textLength(), LargestDocumentSize);
 }
 
 TEST_F(DocumentFiles, MissingAndUnreadableFilesAreToldAndChangeNothing) {
-    surface().setText(QStringLiteral("keep"));
-    OpenDocument(path(QStringLiteral("none.txt")));
-    EXPECT_EQ(lastBoxText(), QStringLiteral("Soubor %1 nenalezen!").arg(path("none.txt")));
+    surface().setText(u"keep"_s);
+    OpenDocument(path(u"none.txt"_s));
+    EXPECT_EQ(lastBoxText(), u"Soubor %1 nenalezen!"_s.arg(path("none.txt")));
 
     OpenDocument(folder.path());
     ASSERT_EQ(platform.messageBox.shown.size(), 2);
-    EXPECT_EQ(platform.messageBox.shown.back().request.title, QStringLiteral("Chyba"));
-    EXPECT_EQ(surface().text(), QStringLiteral("keep"));
+    EXPECT_EQ(platform.messageBox.shown.back().request.title, u"Chyba"_s);
+    EXPECT_EQ(surface().text(), u"keep"_s);
     EXPECT_EQ(Program().CurrentFilePath, QString());
 }
 
 TEST_F(DocumentFiles, SaveWritesTheExactBytesAndMakesThePathCurrent) {
+    const QString kun = path(u"kun.txt"_s);
     const QString text = DecodeAnsi("Žluťoučký\nkůň\rúpěl\r\n");
     surface().setText(text);
-    ASSERT_TRUE(form->windowTitle().endsWith(u'*'));
-    SaveDocument(path(QStringLiteral("kun.txt")), surface().text());
-
-    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("kun.txt"))), EncodeAnsi(text));
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarvel Qor (%1)").arg(path("kun.txt")));
-    EXPECT_EQ(Program().Settings.RecentFiles.front(), path(QStringLiteral("kun.txt")));
+    ASSERT_TRUE(caption().endsWith(u'*'));
+    SaveDocument(kun, surface().text());
+    EXPECT_EQ(ReadWholeFile(kun), EncodeAnsi(text));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(kun));
+    EXPECT_EQ(recent1(), kun);
 
     // Saving again asks, even for the document's own path; No writes nothing.
-    surface().setText(QStringLiteral("changed"));
+    surface().setText(u"changed"_s);
     platform.messageBox.queue(MessageBoxAnswer::No);
-    SaveDocument(path(QStringLiteral("kun.txt")), surface().text());
-    EXPECT_TRUE(lastBoxText().startsWith(QStringLiteral("Opravdu uložit ")));
-    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("kun.txt"))), EncodeAnsi(text));
+    SaveDocument(kun, surface().text());
+    EXPECT_TRUE(lastBoxText().startsWith(u"Opravdu uložit "_s));
+    EXPECT_EQ(ReadWholeFile(kun), EncodeAnsi(text));
 }
 
 TEST_F(DocumentFiles, AFailedSaveIsReportedAndNeverShownAsSaved) {
-    writeFile(QStringLiteral("old.txt"), "old");
-    OpenDocument(path(QStringLiteral("old.txt")));
-    surface().setText(QStringLiteral("new text"));
-    const QString unwritable = path(QStringLiteral("missing/folder/x.txt"));
+    writeFile(u"old.txt"_s, "old");
+    OpenDocument(path(u"old.txt"_s));
+    surface().setText(u"new text"_s);
+    const QString unwritable = path(u"missing/folder/x.txt"_s);
     SaveDocument(unwritable, surface().text());
 
-    EXPECT_EQ(platform.messageBox.shown.back().request.title, QStringLiteral("Chyba"));
-    EXPECT_EQ(Program().CurrentFilePath, path(QStringLiteral("old.txt")));
-    EXPECT_TRUE(form->windowTitle().endsWith(u'*'));
-    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("old.txt"))), QByteArray("old"));
-    EXPECT_NE(Program().Settings.RecentFiles.front(), unwritable);
+    EXPECT_EQ(platform.messageBox.shown.back().request.title, u"Chyba"_s);
+    EXPECT_EQ(Program().CurrentFilePath, path(u"old.txt"_s));
+    EXPECT_TRUE(caption().endsWith(u'*'));
+    EXPECT_EQ(ReadWholeFile(path(u"old.txt"_s)), QByteArray("old"));
+    EXPECT_NE(recent1(), unwritable);
 }
 
 TEST_F(DocumentFiles, SaveSelectionWritesOnlyTheSelectionAndKeepsTheDocument) {
-    surface().setText(QStringLiteral("jedna dva"));
+    surface().setText(u"jedna dva"_s);
     SaveSelectionAs();
     EXPECT_TRUE(platform.fileDialogs.saveRequests.isEmpty());
 
     surface().setSelStart(6);
     surface().setSelLength(3);
-    platform.fileDialogs.saveAnswers << path(QStringLiteral("vyber.txt"));
+    platform.fileDialogs.saveAnswers << path(u"vyber.txt"_s);
     SaveSelectionAs();
-    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("vyber.txt"))), QByteArray("dva"));
+    EXPECT_EQ(ReadWholeFile(path(u"vyber.txt"_s)), QByteArray("dva"));
     EXPECT_EQ(Program().CurrentFilePath, QString());
-    EXPECT_EQ(Program().Settings.RecentFiles.front(), path(QStringLiteral("vyber.txt")));
+    EXPECT_EQ(recent1(), path(u"vyber.txt"_s));
 }
 
 TEST_F(DocumentFiles, NewDocumentEmptiesTheTabOnlyAfterYes) {
-    writeFile(QStringLiteral("a.txt"), "abc");
-    OpenDocument(path(QStringLiteral("a.txt")));
+    writeFile(u"a.txt"_s, "abc");
+    OpenDocument(path(u"a.txt"_s));
     platform.messageBox.queue(MessageBoxAnswer::No);
     EXPECT_FALSE(NewDocument());
-    EXPECT_EQ(surface().text(), QStringLiteral("abc"));
+    EXPECT_EQ(surface().text(), u"abc"_s);
 
     platform.messageBox.queue(MessageBoxAnswer::Yes);
     EXPECT_TRUE(NewDocument());
     EXPECT_EQ(surface().text(), QString());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarvel Qor ()"));
+    EXPECT_EQ(caption(), u"Tarvel Qor ()"_s);
     EXPECT_EQ(form->FileTab()->tabText(0), QString());
     EXPECT_EQ(form->FileTab()->tabToolTip(0), QString());
-    EXPECT_EQ(Program().Settings.RecentFiles.front(), path(QStringLiteral("a.txt")));
+    EXPECT_EQ(recent1(), path(u"a.txt"_s));
 }
 
 TEST_F(DocumentFiles, RecentListMovesInsertsAndDrops) {
     auto& list = Program().Settings.RecentFiles;
     for (int i = 0; i < 10; ++i)
-        list[i] = QStringLiteral("/f%1").arg(i + 1);
+        list[i] = u"/f%1"_s.arg(i + 1);
+    const auto listed = [&list] { return QStringList(list.begin(), list.end()).join(u' '); };
     int fills = 0;
     SetRecentMenuFiller([&fills](const std::array<QString, 10>&) { ++fills; });
 
-    AddRecentFile(QStringLiteral("/f4"));
-    EXPECT_EQ(list[0], QStringLiteral("/f4"));
-    EXPECT_EQ(list[1], QStringLiteral("/f1"));
-    EXPECT_EQ(list[3], QStringLiteral("/f3"));
-    EXPECT_EQ(list[4], QStringLiteral("/f5"));
-
-    AddRecentFile(QStringLiteral("/F4"));
-    EXPECT_EQ(list[0], QStringLiteral("/F4"));
-    EXPECT_EQ(list[1], QStringLiteral("/f4"));
-    EXPECT_EQ(list[9], QStringLiteral("/f9")); // "/f10" dropped
-
+    AddRecentFile(u"/f4"_s);
+    EXPECT_EQ(listed(), u"/f4 /f1 /f2 /f3 /f5 /f6 /f7 /f8 /f9 /f10"_s);
+    // A path differing only in case is another file; the full list drops its last.
+    AddRecentFile(u"/F4"_s);
+    EXPECT_EQ(listed(), u"/F4 /f4 /f1 /f2 /f3 /f5 /f6 /f7 /f8 /f9"_s);
     AddRecentFile(QString());
-    EXPECT_EQ(list[0], QStringLiteral("/F4"));
+    EXPECT_EQ(listed(), u"/F4 /f4 /f1 /f2 /f3 /f5 /f6 /f7 /f8 /f9"_s);
     EXPECT_EQ(fills, 2);
 }
 
 TEST_F(DocumentFiles, RecentEntriesOpenByNumber) {
-    writeFile(QStringLiteral("b.txt"), "bbb");
-    Program().Settings.RecentFiles[1] = path(QStringLiteral("b.txt"));
+    writeFile(u"b.txt"_s, "bbb");
+    Program().Settings.RecentFiles[1] = path(u"b.txt"_s);
     OpenRecentFile(2);
-    EXPECT_EQ(surface().text(), QStringLiteral("bbb"));
+    EXPECT_EQ(surface().text(), u"bbb"_s);
     OpenRecentFile(11);
-    EXPECT_EQ(surface().text(), QStringLiteral("bbb"));
+    EXPECT_EQ(surface().text(), u"bbb"_s);
 }
 
 } // namespace

@@ -72,12 +72,6 @@ TEST_F(InsertCommands, EachModeWritesAtTheSelectionAndLeavesTheCaretAfterwards) 
     }
 }
 
-TEST_F(InsertCommands, EmailLineWithEmptyDetailsIsQuotesAndBrackets) {
-    prepare(u"ab"_s, 1, 0);
-    RunLiteralCommand(LiteralCommand::mnuemail);
-    EXPECT_EQ(MainSurface().text(), u"a\"\" <>b"_s);
-}
-
 TEST_F(InsertCommands, RandomWordReplacesTheSelectedWord) {
     Rnd().reset();
     Rnd().seed(5);

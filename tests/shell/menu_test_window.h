@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <vector>
 
 // A shown, active main window laid out as the program's: the editing surface
 // beside the tab strip FileTab, the status bar Bar1, the menu bar and the
@@ -43,6 +44,12 @@ public:
     ~MenuTestWindow() { closePopUps(); }
 
     [[nodiscard]] SurfaceTextEdit* editor() const { return surface->widget(); }
+    // Every command entry records its id in ran when it runs.
+    void recordAllCommands(std::vector<MenuId>& ran) const {
+        for (const MenuEntry& entry : MainMenuEntries())
+            if (entry.kind == MenuEntryKind::Command)
+                menu->connectCommand(entry.id, [&ran, id = entry.id] { ran.push_back(id); });
+    }
 
     static void closePopUps() {
         while (QWidget* popUp = QApplication::activePopupWidget())
