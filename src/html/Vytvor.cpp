@@ -248,14 +248,11 @@ NewPageValues Vytvor::values() const {
 void Vytvor::colourEditor() const {
     if (m_background.check->isChecked())
         MainSurface().setBackColor(m_background.swatch->color());
-    if (m_text.check->isChecked())
-        applyTextColour();
-}
-
-void Vytvor::applyTextColour() const {
-    const AppliedFont look = Program().Applied;
-    ApplyEditorFont(m_text.swatch->color(), look.AppliedBold, look.AppliedItalic,
-                    look.AppliedFontName);
+    if (m_text.check->isChecked()) {
+        const AppliedFont look = Program().Applied;
+        ApplyEditorFont(m_text.swatch->color(), look.AppliedBold, look.AppliedItalic,
+                        look.AppliedFontName);
+    }
 }
 
 void Vytvor::confirm() {
@@ -267,10 +264,6 @@ void Vytvor::confirm() {
         page = NewPageAround(prefix, old);
         return page.text;
     });
-    // The new text takes the look of the old first character; when that was
-    // a line break, the colour just given would be lost.
-    if (m_text.check->isChecked())
-        applyTextColour();
     surface.setSelStart(page.oldStart);
     surface.setSelLength(page.oldLength);
 }

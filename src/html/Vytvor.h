@@ -45,8 +45,6 @@ private:
     [[nodiscard]] NewPageValues values() const;
     // Carries the page's colours over to the editor before its text is replaced.
     void colourEditor() const;
-    // The text colour with the look last applied, over the whole text.
-    void applyTextColour() const;
 
     QTabWidget* m_tabStrip = nullptr;
     QLineEdit* m_text2 = nullptr;

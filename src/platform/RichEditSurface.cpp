@@ -166,7 +166,7 @@ QString RichEditSurface::text() const {
 
 void RichEditSurface::setText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const QTextCharFormat format = QTextCursor(m_document).charFormat();
+    const QTextCharFormat format = leadingFormat();
     const LineBreak first = paragraphs.breaks.empty() ? LineBreak::CrLf : paragraphs.breaks.front();
     ++m_quiet;
     m_document->setUndoRedoEnabled(false);
@@ -265,6 +265,19 @@ QTextCharFormat RichEditSurface::insertionFormat(int widgetPosition) const {
     if (m_document->characterCount() > 1)
         return formatOfCharacter(0);
     return m_edit->currentCharFormat();
+}
+
+QTextCharFormat RichEditSurface::leadingFormat() const {
+    // A leading empty line shows no character of its own, and the widget
+    // gives it a plain paragraph format: the first visible character stands
+    // for it. A text of nothing but breaks has its first break's format.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        if (block.length() > 1)
+            return block.begin().fragment().charFormat();
+    }
+    QTextCursor cursor(m_document);
+    cursor.setPosition(std::min(1, m_document->characterCount() - 1));
+    return cursor.charFormat();
 }
 
 QTextCharFormat RichEditSurface::formatForReading() const {

@@ -67,6 +67,8 @@ private:
     [[nodiscard]] QString toProgramText(QString widgetText, int widgetStart) const;
     [[nodiscard]] QTextCharFormat formatOfCharacter(int widgetPosition) const;
     [[nodiscard]] QTextCharFormat insertionFormat(int widgetPosition) const;
+    // The look a new whole text takes: that of the old first character.
+    [[nodiscard]] QTextCharFormat leadingFormat() const;
     [[nodiscard]] QTextCharFormat formatForReading() const;
     void mergeFormat(const QTextCharFormat& format);
     void replaceSelection(const QString& text);

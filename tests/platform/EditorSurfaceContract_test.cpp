@@ -383,6 +383,18 @@ TEST_P(EditorSurfaceContract, InsertedTextTakesTheFormatOfTheCharacterBefore) {
     }
 }
 
+TEST_P(EditorSurfaceContract, NewWholeTextKeepsTheLookOfTheOldFirstCharacterEvenABreak) {
+    for (const QString& old : {u"abc"_s, u"\r\nabc"_s, u"\n\nabc"_s, u"\r\n"_s}) {
+        SCOPED_TRACE(old.toStdString());
+        surface().setText(old);
+        select(0, static_cast<int>(old.size()));
+        format(Marked);
+        surface().setText(u"xy\r\nz"_s);
+        EXPECT_EQ(lookAt(0), Marked);
+        EXPECT_EQ(lookAt(4), Marked);
+    }
+}
+
 TEST_P(EditorSurfaceContract, TextTypedIntoAnEmptiedDocumentTakesTheDefaultLook) {
     const Look fresh = look();
     for (const bool byDeleting : {false, true}) {
