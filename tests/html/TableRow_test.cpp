@@ -74,4 +74,22 @@ TEST_F(TableRowWindow, EditFillsTheCellAttributesThroughTheCellDialog) {
     EXPECT_EQ(cellAttributes(), QString());
 }
 
+TEST_F(TableRowWindow, FromTheTableItsOwnEditStillFillsItsCellAttributes) {
+    QString tableText;
+    WhenModalShown<TableRow>([](TableRow* shown) {
+        WhenModalShown<TableCell>([](TableCell* cell) {
+            tick(*cell, u"Check6"_s);
+            click(*cell, u"Command1"_s);
+        });
+        click(*shown, u"Command3"_s);
+        tick(*shown, u"Check2"_s);
+        click(*shown, u"Command1"_s);
+    });
+    row().openForResult(u"_TABLE"_s, {cellCount()}, [&](const QString& text) { tableText = text; });
+    EXPECT_EQ(tableText, u" VALIGN=\"MIDDLE\""_s);
+    EXPECT_EQ(cellAttributes(), u" NOWRAP"_s);
+    EXPECT_EQ(WindowTag(&LoadedWindow<TableCell>()), QString());
+    EXPECT_FALSE(LoadedWindow<TableCell>().isVisible());
+}
+
 } // namespace
