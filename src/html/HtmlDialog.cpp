@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -46,6 +47,13 @@ void HtmlDialog::openForResult(const QString& tag, const QList<QWidget*>& disabl
         SetWindowTag(this, QString());
         m_receiver = nullptr;
     }
+}
+
+HtmlDialog::ResultReceiver HtmlDialog::intoBox(QLineEdit* box) {
+    return [target = QPointer<QLineEdit>(box)](const QString& text) {
+        if (!target.isNull())
+            target->setText(text);
+    };
 }
 
 void HtmlDialog::deliverToOpener(const QString& text) const {

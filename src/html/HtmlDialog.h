@@ -12,6 +12,7 @@
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
@@ -39,6 +40,9 @@ public:
     // empty again, the controls are enabled and the receiver is forgotten.
     void openForResult(const QString& tag, const QList<QWidget*>& disabledControls = {},
                        ResultReceiver receiver = nullptr);
+    // The usual receiver: the result becomes the whole text of the opener's
+    // box (a box discarded meanwhile is left alone).
+    [[nodiscard]] static ResultReceiver intoBox(QLineEdit* box);
 
 protected:
     // Builds the text from the controls and writes it where it belongs.

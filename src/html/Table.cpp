@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -310,20 +309,12 @@ void Table::rowAttributesCursorMoved() {
 
 void Table::editCell() {
     TableCell& cell = LoadedWindow<TableCell>();
-    const QPointer<QLineEdit> text3 = m_text3;
-    cell.openForResult(u"_TABLE"_s, {cell.Check9()}, [text3](const QString& attributes) {
-        if (!text3.isNull())
-            text3->setText(attributes);
-    });
+    cell.openForResult(u"_TABLE"_s, {cell.Check9()}, intoBox(m_text3));
 }
 
 void Table::editRow() {
     TableRow& row = LoadedWindow<TableRow>();
-    const QPointer<QLineEdit> text5 = m_text5;
-    row.openForResult(u"_TABLE"_s, {row.Vscroll1()}, [text5](const QString& attributes) {
-        if (!text5.isNull())
-            text5->setText(attributes);
-    });
+    row.openForResult(u"_TABLE"_s, {row.Vscroll1()}, intoBox(m_text5));
 }
 
 TableCellRecord& Table::currentCell() {

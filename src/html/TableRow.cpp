@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -52,11 +51,7 @@ QLayout* TableRow::buildCells() {
 
 void TableRow::editCells() {
     TableCell& cell = LoadedWindow<TableCell>();
-    const QPointer<QLineEdit> text3 = m_text3;
-    cell.openForResult(u"_ROW"_s, {cell.Check9()}, [text3](const QString& attributes) {
-        if (!text3.isNull())
-            text3->setText(attributes);
-    });
+    cell.openForResult(u"_ROW"_s, {cell.Check9()}, intoBox(m_text3));
 }
 
 TableRowValues TableRow::values() const {
