@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks and builds the editor into build/.
+# Installs what a fresh Debian 12 machine lacks and builds the editor.
+# Usage: scripts/prepare.sh [build folder [cmake options ...]] (default: build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,5 +15,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+folder="${1:-build}"
+shift || true
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
+cmake --build "$folder"
