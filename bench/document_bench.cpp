@@ -1,6 +1,6 @@
 #include "bench_support.h"
-#include "core/ansi_code_page.h"
-#include "core/editor_surface.h"
+#include "core/text/ansi_code_page.h"
+#include "core/text/editor_surface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"

@@ -1,7 +1,7 @@
 #include "platform/platform.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
-#include "shell/Startup.h"
+#include "shell/main_procedure.h"
 
 #include <QApplication>
 #include <QTimer>

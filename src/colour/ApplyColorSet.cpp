@@ -1,7 +1,7 @@
 #include "colour/ApplyColorSet.h"
 
-#include "core/colour_highlighting.h"
-#include "core/editor_surface.h"
+#include "core/colour/colour_highlighting.h"
+#include "core/text/editor_surface.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"

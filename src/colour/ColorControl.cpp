@@ -2,7 +2,7 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
+#include "core/colour/colour_text.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"

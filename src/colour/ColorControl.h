@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour_rule_editing.h"
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_editing.h"
+#include "core/colour/colour_rule_set.h"
 
 #include <QWidget>
 #include <optional>

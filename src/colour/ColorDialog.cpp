@@ -1,7 +1,7 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
+#include "core/colour/colour_text.h"
 #include "platform/default_button.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"

@@ -1,6 +1,6 @@
 #include "platform/SurfaceTextEdit.h"
 
-#include "core/ansi_code_page.h"
+#include "core/text/ansi_code_page.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

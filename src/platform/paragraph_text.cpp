@@ -1,6 +1,6 @@
 #include "platform/paragraph_text.h"
 
-#include "core/ansi_code_page.h"
+#include "core/text/ansi_code_page.h"
 
 ParagraphText ToParagraphText(const QString& text) {
     ParagraphText result;

@@ -1,7 +1,7 @@
 #include "shell/DocumentTabs.h"
 
-#include "core/editor_procedures.h"
-#include "core/editor_surface.h"
+#include "core/text/editor_procedures.h"
+#include "core/text/editor_surface.h"
 #include "platform/SurfaceTextEdit.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"

@@ -3,8 +3,8 @@
 #include "colour/colour_commands.h"
 #include "html/html_commands.h"
 
-#include "core/editor_surface.h"
-#include "core/literal_commands.h"
+#include "core/text/editor_surface.h"
+#include "core/text/literal_commands.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/MainForm.h"

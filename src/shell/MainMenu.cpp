@@ -1,6 +1,6 @@
 #include "shell/MainMenu.h"
 
-#include "core/app_version.h"
+#include "core/settings/app_version.h"
 #include "platform/SurfaceTextEdit.h"
 #include "shell/Start.h"
 #include "shell/Visual.h"

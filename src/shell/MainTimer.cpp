@@ -1,7 +1,7 @@
 #include "shell/MainTimer.h"
 
-#include "core/program_error.h"
-#include "core/window_snapping.h"
+#include "core/shell/window_snapping.h"
+#include "core/text/program_error.h"
 #include "platform/RichEditSurface.h"
 #include "platform/platform.h"
 #include "platform/twips.h"

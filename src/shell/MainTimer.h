@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/status_panels.h"
+#include "core/shell/status_panels.h"
 
 #include <QAction>
 #include <QList>

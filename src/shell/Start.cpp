@@ -1,7 +1,7 @@
 #include "shell/Start.h"
 
-#include "core/start_blurb.h"
-#include "core/user_details.h"
+#include "core/settings/user_details.h"
+#include "core/shell/start_blurb.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"

@@ -1,9 +1,9 @@
 #include "shell/TimedAutosave.h"
 
-#include "core/ansi_code_page.h"
-#include "core/file_io.h"
-#include "core/program_error.h"
-#include "core/timed_autosave.h"
+#include "core/files/autosave_rules.h"
+#include "core/files/file_io.h"
+#include "core/text/ansi_code_page.h"
+#include "core/text/program_error.h"
 #include "platform/RichEditSurface.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"

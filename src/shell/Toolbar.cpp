@@ -1,6 +1,6 @@
 #include "shell/Toolbar.h"
 
-#include "core/editor_surface.h"
+#include "core/text/editor_surface.h"
 #include "platform/platform.h"
 #include "shell/MainMenu.h"
 

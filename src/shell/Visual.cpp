@@ -1,7 +1,7 @@
 #include "shell/Visual.h"
 
-#include "core/settings_record.h"
-#include "core/user_details.h"
+#include "core/settings/settings_record.h"
+#include "core/settings/user_details.h"
 #include "platform/RichEditSurface.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour_value.h"
+#include "core/colour/colour_value.h"
 
 #include <QDialog>
 #include <array>

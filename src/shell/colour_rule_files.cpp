@@ -1,8 +1,8 @@
 #include "shell/colour_rule_files.h"
 
-#include "core/file_io.h"
-#include "core/path_helpers.h"
-#include "core/program_error.h"
+#include "core/files/file_io.h"
+#include "core/files/path_helpers.h"
+#include "core/text/program_error.h"
 #include "shell/file_dialogs.h"
 #include "shell/shared_procedures.h"
 

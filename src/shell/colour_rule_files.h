@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_set.h"
 
 #include <QString>
 

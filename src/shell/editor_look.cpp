@@ -1,7 +1,7 @@
 #include "shell/editor_look.h"
 
-#include "core/editor_surface.h"
-#include "core/main_layout.h"
+#include "core/shell/main_layout.h"
+#include "core/text/editor_surface.h"
 #include "platform/RichEditSurface.h"
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"

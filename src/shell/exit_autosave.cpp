@@ -1,8 +1,8 @@
 #include "shell/exit_autosave.h"
 
-#include "core/ansi_code_page.h"
-#include "core/file_io.h"
-#include "core/path_helpers.h"
+#include "core/files/file_io.h"
+#include "core/files/path_helpers.h"
+#include "core/text/ansi_code_page.h"
 #include "shell/DocumentTabs.h"
 #include "shell/shared_procedures.h"
 

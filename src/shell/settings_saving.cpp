@@ -1,7 +1,7 @@
 #include "shell/settings_saving.h"
 
-#include "core/file_io.h"
-#include "core/settings_file.h"
+#include "core/files/file_io.h"
+#include "core/settings/settings_file.h"
 #include "platform/RichEditSurface.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"

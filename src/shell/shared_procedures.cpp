@@ -1,6 +1,6 @@
 #include "shell/shared_procedures.h"
 
-#include "core/editor_procedures.h"
+#include "core/text/editor_procedures.h"
 #include "platform/RichEditSurface.h"
 #include "platform/busy_cursor.h"
 #include "platform/message_box.h"

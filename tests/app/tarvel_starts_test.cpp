@@ -1,7 +1,7 @@
 // Starts the real program from a clean folder of its own, the way a user does,
 // and checks the files it leaves there.
-#include "core/app_version.h"
-#include "core/settings_file.h"
+#include "core/settings/app_version.h"
+#include "core/settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "colour/ApplyColorSet.h"
 
-#include "core/editor_surface.h"
+#include "core/text/editor_surface.h"
 #include "platform/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"
 #include "shell/DocumentTabs.h"

@@ -1,6 +1,6 @@
 #include "colour/ColorControl.h"
 
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_set.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"

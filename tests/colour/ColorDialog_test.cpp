@@ -1,9 +1,9 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
-#include "core/random_generator.h"
-#include "core/random_text.h"
+#include "core/colour/colour_text.h"
+#include "core/text/random_generator.h"
+#include "core/text/random_text.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/window_instances.h"

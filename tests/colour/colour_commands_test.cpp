@@ -1,6 +1,6 @@
 // The colour entries of the main window's menu reach the colour tools.
 #include "colour/ColorControl.h"
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_set.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"

@@ -1,8 +1,8 @@
 #include "platform/surface_contract.h"
 
-#include "core/MemorySurface.h"
-#include "core/ansi_code_page.h"
-#include "core/editor_procedures.h"
+#include "core/testing/MemorySurface.h"
+#include "core/text/ansi_code_page.h"
+#include "core/text/editor_procedures.h"
 #include "platform/RichEditSurface.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // The main window's menu entries and toolbar buttons reach the program's work.
-#include "core/file_io.h"
+#include "core/files/file_io.h"
 #include "platform/RichEditSurface.h"
 #include "platform/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"

@@ -1,6 +1,6 @@
 #include "shell/MainMenu.h"
 
-#include "core/app_version.h"
+#include "core/settings/app_version.h"
 #include "menu_test_window.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"

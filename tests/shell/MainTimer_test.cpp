@@ -1,6 +1,6 @@
 #include "shell/MainTimer.h"
 
-#include "core/program_error.h"
+#include "core/text/program_error.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "platform/window_registry.h"

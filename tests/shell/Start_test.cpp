@@ -1,6 +1,6 @@
 #include "shell/Start.h"
 
-#include "core/start_blurb.h"
+#include "core/shell/start_blurb.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"

@@ -1,6 +1,6 @@
 #include "shell/TimedAutosave.h"
 
-#include "core/file_io.h"
+#include "core/files/file_io.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/DocumentTabs.h"

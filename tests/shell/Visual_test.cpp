@@ -1,7 +1,7 @@
 #include "shell/Visual.h"
 
-#include "core/file_io.h"
-#include "core/settings_file.h"
+#include "core/files/file_io.h"
+#include "core/settings/settings_file.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "platform/twips.h"

@@ -1,7 +1,7 @@
 #include "shell/document_files.h"
 
-#include "core/ansi_code_page.h"
-#include "core/file_io.h"
+#include "core/files/file_io.h"
+#include "core/text/ansi_code_page.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/DocumentTabs.h"

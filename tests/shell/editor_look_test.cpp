@@ -1,6 +1,6 @@
 #include "shell/editor_look.h"
 
-#include "core/editor_surface.h"
+#include "core/text/editor_surface.h"
 #include "platform/RichEditSurface.h"
 #include "platform/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"

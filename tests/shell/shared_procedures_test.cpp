@@ -1,6 +1,6 @@
 #include "shell/shared_procedures.h"
 
-#include "core/editor_surface.h"
+#include "core/text/editor_surface.h"
 #include "platform/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"

@@ -1,0 +1,79 @@
+#include "html/simple/Smajl.h"
+
+#include "core/text/random_text.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::array<SmileyPart, 5> PartOrder = {
+    SmileyPart::Hat, SmileyPart::Eyes, SmileyPart::Nose, SmileyPart::Mouth, SmileyPart::Beard};
+
+// A fixed list with nothing chosen, so an untouched part adds nothing.
+QComboBox* partList(SmileyPart part, int number, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(u"Combo"_s + QString::number(number));
+    combo->setEditable(false);
+    combo->addItems(SmileyPartItems(part));
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s, this)) {
+    setObjectName(u"Smajl"_s);
+    setWindowTitle(u"\"Smajl\" :-)"_s);
+    m_text1->setObjectName(u"Text1"_s);
+
+    auto* partsRow = new QHBoxLayout;
+    for (std::size_t i = 0; i < PartOrder.size(); ++i) {
+        m_parts[i] = partList(PartOrder[i], int(i) + 1, this);
+        partsRow->addWidget(m_parts[i]);
+    }
+
+    QPushButton* go = namedButton(u"GO!"_s, u"Command3"_s, this);
+    go->setToolTip(u"Vztvoř !"_s);
+    connect(go, &QPushButton::clicked, this, &Smajl::buildFromParts);
+    QPushButton* random = namedButton(u"RND :-)"_s, u"Command4"_s, this);
+    connect(random, &QPushButton::clicked, this, &Smajl::drawRandom);
+    partsRow->addWidget(go);
+
+    auto* textRow = new QHBoxLayout;
+    textRow->addWidget(m_text1);
+    textRow->addWidget(random);
+
+    auto* buttons = makeButtonRow(u"&OK"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(partsRow);
+    layout->addLayout(textRow);
+    layout->addLayout(buttons);
+}
+
+void Smajl::confirm() {
+    writeToEditor(SmajlInsertion({.text = m_text1->text()}));
+}
+
+void Smajl::buildFromParts() {
+    QStringList chosen;
+    for (const QComboBox* combo : m_parts)
+        chosen.append(combo->currentText());
+    m_text1->setText(SmileyFromParts(chosen));
+}
+
+void Smajl::drawRandom() {
+    m_text1->setText(RandomSmiley());
+}
