@@ -72,6 +72,19 @@ TEST(PathToFileUrl, PrefixesTheAbsolutePathUnescaped) {
     EXPECT_EQ(PathToFileUrl(u"x/y.html"_s), u"file://"_s + QDir::currentPath() + u"/x/y.html"_s);
 }
 
+TEST(AbsolutePath, RelativePathsAreTakenFromTheCurrentFolder) {
+    const std::pair<QString, QString> cases[] = {
+        {u"notes.txt"_s, u"/home/jana/notes.txt"_s},
+        {u"./notes.txt"_s, u"/home/jana/notes.txt"_s},
+        {u"../petr/a b.txt"_s, u"/home/petr/a b.txt"_s},
+        {u"texty/./dopis.html"_s, u"/home/jana/texty/dopis.html"_s},
+        {u"/tmp/./x/../y.txt"_s, u"/tmp/./x/../y.txt"_s},
+        {QString(), QString()},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(AbsolutePath(path, u"/home/jana"_s), expected) << path.toStdString();
+}
+
 TEST(FileSize, CzechRoundingCases) {
     const std::pair<qint64, QString> cases[] = {
         {0, u"0b"_s},
