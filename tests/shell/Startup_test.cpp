@@ -138,6 +138,17 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
             delete MainForm::instance();
         }
     }
+
+    // Behind the start screen the window is never shown, and stays put too.
+    SettingsRecord settings = currentSettings();
+    settings.WindowLeft = 1500;
+    settings.WindowTop = 1200;
+    writeSettings(settings);
+    Main(appFolder, QString());
+    ASSERT_FALSE(MainForm::instance()->isVisible());
+    SaveSettings();
+    EXPECT_EQ(Program().Settings.WindowLeft, 1500);
+    EXPECT_EQ(Program().Settings.WindowTop, 1200);
 }
 
 TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
