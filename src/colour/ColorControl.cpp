@@ -101,15 +101,6 @@ QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const Q
     return entry;
 }
 
-// A line break costs two characters in the set, where it is CR LF.
-[[nodiscard]] bool isBreak(QChar c) {
-    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-[[nodiscard]] QString entryText(const QPlainTextEdit* entry) {
-    return WithCrLfBreaks(entry->document()->toRawText());
-}
-
 // The row of a rule: its colour as #RRGGBB, drawn in that colour, then the
 // start and end texts.
 [[nodiscard]] QTreeWidgetItem* ruleRow(const ColorRule& rule) {
@@ -203,8 +194,8 @@ void ColorControl::buildSetEntries() {
                                                              {m_text4, AuthorLength}};
     for (const auto& [entry, maxLength] : limited) {
         connect(entry->document(), &QTextDocument::contentsChange, this,
-                [this, entry, maxLength](int position, int, int added) {
-                    limitOnChange(entry, maxLength, position, added);
+                [this, entry, maxLength](int position, int, int) {
+                    limitOnChange(entry, maxLength, position);
                 });
     }
 
@@ -381,38 +372,26 @@ void ColorControl::showColor(QLabel* box, ColorValue color) {
     box->setPalette(palette);
 }
 
-// Refuses the end of an insertion that would make the entry's text, with its
-// line breaks as CR LF, longer than its field in the file.
-void ColorControl::limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position,
-                                 int added) {
+// Stores what the user changed in a description or author entry, refusing
+// the end of an insertion that would make the stored text longer than its
+// field in the file. The entry then shows exactly what is stored.
+void ColorControl::limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position) {
     if (m_showing)
         return;
     QTextDocument* document = entry->document();
-    const QString raw = document->toRawText();
-    qsizetype excess = WithCrLfBreaks(raw).size() - maxLength;
-    if (excess > 0) {
-        const int insertedEnd = std::min<int>(position + added, static_cast<int>(raw.size()));
-        int cut = insertedEnd;
-        while (cut > position && excess > 0) {
-            --cut;
-            excess -= isBreak(raw.at(cut)) ? 2 : 1;
-        }
+    QString& shown = entry == m_text3 ? m_shown.Description : m_shown.Author;
+    const EntryEdit edit = EditEntryText(shown, document->toRawText(), maxLength, position);
+    if (edit.CutTo > edit.CutFrom) {
         QTextCursor cursor(document);
-        cursor.setPosition(cut);
-        cursor.setPosition(insertedEnd, QTextCursor::KeepAnchor);
+        cursor.setPosition(static_cast<int>(edit.CutFrom));
+        cursor.setPosition(static_cast<int>(edit.CutTo), QTextCursor::KeepAnchor);
         m_showing = true;
         cursor.removeSelectedText();
         m_showing = false;
     }
-    storeEntryText(entry);
-}
-
-void ColorControl::storeEntryText(QPlainTextEdit* entry) {
+    shown = edit.Stored;
     ColorRuleSet& set = Program().ColorRules;
-    if (entry == m_text3)
-        set.Description = m_shown.Description = entryText(entry);
-    else
-        set.Author = m_shown.Author = entryText(entry);
+    (entry == m_text3 ? set.Description : set.Author) = edit.Stored;
 }
 
 void ColorControl::pickColor(QLabel* box) {

@@ -50,8 +50,7 @@ private:
     void showSet(int current);
     void showRules(int current);
     void showColor(QLabel* box, ColorValue color);
-    void limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position, int added);
-    void storeEntryText(QPlainTextEdit* entry);
+    void limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position);
     void pickColor(QLabel* box);
 
     [[nodiscard]] RuleList ruleList() const;

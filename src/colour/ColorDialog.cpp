@@ -366,21 +366,17 @@ void ColorDialog::readGradient(QPointF position) {
 
 bool ColorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_picture5) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            SetWindowTag(m_picture5, ButtonHeld);
-            readGradient(mouse->position());
+        // The gradient box also gets paint, resize and other events: only a
+        // mouse event may be read as one.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+            type == QEvent::MouseButtonRelease) {
+            if (type == QEvent::MouseButtonPress)
+                SetWindowTag(m_picture5, ButtonHeld);
+            readGradient(static_cast<const QMouseEvent*>(event)->position());
+            if (type == QEvent::MouseButtonRelease)
+                SetWindowTag(m_picture5, QString());
             return true;
-        case QEvent::MouseMove:
-            readGradient(mouse->position());
-            return true;
-        case QEvent::MouseButtonRelease:
-            readGradient(mouse->position());
-            SetWindowTag(m_picture5, QString());
-            return true;
-        default:
-            break;
         }
     } else if ((watched == m_label4 || watched == m_label8) &&
                isLeftClick(static_cast<QWidget*>(watched), event)) {

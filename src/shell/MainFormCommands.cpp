@@ -44,7 +44,7 @@ void reloadFile() {
                                  "\"%1\" Budou ztraceny!")
                       .arg(path),
                   QStringLiteral("Reload")))
-        OpenDocument(path);
+        ReloadDocument(path);
 }
 
 void saveFast() {

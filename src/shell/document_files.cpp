@@ -80,9 +80,23 @@ void showAsCurrentDocument(const QString& path) {
     Program().Documents.at(index).Modified = false;
 }
 
-} // namespace
+// Whether the document in the current tab has changes not yet saved.
+bool currentDocumentModified() {
+    return MainForm::instance()->documents().captionModified();
+}
 
-void OpenDocument(const QString& path) {
+// Unsaved text is replaced only after the user agreed.
+bool replaceConfirmed() {
+    if (!currentDocumentModified())
+        return true;
+    return ask(QStringLiteral("Dokument není uložen. Opravdu ho nahradit?"),
+               QStringLiteral("Otevřít"), MessageBoxButtons::YesNo,
+               MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
+}
+
+enum class Replacing { AskFirst, AlreadyAgreed };
+
+void loadDocument(const QString& path, Replacing replacing) {
     // Only a path that is not there at all is "not found"; a folder or an
     // unreadable file is reported by the read below.
     if (path.isEmpty() || !QFileInfo::exists(path)) {
@@ -100,8 +114,20 @@ void OpenDocument(const QString& path) {
         ReportError(error);
         return;
     }
+    if (replacing == Replacing::AskFirst && !replaceConfirmed())
+        return;
     MainSurface().setText(text);
     showAsCurrentDocument(path);
+}
+
+} // namespace
+
+void OpenDocument(const QString& path) {
+    loadDocument(path, Replacing::AskFirst);
+}
+
+void ReloadDocument(const QString& path) {
+    loadDocument(path, Replacing::AlreadyAgreed);
 }
 
 void SaveDocument(const QString& path, const QString& text) {

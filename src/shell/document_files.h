@@ -11,8 +11,14 @@ inline constexpr qint64 LargestDocumentSize = 1442401;
 extern const QString DocumentFileFilter;
 
 // Loads the file into the current tab as its document; a missing, unreadable
-// or too large file is told and changes nothing.
+// or too large file is told and changes nothing. Every way of opening a file
+// into a tab comes here: when the current document has unsaved changes, the
+// user is asked first, and No changes nothing.
 void OpenDocument(const QString& path);
+
+// OpenDocument without the question, for the reload command, which asks its
+// own.
+void ReloadDocument(const QString& path);
 
 // Writes text to path (asking before overwriting an existing file) and makes
 // it the current tab's document. A failed write is reported and changes

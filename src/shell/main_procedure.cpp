@@ -25,6 +25,7 @@
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStatusBar>
@@ -197,8 +198,10 @@ void obeyCommandLine(Start& start, MainForm& form, const QString& arguments) {
     // The calculator and the browser alone come later; until then the
     // editor opens, so the program never runs without a window.
     form.show();
+    // The path is kept as the document's and in the recent list, where it
+    // must name the file from any folder.
     if (command == StartCommand::OpenFile)
-        OpenDocument(arguments);
+        OpenDocument(AbsolutePath(arguments, QDir::currentPath()));
 }
 
 } // namespace

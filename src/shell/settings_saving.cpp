@@ -30,12 +30,16 @@ void gatherWindow(SettingsRecord& settings, const MainForm& form) {
     settings.ShowStatusBar = !form.statusBar()->isHidden();
     settings.ShowFileTabs = !form.FileTab()->isHidden();
     // The normal geometry, so a maximised window comes back the right size.
-    const QRect geometry =
+    const QRect inside =
         form.isMaximized() || form.isMinimized() ? form.normalGeometry() : form.geometry();
-    settings.WindowWidth = PixelsToTwips(geometry.width());
-    settings.WindowHeight = PixelsToTwips(geometry.height());
-    settings.WindowTop = PixelsToTwips(geometry.top());
-    settings.WindowLeft = PixelsToTwips(geometry.left());
+    // Start-up moves the frame's corner there, and sizes the inside: storing
+    // the inside's corner would move the window by its border at every start.
+    const QPoint border = form.geometry().topLeft() - form.frameGeometry().topLeft();
+    const QPoint corner = inside.topLeft() - border;
+    settings.WindowWidth = PixelsToTwips(inside.width());
+    settings.WindowHeight = PixelsToTwips(inside.height());
+    settings.WindowTop = PixelsToTwips(corner.y());
+    settings.WindowLeft = PixelsToTwips(corner.x());
     settings.OnTop = Program().AlwaysOnTop;
     settings.MainWindowState = windowStateNumber(form);
 }

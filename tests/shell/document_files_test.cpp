@@ -6,11 +6,15 @@
 #include "platform/testing/test_platform.h"
 #include "shell/DocumentTabs.h"
 #include "shell/MainForm.h"
+#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
+#include "shell/Toolbar.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -164,6 +168,80 @@ TEST_F(DocumentFiles, RecentEntriesOpenByNumber) {
     EXPECT_EQ(surface().text(), u"bbb"_s);
     OpenRecentFile(11);
     EXPECT_EQ(surface().text(), u"bbb"_s);
+}
+
+// Unsaved text is never replaced without the user's word, whichever way the
+// file is opened; an unmodified document opens without a question.
+TEST_F(DocumentFiles, OpeningOverUnsavedTextAsksFirstAndNoChangesNothing) {
+    writeFile(u"novy.txt"_s, EncodeAnsi(u"nový"_s));
+    const QString opened = path(u"novy.txt"_s);
+    struct Opener {
+        const char* name;
+        std::function<void()> open;
+    };
+    const Opener openers[] = {
+        {"open dialog",
+         [&] {
+             platform.fileDialogs.openAnswers << opened;
+             form->menu().action(MenuId::mnu_open_st)->trigger();
+         }},
+        {"recent entry",
+         [&] {
+             Program().Settings.RecentFiles[0] = opened;
+             OpenRecentFile(1);
+         }},
+        {"toolbar recent menu",
+         [&] {
+             AddRecentFile(opened);
+             form->Toolbar1()->recentItem(1)->trigger();
+         }},
+    };
+    for (const Opener& opener : openers) {
+        SCOPED_TRACE(opener.name);
+        Program().CurrentFilePath.clear();
+        form->documents().setCaption(QString(), false);
+        surface().setText(u"rozepsáno"_s);
+        ASSERT_TRUE(caption().endsWith(u'*'));
+        const QString toolTip = form->FileTab()->tabToolTip(0);
+        platform.messageBox.shown.clear();
+
+        platform.messageBox.queue(MessageBoxAnswer::No);
+        opener.open();
+        ASSERT_EQ(platform.messageBox.shown.size(), 1);
+        const MessageBoxRequest& question = platform.messageBox.shown.front().request;
+        EXPECT_EQ(question.text, u"Dokument není uložen. Opravdu ho nahradit?"_s);
+        EXPECT_EQ(question.title, u"Otevřít"_s);
+        EXPECT_EQ(question.buttons, MessageBoxButtons::YesNo);
+        EXPECT_EQ(question.icon, MessageBoxIcon::Exclamation);
+        EXPECT_EQ(surface().text(), u"rozepsáno"_s);
+        EXPECT_EQ(caption(), u"Tarvel Qor ()*"_s);
+        EXPECT_EQ(Program().CurrentFilePath, QString());
+        EXPECT_EQ(form->FileTab()->tabToolTip(0), toolTip);
+
+        platform.messageBox.queue(MessageBoxAnswer::Yes);
+        opener.open();
+        EXPECT_EQ(platform.messageBox.shown.size(), 2);
+        EXPECT_EQ(surface().text(), u"nový"_s);
+        EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(opened));
+
+        // The document just opened is unmodified: no question.
+        opener.open();
+        EXPECT_EQ(platform.messageBox.shown.size(), 2);
+        EXPECT_EQ(platform.messageBox.unanswered, 0);
+    }
+}
+
+// Reloading asks its own question only.
+TEST_F(DocumentFiles, ReloadOverUnsavedTextAsksOnlyItsOwnQuestion) {
+    writeFile(u"a.txt"_s, EncodeAnsi(u"uloženo"_s));
+    OpenDocument(path(u"a.txt"_s));
+    surface().setText(u"změněno"_s);
+    platform.messageBox.queue(MessageBoxAnswer::Yes);
+    form->menu().action(MenuId::Mnu_Reload_File)->trigger();
+    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    EXPECT_EQ(platform.messageBox.shown.front().request.title, u"Reload"_s);
+    EXPECT_EQ(surface().text(), u"uloženo"_s);
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path(u"a.txt"_s)));
 }
 
 } // namespace

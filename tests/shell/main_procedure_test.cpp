@@ -10,7 +10,9 @@
 #include "shell/ProgramState.h"
 #include "shell/Visual.h"
 #include "shell/exit_autosave.h"
+#include "shell/settings_saving.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +110,47 @@ TEST_F(StartupTest, StoredValuesOutOfPlaceComeUpSane) {
     EXPECT_FALSE(MainForm::instance()->isMaximized() || MainForm::instance()->isMinimized());
 }
 
+// The window's frame goes where it was: a saved position read back at the
+// next start is the same position, start after start, also for a maximised
+// window's normal place.
+TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
+    for (const qint32 state : {0, 2}) {
+        SettingsRecord settings = currentSettings();
+        settings.WindowLeft = 1500;
+        settings.WindowTop = 1200;
+        settings.WindowWidth = 7500;
+        settings.WindowHeight = 6000;
+        settings.MainWindowState = state;
+        writeSettings(settings);
+        for (int start = 1; start <= 3; ++start) {
+            Main(appFolder, u"-NOMSG"_s);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm::instance()));
+            SaveSettings();
+            const SettingsRecord& saved = Program().Settings;
+            EXPECT_EQ(saved.WindowLeft, 1500) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowTop, 1200) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowWidth, 7500) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowHeight, 6000) << "state " << state << ", start " << start;
+            if (state == 0) {
+                EXPECT_EQ(MainForm::instance()->frameGeometry().topLeft(), QPoint(100, 80));
+            }
+            MainForm::instance()->close();
+            delete MainForm::instance();
+        }
+    }
+
+    // Behind the start screen the window is never shown, and stays put too.
+    SettingsRecord settings = currentSettings();
+    settings.WindowLeft = 1500;
+    settings.WindowTop = 1200;
+    writeSettings(settings);
+    Main(appFolder, QString());
+    ASSERT_FALSE(MainForm::instance()->isVisible());
+    SaveSettings();
+    EXPECT_EQ(Program().Settings.WindowLeft, 1500);
+    EXPECT_EQ(Program().Settings.WindowTop, 1200);
+}
+
 TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
     writeSettings();
     writeFile(u"autosave_tarvel_qor1.txt"_s, linesOfSize(1442401));
@@ -146,6 +189,25 @@ TEST_F(StartupTest, AFilePathOnTheCommandLineIsOpenedWithoutItTheEditorWaits) {
     EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
     EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path));
     EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
+}
+
+// A path given from the folder the program was started in names the same
+// file later, from anywhere.
+TEST_F(StartupTest, ARelativePathOnTheCommandLineBecomesAbsolute) {
+    writeSettings();
+    ASSERT_TRUE(QDir().mkdir(appFolder + u"texty"_s));
+    writeFile(u"texty/dopis.txt"_s, QByteArray("Vážení\r\n"));
+    const QString startFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(appFolder));
+    Main(appFolder, u"./texty/dopis.txt"_s);
+    QDir::setCurrent(startFolder);
+
+    const QString path = QDir(appFolder).canonicalPath() + u"/texty/dopis.txt"_s;
+    EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path));
+    EXPECT_EQ(Program().CurrentFilePath, path);
+    EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
+    EXPECT_EQ(MainForm::instance()->FileTab()->tabText(0), u"dopis.txt"_s);
 }
 
 TEST(StartCommand, OptionsAreWholeWordsInAnyCase) {

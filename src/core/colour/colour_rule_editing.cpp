@@ -24,6 +24,27 @@ constexpr QChar LineSeparator(0x2028);
     return moved;
 }
 
+[[nodiscard]] bool IsEntryBreak(QChar c) {
+    return c == u'\r' || c == u'\n' || c == ParagraphSeparator || c == LineSeparator;
+}
+
+// Where the character at entryPosition starts in the stored text.
+[[nodiscard]] qsizetype StoredPosition(const QString& stored, qsizetype entryPosition) {
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < entryPosition && at < stored.size(); ++i) {
+        const bool crLf =
+            stored.at(at) == u'\r' && at + 1 < stored.size() && stored.at(at + 1) == u'\n';
+        at += crLf ? 2 : 1;
+    }
+    return at;
+}
+
+// Both kinds of separator the entry may hold count as one break.
+[[nodiscard]] QChar EntryChar(const QString& text, qsizetype i) {
+    const QChar c = text.at(i);
+    return c == LineSeparator ? ParagraphSeparator : c;
+}
+
 } // namespace
 
 int ValidCurrentRule(int current, qsizetype count) {
@@ -91,10 +112,48 @@ QString WithCrLfBreaks(const QString& entryText) {
         const QChar c = entryText.at(i);
         if (c == u'\r' && i + 1 < entryText.size() && entryText.at(i + 1) == u'\n')
             continue; // the LF that follows writes the pair
-        if (c == u'\r' || c == u'\n' || c == ParagraphSeparator || c == LineSeparator)
+        if (IsEntryBreak(c))
             stored += QStringLiteral("\r\n");
         else
             stored += c;
     }
     return stored;
+}
+
+QString AsEntryText(const QString& stored) {
+    QString entry;
+    entry.reserve(stored.size());
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const QChar c = stored.at(i);
+        if (c == u'\r' && i + 1 < stored.size() && stored.at(i + 1) == u'\n')
+            continue; // the LF that follows stands for the pair
+        entry += c == u'\r' || c == u'\n' ? ParagraphSeparator : c;
+    }
+    return entry;
+}
+
+EntryEdit EditEntryText(const QString& storedBefore, const QString& entryText, qsizetype maxLength,
+                        qsizetype changedFrom) {
+    const QString before = AsEntryText(storedBefore);
+    const qsizetype shorter = std::min(before.size(), entryText.size());
+    qsizetype start = 0;
+    const qsizetype startLimit = std::clamp<qsizetype>(changedFrom, 0, shorter);
+    while (start < startLimit && before.at(start) == EntryChar(entryText, start))
+        ++start;
+    qsizetype kept = 0; // characters kept at the end
+    while (kept < shorter - start &&
+           before.at(before.size() - 1 - kept) == EntryChar(entryText, entryText.size() - 1 - kept))
+        ++kept;
+
+    const QString head = storedBefore.left(StoredPosition(storedBefore, start));
+    const QString tail = storedBefore.mid(StoredPosition(storedBefore, before.size() - kept));
+    const qsizetype addedEnd = entryText.size() - kept;
+    qsizetype fits = addedEnd;
+    qsizetype length =
+        head.size() + WithCrLfBreaks(entryText.mid(start, addedEnd - start)).size() + tail.size();
+    while (fits > start && length > maxLength) {
+        --fits;
+        length -= IsEntryBreak(entryText.at(fits)) ? 2 : 1;
+    }
+    return {head + WithCrLfBreaks(entryText.mid(start, fits - start)) + tail, fits, addedEnd};
 }

@@ -61,3 +61,27 @@ struct RuleList {
 // The text of a multi-line entry as the set stores it: every line break
 // (CR LF, a lone CR or LF, a paragraph or line separator) becomes CR LF.
 [[nodiscard]] QString WithCrLfBreaks(const QString& entryText);
+
+// A stored text as a multi-line entry holds it: each CR LF, lone CR or lone
+// LF is one paragraph separator.
+[[nodiscard]] QString AsEntryText(const QString& stored);
+
+// What an edit of a multi-line entry stores, and what of it the entry must
+// refuse. Positions count characters of the entry's text.
+struct EntryEdit {
+    QString Stored;
+    qsizetype CutFrom = 0;
+    qsizetype CutTo = 0;
+
+    friend bool operator==(const EntryEdit&, const EntryEdit&) = default;
+};
+
+// The stored text after the user edited an entry that showed storedBefore
+// and now holds entryText; the edit began at changedFrom or later. Only the
+// stretch the edit changed is stored anew, its breaks as CR LF: every other
+// break keeps its kind, so a loaded lone LF or CR stays one character and
+// the text does not grow by editing elsewhere. When the stored text would be
+// longer than maxLength, the end of the added stretch [CutFrom, CutTo) is
+// refused and Stored is the text without it.
+[[nodiscard]] EntryEdit EditEntryText(const QString& storedBefore, const QString& entryText,
+                                      qsizetype maxLength, qsizetype changedFrom);

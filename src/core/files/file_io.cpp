@@ -34,6 +34,10 @@ QByteArray ReadWholeFile(const QString& path) {
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
+    // A folder that takes no new files leaves no temporary file to rename:
+    // a file the user may write there is then written in place, since the
+    // save could not be made at all otherwise.
+    file.setDirectWriteFallback(true);
     const bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written)

@@ -90,6 +90,12 @@ QString PathToFileUrl(const QString& path) {
     return QStringLiteral("file://") + (relative ? QDir::current().absoluteFilePath(path) : path);
 }
 
+QString AbsolutePath(const QString& path, const QString& currentFolder) {
+    if (path.isEmpty() || path.startsWith(u'/'))
+        return path;
+    return QDir::cleanPath(currentFolder + u'/' + path);
+}
+
 QString FormatFileSize(qint64 bytes, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);

@@ -26,6 +26,11 @@
 // path is taken from the current folder.
 [[nodiscard]] QString PathToFileUrl(const QString& path);
 
+// A path that names the same file from any folder: a relative path is taken
+// from currentFolder, with its "." and ".." steps resolved; an absolute path
+// stays as given, and so does an empty one.
+[[nodiscard]] QString AbsolutePath(const QString& path, const QString& currentFolder);
+
 // A byte count for people: bytes below 1 Kb, Kb and Gb to two decimals, Mb to
 // one, rounded half to even, with the locale's decimal separator, no
 // thousands separator, no trailing zeros and the unit (b, Kb, Mb, Gb) right

@@ -3,8 +3,13 @@
 #include <QStringList>
 #include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace Qt::StringLiterals;
+
+void PrintTo(const EntryEdit& edit, std::ostream* out) {
+    *out << '"' << edit.Stored.toStdString() << "\" cut " << edit.CutFrom << ".." << edit.CutTo;
+}
 
 namespace {
 
@@ -142,6 +147,64 @@ TEST(RuleEditing, EntryLineBreaksBecomeCrLf) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(WithCrLfBreaks(c.entry), c.expected) << c.entry.toStdString();
+}
+
+TEST(RuleEditing, StoredBreaksShowAsOneEntryBreakEach) {
+    EXPECT_EQ(AsEntryText(u"a\r\nb\rc\nd\n\r\u00A0"_s),
+              u"a\u2029b\u2029c\u2029d\u2029\u2029\u00A0"_s);
+}
+
+// An edit stores anew only what it changed: breaks elsewhere keep their kind,
+// so an entry loaded with lone LF or CR breaks never grows past its field.
+TEST(RuleEditing, AnEditKeepsTheBreaksItDidNotTouchAndRefusesWhatWouldNotFit) {
+    const QString lfLines = QStringLiteral("ab\n").repeated(85); // 255 characters
+    const QString lfEntry = AsEntryText(lfLines);
+    struct Case {
+        const char* name;
+        QString storedBefore, entryText;
+        qsizetype maxLength, changedFrom;
+        EntryEdit expected;
+    };
+    const Case cases[] = {
+        {"backspace at the end of a full LF text",
+         lfLines,
+         lfEntry.chopped(1),
+         255,
+         254,
+         {lfLines.chopped(1), 254, 254}},
+        {"one more character than the field",
+         lfLines,
+         lfEntry + u"x"_s,
+         255,
+         255,
+         {lfLines, 255, 256}},
+        {"typing between lone breaks",
+         u"a\rb\nc"_s,
+         u"a\u2029bX\u2029c"_s,
+         255,
+         3,
+         {u"a\rbX\nc"_s, 4, 4}},
+        {"Enter before an LF break", u"a\nb"_s, u"a\u2029\u2029b"_s, 255, 1, {u"a\r\n\nb"_s, 2, 2}},
+        {"Shift+Enter", u"ab"_s, u"a\u2028b"_s, 255, 1, {u"a\r\nb"_s, 2, 2}},
+        {"deleting the first of two breaks", u"\r\n\n"_s, u"\u2029"_s, 255, 0, {u"\n"_s, 0, 0}},
+        {"replacing a selection over a break",
+         u"x\ny\rz"_s,
+         u"x\u2029Q"_s,
+         255,
+         2,
+         {u"x\nQ"_s, 3, 3}},
+        {"paste cut where it would not fit",
+         u"abc\ndef"_s,
+         u"abcXYZ\u2029W\u2029def"_s,
+         10,
+         3,
+         {u"abcXYZ\ndef"_s, 6, 8}},
+        {"nothing changed", u"a\rb"_s, u"a\u2029b"_s, 3, 0, {u"a\rb"_s, 0, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(EditEntryText(c.storedBefore, c.entryText, c.maxLength, c.changedFrom),
+                  c.expected)
+            << c.name;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/files/file_io.h"
 
+#include "core/plain_user.h"
 #include "core/text/program_error.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +18,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+[[nodiscard]] ino_t InodeOf(const QString& path) {
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
 
 void WriteRaw(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -89,22 +96,85 @@ TEST(FileIo, APipeOrADeviceIsRefusedInsteadOfReadWithoutEnd) {
                 u"Soubor nelze číst: /dev/zero"_s, u"/dev/zero"_s);
 }
 
-TEST(FileIo, PermissionFailuresThrowAndKeepTheOldFile) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root ignores permissions";
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"tajné.txt"_s);
-    WriteRaw(path, "old");
-    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    ExpectError([&] { WriteFileAtomically(path, "new"); }, FileAccessErrorNumber,
-                u"Soubor nelze zapsat: "_s + path, path);
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), owner));
-    EXPECT_EQ(ReadWholeFile(path), QByteArray("old"));
+// Where the user may write decides how a save goes: beside the file a
+// temporary copy is written and renamed over it; a folder that takes no new
+// files still lets a writable file be written in place; a file that may not
+// be written is left whole.
+TEST(FileIo, SavingFollowsTheUsersRightsToTheFolderAndTheFile) {
+    using P = QFileDevice;
+    const auto readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    const auto writable = readOnly | P::WriteOwner | P::WriteGroup | P::WriteOther;
+    const auto folderOf = [](QFileDevice::Permissions files) {
+        return files | P::ExeOwner | P::ExeGroup | P::ExeOther;
+    };
+    struct Case {
+        const char* name;
+        QFileDevice::Permissions folder;
+        std::optional<QFileDevice::Permissions> file; // none: no file yet
+        bool written;
+        bool replaced; // a new file took the old one's name
+    };
+    const Case cases[] = {
+        {"writable file, writable folder", folderOf(writable), writable, true, true},
+        {"writable file, closed folder", folderOf(readOnly), writable, true, false},
+        {"read-only file, writable folder", folderOf(writable), readOnly, false, false},
+        {"read-only file, closed folder", folderOf(readOnly), readOnly, false, false},
+        {"new file, writable folder", folderOf(writable), std::nullopt, true, true},
+        {"new file, closed folder", folderOf(readOnly), std::nullopt, false, false},
+    };
+    const QByteArray old = "starý obsah, delší než nový";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(OpenToEveryone(dir.path()));
+        const QString folder = dir.filePath(u"složka"_s);
+        ASSERT_TRUE(QDir().mkdir(folder));
+        const QString path = folder + u"/dopis.txt"_s;
+        if (c.file) {
+            WriteRaw(path, old);
+            ASSERT_TRUE(QFile::setPermissions(path, *c.file));
+        }
+        const ino_t before = c.file ? InodeOf(path) : 0;
+        ASSERT_TRUE(QFile::setPermissions(folder, c.folder));
 
+        const int outcome = AsPlainUser([&path] {
+            try {
+                WriteFileAtomically(path, "nový");
+                return 0;
+            } catch (const ProgramError& error) {
+                const bool told = error.number == FileAccessErrorNumber &&
+                                  error.description == u"Soubor nelze zapsat: "_s + path &&
+                                  error.source == path;
+                return told ? 1 : 2;
+            }
+        });
+        ASSERT_TRUE(QFile::setPermissions(folder, folderOf(writable)));
+        ASSERT_EQ(outcome, c.written ? 0 : 1);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                  c.file || c.written ? QStringList{u"dopis.txt"_s} : QStringList{});
+        if (c.file || c.written) {
+            EXPECT_EQ(ReadWholeFile(path), c.written ? QByteArray("nový") : old);
+        }
+        const bool replaced = c.file ? InodeOf(path) != before : c.written;
+        EXPECT_EQ(replaced, c.replaced);
+    }
+}
+
+TEST(FileIo, AFileTheUserMayNotReadThrows) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(OpenToEveryone(dir.path()));
+    const QString path = dir.filePath(u"tajné.txt"_s);
+    WriteRaw(path, "tajné");
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    ExpectError([&] { (void)ReadWholeFile(path); }, FileAccessErrorNumber,
-                u"Soubor nelze číst: "_s + path, path);
+    const int outcome = AsPlainUser([&path] {
+        try {
+            (void)ReadWholeFile(path);
+            return 0;
+        } catch (const ProgramError& error) {
+            return error.description == u"Soubor nelze číst: "_s + path ? 1 : 2;
+        }
+    });
+    EXPECT_EQ(outcome, 1);
 }
 
 } // namespace
