@@ -1,6 +1,7 @@
 #include "html/Kotva.h"
 
 #include "html/Odkaz.h"
+#include "shell/window_instances.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
