@@ -42,7 +42,6 @@ public:
     // "Vybraný text", the pop-up of the editor.
     [[nodiscard]] QMenu* selectionMenu() const { return menu(MenuId::MnuSel); }
 
-    [[nodiscard]] const CommandRegistry& commands() const { return m_commands; }
     [[nodiscard]] bool hasCommand(MenuId id) const;
     // Runs the entry's command even while the entry is disabled, as a toolbar
     // button standing for it does; nothing when it has none.

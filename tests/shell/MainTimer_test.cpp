@@ -249,9 +249,11 @@ TEST_F(MainTimerTest, MenuItemsFollowPathClipboardTextAndSelection) {
 }
 
 // Entries without work stay disabled whatever the tick finds; the others of
-// the same rule follow it.
+// the same rule follow it, including one registered with a rule of its own.
 TEST_F(MainTimerTest, EntriesWithoutWorkStayDisabledThroughEveryTick) {
     commands.add(MenuId::mnucopysel, [] {});
+    commands.add(
+        MenuId::MnuBold, [] {}, EnableRule::NeedsSelection);
     mainForm.surface().setText(u"Dobrý den"_s);
     mainForm.surface().setSelLength(5);
     clipboard.setText(u"něco"_s);
@@ -260,7 +262,8 @@ TEST_F(MainTimerTest, EntriesWithoutWorkStayDisabledThroughEveryTick) {
     const MainMenu& menu = mainForm.menu();
     for (const MenuEntry& entry : MainMenuEntries()) {
         if (entry.kind == MenuEntryKind::Command) {
-            EXPECT_EQ(menu.action(entry.id)->isEnabled(), entry.id == MenuId::mnucopysel)
+            EXPECT_EQ(menu.action(entry.id)->isEnabled(),
+                      entry.id == MenuId::mnucopysel || entry.id == MenuId::MnuBold)
                 << entry.name;
         }
     }
@@ -268,6 +271,7 @@ TEST_F(MainTimerTest, EntriesWithoutWorkStayDisabledThroughEveryTick) {
     mainForm.surface().setText({});
     timer.tick();
     EXPECT_FALSE(menu.action(MenuId::mnucopysel)->isEnabled());
+    EXPECT_FALSE(menu.action(MenuId::MnuBold)->isEnabled());
     EXPECT_FALSE(menu.action(MenuId::mnuseek)->isEnabled());
 }
 
