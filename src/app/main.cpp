@@ -1,6 +1,8 @@
+#include "app/program_commands.h"
 #include "platform/platform.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
 #include "shell/main_procedure.h"
 
 #include <QApplication>
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     closeOnTermination(application);
     Program().EndProgram = [] { QCoreApplication::exit(0); };
+    RegisterProgramCommands(ProgramCommands());
     const QStringList arguments = QApplication::arguments().mid(1);
     Main(QApplication::applicationDirPath() + QStringLiteral("/"),
          arguments.join(QStringLiteral(" ")));

@@ -14,30 +14,30 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
-#include "shell/MainMenu.h"
+#include "shell/command_registry.h"
 #include "shell/window_instances.h"
 
 namespace {
 
-template <class Dialog> void connectDialog(MainMenu& menu, MenuId id) {
-    menu.connectCommand(id, [] { LoadedWindow<Dialog>().showModeless(); });
+template <class Dialog> void addDialog(CommandRegistry& commands, MenuId id) {
+    commands.add(id, [] { LoadedWindow<Dialog>().showModeless(); });
 }
 
 } // namespace
 
-void ConnectHtmlCommands(MainMenu& menu) {
-    connectDialog<Odstavec>(menu, MenuId::mnuparagraph);
-    connectDialog<Hr>(menu, MenuId::mnuhr);
-    connectDialog<Nadpis>(menu, MenuId::mnulabel);
-    connectDialog<Kotva>(menu, MenuId::mnukotva);
-    connectDialog<Odkaz>(menu, MenuId::mnuodkaz);
-    connectDialog<Barva>(menu, MenuId::mnubarva);
-    connectDialog<Zlomek>(menu, MenuId::mnubreak);
-    connectDialog<MailTo>(menu, MenuId::mnumailto);
-    connectDialog<Smajl>(menu, MenuId::mnusmajl);
-    connectDialog<Table>(menu, MenuId::mnutable);
-    connectDialog<TableRow>(menu, MenuId::mnurow);
-    connectDialog<TableCell>(menu, MenuId::mnucell);
-    connectDialog<Obrazek>(menu, MenuId::mnuobr);
-    connectDialog<Vytvor>(menu, MenuId::mnucreate);
+void RegisterHtmlCommands(CommandRegistry& commands) {
+    addDialog<Odstavec>(commands, MenuId::mnuparagraph);
+    addDialog<Hr>(commands, MenuId::mnuhr);
+    addDialog<Nadpis>(commands, MenuId::mnulabel);
+    addDialog<Kotva>(commands, MenuId::mnukotva);
+    addDialog<Odkaz>(commands, MenuId::mnuodkaz);
+    addDialog<Barva>(commands, MenuId::mnubarva);
+    addDialog<Zlomek>(commands, MenuId::mnubreak);
+    addDialog<MailTo>(commands, MenuId::mnumailto);
+    addDialog<Smajl>(commands, MenuId::mnusmajl);
+    addDialog<Table>(commands, MenuId::mnutable);
+    addDialog<TableRow>(commands, MenuId::mnurow);
+    addDialog<TableCell>(commands, MenuId::mnucell);
+    addDialog<Obrazek>(commands, MenuId::mnuobr);
+    addDialog<Vytvor>(commands, MenuId::mnucreate);
 }

@@ -4,12 +4,14 @@
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/DocumentTabs.h"
-#include "shell/MainFormCommands.h"
 #include "shell/MainMenu.h"
 #include "shell/MainTimer.h"
 #include "shell/TimedAutosave.h"
 #include "shell/Toolbar.h"
+#include "shell/command_registry.h"
+#include "shell/document_files.h"
 #include "shell/editor_look.h"
+#include "shell/shell_commands.h"
 #include "shell/shutdown.h"
 
 #include <QCloseEvent>
@@ -24,13 +26,15 @@ constexpr int InitialWidthTwips = 9600;
 constexpr int InitialHeightTwips = 7200;
 } // namespace
 
-MainForm::MainForm(QWidget* parent) : QMainWindow(parent), m_surface(new RichEditSurface(this)) {
+MainForm::MainForm() : MainForm(ProgramCommands()) {}
+
+MainForm::MainForm(const CommandRegistry& commands) : m_surface(new RichEditSurface(this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvel Qor ()"));
     buildCentralArea();
     buildStatusBar();
     m_documents = new DocumentTabs(*this, *m_surface, *m_fileTab);
-    buildMenusAndTimers();
+    buildMenusAndTimers(commands);
     resize(TwipsToPixels(InitialWidthTwips), TwipsToPixels(InitialHeightTwips));
     theMainForm = this;
 }
@@ -52,25 +56,27 @@ QLabel* MainForm::panel(int number) const {
     return number >= 1 && number <= PanelCount ? m_panels[number - 1] : nullptr;
 }
 
-void MainForm::buildMenusAndTimers() {
-    m_menu = new MainMenu(*this, *Text1(), *statusBar(), *m_fileTab);
+void MainForm::buildMenusAndTimers(const CommandRegistry& commands) {
+    m_menu = new MainMenu(*this, *Text1(), *statusBar(), *m_fileTab, commands);
     m_toolbar = new Toolbar(*this, *m_menu, *m_surface);
-    ConnectMainFormCommands(*this, *m_menu, *m_toolbar);
+    wireMenuHelpers();
     m_timer = new MainTimer(*this);
-    const auto items = [this](std::initializer_list<MenuId> ids) {
-        QList<QAction*> actions;
-        for (const MenuId id : ids)
-            actions << m_menu->action(id);
-        return actions;
-    };
-    using enum MenuId;
-    m_timer->setMenuItems({items({Mnu_Reload_File, Mnu_SaveFast}),
-                           items({mnuinsert, MnuAdd, mnuclearclip, mnunewclip}),
-                           items({mnuclean, mnusave, mnuallselect, mnuprint, mnucopy, mnuseek,
-                                  mnucode, mnuZaKodPrim, mnuNoHtml, mnu_save_st, mnu_chp_s}),
-                           items({mnucut, mnucopysel, mnusmall, mnubig, mnupropercase, mnukopsoub,
-                                  mnuulvyb, mnuprevrat, mnuHackyCarky, mnuMakeMorse, mnu_format})});
     m_autosave = new TimedAutosave(*this);
+}
+
+// The procedures that keep check marks and the recent list up to date learn
+// where those live.
+void MainForm::wireMenuHelpers() {
+    FontMenuItems items;
+    for (std::size_t i = 0; i < EditorFontSizeEntries.size(); ++i)
+        items.sizes[i] = m_menu->action(EditorFontSizeEntries[i]);
+    items.bold = m_menu->action(MenuId::mnuEditBold);
+    items.italic = m_menu->action(MenuId::mnuitalic);
+    SetFontMenuItems(items);
+    m_toolbar->connectOpenRecent(OpenRecentFile);
+    SetRecentMenuFiller([toolbar = m_toolbar](const std::array<QString, 10>& files) {
+        toolbar->FillRecentMenu(files);
+    });
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class CommandRegistry;
 class DocumentTabs;
 class MainMenu;
 class MainTimer;
@@ -21,7 +22,9 @@ class MainForm : public QMainWindow {
 public:
     static constexpr int PanelCount = 4;
 
-    explicit MainForm(QWidget* parent = nullptr);
+    // The menu, its pop-ups and the toolbar run the work commands holds.
+    explicit MainForm(const CommandRegistry& commands);
+    MainForm();
     ~MainForm() override;
 
     // The one main window of the program, or nullptr before it exists.
@@ -51,7 +54,8 @@ protected:
 private:
     void buildCentralArea();
     void buildStatusBar();
-    void buildMenusAndTimers();
+    void buildMenusAndTimers(const CommandRegistry& commands);
+    void wireMenuHelpers();
 
     RichEditSurface* m_surface;
     QLabel* m_panels[PanelCount] = {};

@@ -1,10 +1,6 @@
 #include "shell/MainMenu.h"
 
-#include "core/settings/app_version.h"
 #include "platform/SurfaceTextEdit.h"
-#include "shell/Start.h"
-#include "shell/Visual.h"
-#include "shell/window_instances.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -23,29 +19,11 @@ QString captionOf(const MenuEntry& entry) {
     return QString::fromUtf16(entry.caption);
 }
 
-// Shown modeless above the main window, keeping what its last use left.
-void showOwned(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-// The start screen comes back with its menu frame; when the frame was gone
-// the welcome lines are written afresh.
-void showStartScreen() {
-    Start& start = LoadedWindow<Start>();
-    if (start.MenuFrame()->isHidden()) {
-        start.showMenuFrame();
-        start.setVersionText(AppVersionText());
-    }
-    showOwned(start);
-}
-
 } // namespace
 
 MainMenu::MainMenu(QMainWindow& window, SurfaceTextEdit& editor, QWidget& statusBar,
-                   QWidget& fileTab)
-    : QObject(&window), m_menuBar(new QMenuBar(&window)) {
+                   QWidget& fileTab, const CommandRegistry& commands)
+    : QObject(&window), m_window(window), m_commands(commands), m_menuBar(new QMenuBar(&window)) {
     m_menuBar->setObjectName(QStringLiteral("MainMenuBar"));
     window.setMenuBar(m_menuBar);
     buildEntries();
@@ -53,7 +31,7 @@ MainMenu::MainMenu(QMainWindow& window, SurfaceTextEdit& editor, QWidget& status
     popUpOnRightClick(fileTab);
     connect(&editor, &SurfaceTextEdit::middleButtonClicked, this,
             [this](const QPoint& globalPosition) { selectionMenu()->popup(globalPosition); });
-    wireExistingCommands(window);
+    connect(&commands, &CommandRegistry::added, this, &MainMenu::commandAdded);
 }
 
 QAction* MainMenu::action(MenuId id) const {
@@ -64,21 +42,26 @@ QMenu* MainMenu::menu(MenuId id) const {
     return m_menus[slot(id)];
 }
 
-void MainMenu::connectCommand(MenuId id, std::function<void()> command) {
-    Q_ASSERT(MainMenuEntry(id).kind == MenuEntryKind::Command);
-    m_commands[slot(id)] = std::move(command);
+void MainMenu::commandAdded(MenuId id) {
     action(id)->setEnabled(true);
     Q_EMIT commandConnected(id);
 }
 
 bool MainMenu::hasCommand(MenuId id) const {
-    return static_cast<bool>(m_commands[slot(id)]);
+    return m_commands.has(id);
 }
 
 void MainMenu::runCommand(MenuId id) const {
-    // A copy, so a command that replaces itself does not pull the rug away.
-    if (const std::function<void()> command = m_commands[slot(id)])
-        command();
+    m_commands.run(id, m_window);
+}
+
+void MainMenu::enableByRule(EnableRule rule, bool holds) {
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        if (entry.kind == MenuEntryKind::Separator || m_commands.rule(entry.id) != rule)
+            continue;
+        const bool hasWork = entry.kind == MenuEntryKind::Menu || hasCommand(entry.id);
+        action(entry.id)->setEnabled(holds && hasWork);
+    }
 }
 
 void MainMenu::popUpOnRightClick(QWidget& widget) {
@@ -123,17 +106,11 @@ void MainMenu::addEntry(const MenuEntry& entry) {
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
-        action->setEnabled(false);
+        action->setEnabled(m_commands.has(entry.id));
         parent->addAction(action);
         connect(action, &QAction::triggered, this, [this, id = entry.id] { runCommand(id); });
         break;
     }
     action->setObjectName(name);
     m_actions[slot(entry.id)] = action;
-}
-
-void MainMenu::wireExistingCommands(QMainWindow& window) {
-    connectCommand(MenuId::mnuquit, [&window] { window.close(); });
-    connectCommand(MenuId::mnumore, [] { showOwned(LoadedWindow<Visual>()); });
-    connectCommand(MenuId::mnustart, showStartScreen);
 }

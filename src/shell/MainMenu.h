@@ -1,11 +1,11 @@
 #pragma once
 
+#include "shell/command_registry.h"
 #include "shell/main_menu_table.h"
 
 #include <QObject>
 #include <QSet>
 #include <array>
-#include <functional>
 
 class QAction;
 class QMainWindow;
@@ -15,10 +15,12 @@ class QWidget;
 class SurfaceTextEdit;
 
 // The main window's menu bar, built whole from the menu table, and its two
-// pop-up menus. Controllers wire their commands in with connectCommand; until
-// then an entry stays present but disabled. Submenus and separators are always
-// enabled. Shortcuts belong to the main window, so they work while the editor
-// has the focus.
+// pop-up menus. Each command entry runs the work the command registry holds
+// for it; until something registers that work the entry stays present but
+// disabled, whatever else happens. Submenus and separators are enabled unless
+// a rule says otherwise. Shortcuts belong to the main window, so they work
+// while the editor has the focus; a disabled entry leaves its key to the
+// editor.
 //
 // A checkable entry flips its own check mark before its command runs; the
 // command reads the new state from action(id)->isChecked().
@@ -27,7 +29,8 @@ class MainMenu : public QObject {
 public:
     // Builds the bar into window (which owns it). MnuPopUp pops up on a right
     // click over statusBar and fileTab, MnuSel on a middle click in editor.
-    MainMenu(QMainWindow& window, SurfaceTextEdit& editor, QWidget& statusBar, QWidget& fileTab);
+    MainMenu(QMainWindow& window, SurfaceTextEdit& editor, QWidget& statusBar, QWidget& fileTab,
+             const CommandRegistry& commands);
 
     [[nodiscard]] QMenuBar* menuBar() const { return m_menuBar; }
     // The entry's action; for a submenu, its menu action.
@@ -39,9 +42,6 @@ public:
     // "Vybraný text", the pop-up of the editor.
     [[nodiscard]] QMenu* selectionMenu() const { return menu(MenuId::MnuSel); }
 
-    // Makes command the work of entry id (replacing any before) and enables
-    // the entry. Only commands take one.
-    void connectCommand(MenuId id, std::function<void()> command);
     [[nodiscard]] bool hasCommand(MenuId id) const;
     // Runs the entry's command even while the entry is disabled, as a toolbar
     // button standing for it does; nothing when it has none.
@@ -49,6 +49,10 @@ public:
 
     // A right click over widget pops up MnuPopUp at the mouse.
     void popUpOnRightClick(QWidget& widget);
+
+    // Enables or disables every entry that follows rule; a command entry is
+    // enabled only when it has work.
+    void enableByRule(EnableRule rule, bool holds);
 
 Q_SIGNALS:
     void commandConnected(MenuId id);
@@ -59,11 +63,12 @@ protected:
 private:
     void buildEntries();
     void addEntry(const MenuEntry& entry);
-    void wireExistingCommands(QMainWindow& window);
+    void commandAdded(MenuId id);
 
+    QMainWindow& m_window;
+    const CommandRegistry& m_commands;
     QMenuBar* m_menuBar = nullptr;
     std::array<QAction*, MenuEntryCount> m_actions = {};
     std::array<QMenu*, MenuEntryCount> m_menus = {};
-    std::array<std::function<void()>, MenuEntryCount> m_commands;
     QSet<const QObject*> m_popUpWidgets;
 };

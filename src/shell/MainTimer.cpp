@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
+#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
@@ -22,17 +23,6 @@ namespace {
 const QString SnapTag = QStringLiteral("_AUTOSNAP");
 const QString DockTag = QStringLiteral("_AUTODOCK");
 constexpr int PictureSize = 16;
-
-QList<QPointer<QAction>> guarded(const QList<QAction*>& actions) {
-    return {actions.cbegin(), actions.cend()};
-}
-
-void enableAll(const QList<QPointer<QAction>>& actions, bool enabled) {
-    for (const QPointer<QAction>& action : actions) {
-        if (action)
-            action->setEnabled(enabled);
-    }
-}
 
 WindowShowState showState(const QWidget* window) {
     if (window->isMinimized())
@@ -91,13 +81,6 @@ MainTimer::MainTimer(MainForm& form) : QObject(&form), m_form(form), m_timer(new
     m_timer->start();
 }
 
-void MainTimer::setMenuItems(const TimerMenuItems& items) {
-    m_pathItems = guarded(items.pathItems);
-    m_clipboardItems = guarded(items.clipboardItems);
-    m_textItems = guarded(items.textItems);
-    m_selectionItems = guarded(items.selectionItems);
-}
-
 QPixmap MainTimer::panel4Pixmap(Panel4Picture picture) {
     return QApplication::style()->standardIcon(standardPixmap(picture)).pixmap(PictureSize);
 }
@@ -116,16 +99,17 @@ void MainTimer::tick() {
 
 void MainTimer::runTick() {
     arrangeWindows();
-    enableAll(m_pathItems, !Program().CurrentFilePath.isEmpty());
+    MainMenu& menu = m_form.menu();
+    menu.enableByRule(EnableRule::NeedsPath, !Program().CurrentFilePath.isEmpty());
     const ClipboardService& clipboard = *Platform().clipboard;
     const bool clipboardHasText = clipboard.hasText();
     const QString clipboardText = clipboardHasText ? clipboard.text() : QString();
     // Without text on the clipboard (a picture, say) the paste items keep their state.
     if (clipboardHasText)
-        enableAll(m_clipboardItems, !clipboardText.isEmpty());
+        menu.enableByRule(EnableRule::NeedsClipboardText, !clipboardText.isEmpty());
     StatusInputs status = ReadEditorStatus(m_form.surface());
-    enableAll(m_textItems, status.textLength != 0);
-    enableAll(m_selectionItems, status.selLength != 0);
+    menu.enableByRule(EnableRule::NeedsText, status.textLength != 0);
+    menu.enableByRule(EnableRule::NeedsSelection, status.selLength != 0);
     status.clipboardHasText = clipboardHasText;
     status.clipboardText = clipboardText;
     showStatus(ComposeStatusPanels(status));

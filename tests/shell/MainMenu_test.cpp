@@ -163,10 +163,10 @@ TEST_F(MainMenuTest, BuildsEveryEntryUnderItsParentInOrderEnabledOnlyWithWork) {
 
 TEST_F(MainMenuTest, ConnectCommandEnablesTheEntryAndReplacesItsWork) {
     QAction* bold = menu().action(MenuId::MnuBold);
-    menu().connectCommand(MenuId::MnuBold, [this] { ran.push_back(MenuId::MnuBold); });
+    w.commands.add(MenuId::MnuBold, [this] { ran.push_back(MenuId::MnuBold); });
     EXPECT_TRUE(bold->isEnabled());
     bold->trigger();
-    menu().connectCommand(MenuId::MnuBold, [this] { ran.push_back(MenuId::mnuHTMLU); });
+    w.commands.add(MenuId::MnuBold, [this] { ran.push_back(MenuId::mnuHTMLU); });
     bold->trigger();
     EXPECT_EQ(ran, (std::vector<MenuId>{MenuId::MnuBold, MenuId::mnuHTMLU}));
 
@@ -260,7 +260,7 @@ TEST_F(MainMenuTest, MiddleClickInTheEditorPopsUpTheSelectionMenuAndChangesNoTex
 }
 
 TEST_F(MainMenuTest, PopUpItemsAnswerTheRightButtonToo) {
-    menu().connectCommand(MenuId::mnu_format, [this] { ran.push_back(MenuId::mnu_format); });
+    w.commands.add(MenuId::mnu_format, [this] { ran.push_back(MenuId::mnu_format); });
     QMenu* selection = menu().selectionMenu();
     selection->popup(w.window.mapToGlobal(QPoint(20, 20)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(selection));

@@ -5,7 +5,9 @@
 #include "platform/testing/test_platform.h"
 #include "platform/window_registry.h"
 #include "shell/MainForm.h"
+#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -85,7 +87,8 @@ protected:
 
     TestPlatform platform;
     TestClipboard clipboard;
-    MainForm mainForm;
+    CommandRegistry commands;
+    MainForm mainForm{commands};
     MainTimer& timer = mainForm.timer();
 };
 
@@ -195,57 +198,81 @@ TEST_F(MainTimerTest, ALongClipboardTextNeverWidensTheStatusBar) {
     EXPECT_LT(mainForm.statusBar()->minimumSizeHint().width(), mainForm.width());
 }
 
+// Entries the timer switches, each registered with work that does nothing.
 struct MenuItems {
-    QObject owner;
-    QAction* reload = new QAction(&owner);
-    QAction* paste = new QAction(&owner);
-    QAction* clearClipboard = new QAction(&owner);
-    QAction* copyAll = new QAction(&owner);
-    QMenu* search = new QMenu;
-    QAction* cut = new QAction(&owner);
-
-    MenuItems() { search->setParent(nullptr); }
-    ~MenuItems() { delete search; }
-    [[nodiscard]] TimerMenuItems lists() const {
-        return {{reload}, {paste, clearClipboard}, {copyAll, search->menuAction()}, {cut}};
+    explicit MenuItems(CommandRegistry& commands, const MainMenu& menu) : m_menu(menu) {
+        for (const MenuId id : {reload, paste, clearClipboard, copyAll, cut})
+            commands.add(id, [] {});
     }
+    static constexpr MenuId reload = MenuId::Mnu_Reload_File;
+    static constexpr MenuId paste = MenuId::MnuAdd;
+    static constexpr MenuId clearClipboard = MenuId::mnuclearclip;
+    static constexpr MenuId copyAll = MenuId::mnucopy;
+    static constexpr MenuId search = MenuId::mnuseek;
+    static constexpr MenuId cut = MenuId::mnucut;
+
+    [[nodiscard]] QAction* item(MenuId id) const { return m_menu.action(id); }
     // Enabled items as letters: reload, paste, clear, copy all, search, cut.
     [[nodiscard]] QString enabled() const {
         QString letters;
-        const QAction* all[] = {reload, paste, clearClipboard, copyAll, search->menuAction(), cut};
-        for (const QAction* item : all)
-            letters += item->isEnabled() ? u'1' : u'0';
+        for (const MenuId id : {reload, paste, clearClipboard, copyAll, search, cut})
+            letters += item(id)->isEnabled() ? u'1' : u'0';
         return letters;
     }
+
+private:
+    const MainMenu& m_menu;
 };
 
 TEST_F(MainTimerTest, MenuItemsFollowPathClipboardTextAndSelection) {
-    auto items = std::make_unique<MenuItems>();
-    timer.setMenuItems(items->lists());
+    const MenuItems items(commands, mainForm.menu());
     RichEditSurface& surface = mainForm.surface();
-    items->paste->setEnabled(true);
-    items->clearClipboard->setEnabled(false);
+    items.item(MenuItems::paste)->setEnabled(true);
+    items.item(MenuItems::clearClipboard)->setEnabled(false);
 
     // A clipboard without any text (a picture, say) leaves its items alone.
     timer.tick();
-    EXPECT_EQ(items->enabled(), u"010000"_s);
+    EXPECT_EQ(items.enabled(), u"010000"_s);
 
     Program().CurrentFilePath = u"/home/uzivatel/dopis.txt"_s;
     surface.setText(u"Dobrý den"_s);
     clipboard.setText(u"něco"_s);
     timer.tick();
-    EXPECT_EQ(items->enabled(), u"111110"_s);
+    EXPECT_EQ(items.enabled(), u"111110"_s);
 
     surface.setSelLength(5);
     Program().CurrentFilePath.clear();
     clipboard.setText({});
     timer.tick();
-    EXPECT_EQ(items->enabled(), u"000111"_s);
-
-    // Items destroyed meanwhile are skipped.
-    items.reset();
-    timer.tick();
+    EXPECT_EQ(items.enabled(), u"000111"_s);
     EXPECT_EQ(mainForm.panel(1)->text(), u"Znaky Výběru : 5"_s);
+}
+
+// Entries without work stay disabled whatever the tick finds; the others of
+// the same rule follow it, including one registered with a rule of its own.
+TEST_F(MainTimerTest, EntriesWithoutWorkStayDisabledThroughEveryTick) {
+    commands.add(MenuId::mnucopysel, [] {});
+    commands.add(
+        MenuId::MnuBold, [] {}, EnableRule::NeedsSelection);
+    mainForm.surface().setText(u"Dobrý den"_s);
+    mainForm.surface().setSelLength(5);
+    clipboard.setText(u"něco"_s);
+    Program().CurrentFilePath = u"/home/uzivatel/dopis.txt"_s;
+    timer.tick();
+    const MainMenu& menu = mainForm.menu();
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        if (entry.kind == MenuEntryKind::Command) {
+            EXPECT_EQ(menu.action(entry.id)->isEnabled(),
+                      entry.id == MenuId::mnucopysel || entry.id == MenuId::MnuBold)
+                << entry.name;
+        }
+    }
+    EXPECT_TRUE(menu.action(MenuId::mnuseek)->isEnabled());
+    mainForm.surface().setText({});
+    timer.tick();
+    EXPECT_FALSE(menu.action(MenuId::mnucopysel)->isEnabled());
+    EXPECT_FALSE(menu.action(MenuId::MnuBold)->isEnabled());
+    EXPECT_FALSE(menu.action(MenuId::mnuseek)->isEnabled());
 }
 
 // Ticks again from inside the error box, as the running timer would.
@@ -266,9 +293,8 @@ TEST_F(MainTimerTest, AnErrorEndsTheTickAndIsReportedOnce) {
     TickingMessageBox messageBox;
     messageBox.timer = &timer;
     Platform().messageBox = &messageBox;
-    MenuItems items;
-    timer.setMenuItems(items.lists());
-    items.copyAll->setEnabled(true);
+    const MenuItems items(commands, mainForm.menu());
+    items.item(MenuItems::copyAll)->setEnabled(true);
     mainForm.panel(1)->setText(u"před chybou"_s);
     const ProgramError error(5, u"Schránka nedostupná"_s, u"Tarvel"_s);
     clipboard.failure = error;
@@ -277,7 +303,7 @@ TEST_F(MainTimerTest, AnErrorEndsTheTickAndIsReportedOnce) {
     ASSERT_EQ(messageBox.shown.size(), 1);
     EXPECT_EQ(messageBox.shown.front(), ErrorReportText(error, {}));
     // The steps after the failing one did not run.
-    EXPECT_TRUE(items.copyAll->isEnabled());
+    EXPECT_TRUE(items.item(MenuItems::copyAll)->isEnabled());
     EXPECT_EQ(mainForm.panel(1)->text(), u"před chybou"_s);
 
     clipboard.failure.reset();

@@ -106,8 +106,7 @@ TEST_F(ToolbarTest, MenuButtonsWaitForTheirEntryAndThenRunItsCommand) {
 }
 
 TEST_F(ToolbarTest, ColorItemsRunTheirCommandsAndKeepTheDropDownReachable) {
-    w.menu->connectCommand(MenuId::MnuColorMakeIt,
-                           [this] { ran.push_back(MenuId::MnuColorMakeIt); });
+    w.commands.add(MenuId::MnuColorMakeIt, [this] { ran.push_back(MenuId::MnuColorMakeIt); });
     EXPECT_TRUE(toolbar().button(u"Colors"_s)->isEnabled());
     const QList<QAction*> items = toolbar().colorsMenu()->actions();
     EXPECT_FALSE(items.at(0)->isEnabled());

@@ -9,6 +9,8 @@
 #include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
 #include "shell/Toolbar.h"
+#include "shell/command_registry.h"
+#include "shell/shell_commands.h"
 
 #include <QAction>
 #include <QFile>
@@ -25,7 +27,8 @@ class DocumentFiles : public ::testing::Test {
 protected:
     DocumentFiles() {
         Program() = ProgramState{};
-        form = new MainForm;
+        RegisterShellCommands(commands);
+        form = new MainForm(commands);
         form->documents().setCaption(QString(), false);
     }
     ~DocumentFiles() override {
@@ -48,6 +51,7 @@ protected:
     [[nodiscard]] QString recent1() const { return Program().Settings.RecentFiles.front(); }
 
     QTemporaryDir folder;
+    CommandRegistry commands;
     TestPlatform platform;
     MainForm* form = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "core/text/editor_procedures.h"
 #include "platform/default_button.h"
+#include "platform/platform.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
@@ -142,5 +143,5 @@ void HtmlDialog::showEvent(QShowEvent* event) {
 void HtmlDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
     if (event->isAccepted())
-        discard();
+        Platform().windows->discard(this);
 }

@@ -3,7 +3,6 @@
 #include "core/colour/colour_value.h"
 #include "core/html/html_simple_tags.h"
 #include "core/html/unit_value_label.h"
-#include "shell/window_instances.h"
 
 #include <QDialog>
 #include <QList>
@@ -19,7 +18,7 @@ class QScrollBar;
 // The common life of the HTML tool windows: one program-wide instance shown
 // modeless above the main window; "Ok" (Command1, default button) builds the
 // text and writes it, then hides; "Storno" (Command2) and Esc hide; closing
-// from the title bar discards the window, so the next opening shows the
+// from the title bar unloads the window, so the next opening shows the
 // initial values again.
 class HtmlDialog : public QDialog {
     Q_OBJECT
@@ -78,14 +77,4 @@ protected:
 private:
     QPushButton* m_okButton = nullptr;
     ResultReceiver m_receiver;
-
-    // Discards this window from the program-wide instances.
-    virtual void discard() = 0;
 };
-
-// Implements discard() for a concrete dialog class.
-#define TARVEL_HTML_DIALOG_DISCARD(Class)                                                          \
-private:                                                                                           \
-    void discard() override {                                                                      \
-        DiscardWindow<Class>(this);                                                                \
-    }

@@ -63,6 +63,4 @@ private:
     QCheckBox* m_check7 = nullptr;
     QLineEdit* m_text3 = nullptr;
     QPushButton* m_command1 = nullptr;
-
-    TARVEL_HTML_DIALOG_DISCARD(Obrazek)
 };

@@ -68,6 +68,4 @@ private:
     QLabel* m_linkLabel = nullptr;    // Label5
     QLabel* m_activeLabel = nullptr;  // Label6
     QLabel* m_visitedLabel = nullptr; // Label7
-
-    TARVEL_HTML_DIALOG_DISCARD(Vytvor)
 };

@@ -31,6 +31,4 @@ private:
     QCheckBox* m_check3;
     QPushButton* m_command3;
     ColourSwatch* m_colour; // Label1 and Label2
-
-    TARVEL_HTML_DIALOG_DISCARD(Barva)
 };

@@ -27,6 +27,4 @@ private:
     QScrollBar* m_vscroll1 = nullptr;
     QLabel* m_label1 = nullptr;
     QCheckBox* m_shader = nullptr;
-
-    TARVEL_HTML_DIALOG_DISCARD(Hr)
 };

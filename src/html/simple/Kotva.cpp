@@ -1,6 +1,7 @@
 #include "html/simple/Kotva.h"
 
 #include "html/simple/Odkaz.h"
+#include "shell/window_instances.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

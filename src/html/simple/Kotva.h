@@ -16,6 +16,4 @@ protected:
 
 private:
     QLineEdit* m_text1;
-
-    TARVEL_HTML_DIALOG_DISCARD(Kotva)
 };

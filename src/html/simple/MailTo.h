@@ -18,6 +18,4 @@ protected:
 
 private:
     QLineEdit* m_text1;
-
-    TARVEL_HTML_DIALOG_DISCARD(MailTo)
 };

@@ -24,6 +24,4 @@ private:
     AlignOptions m_align;
     QCheckBox* m_check1 = nullptr;
     QLabel* m_label1 = nullptr;
-
-    TARVEL_HTML_DIALOG_DISCARD(Nadpis)
 };

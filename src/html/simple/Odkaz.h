@@ -20,6 +20,4 @@ protected:
 
 private:
     QComboBox* m_combo1;
-
-    TARVEL_HTML_DIALOG_DISCARD(Odkaz)
 };

@@ -15,6 +15,4 @@ protected:
 
 private:
     AlignOptions m_align;
-
-    TARVEL_HTML_DIALOG_DISCARD(Odstavec)
 };

@@ -25,6 +25,4 @@ private:
     // Combo1 to Combo5: hat, eyes, nose, mouth, beard.
     std::array<QComboBox*, 5> m_parts{};
     QLineEdit* m_text1;
-
-    TARVEL_HTML_DIALOG_DISCARD(Smajl)
 };

@@ -17,6 +17,4 @@ protected:
 private:
     QLineEdit* m_text1;
     QLineEdit* m_text2;
-
-    TARVEL_HTML_DIALOG_DISCARD(Zlomek)
 };

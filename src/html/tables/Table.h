@@ -95,6 +95,4 @@ private:
     QLineEdit* m_text5 = nullptr;
     QPushButton* m_command6 = nullptr;
     QPushButton* m_command5 = nullptr;
-
-    TARVEL_HTML_DIALOG_DISCARD(Table)
 };

@@ -55,6 +55,4 @@ private:
     QCheckBox* m_check8;
     QScrollBar* m_vscroll6;
     QLabel* m_label8;
-
-    TARVEL_HTML_DIALOG_DISCARD(TableCell)
 };

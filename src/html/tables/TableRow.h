@@ -35,6 +35,4 @@ private:
     QLineEdit* m_text3;
     QPushButton* m_command3;
     QPushButton* m_command4;
-
-    TARVEL_HTML_DIALOG_DISCARD(TableRow)
 };

@@ -9,7 +9,9 @@
 #include "shell/MainTimer.h"
 #include "shell/ProgramState.h"
 #include "shell/Toolbar.h"
+#include "shell/command_registry.h"
 #include "shell/document_files.h"
+#include "shell/shell_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +27,7 @@ namespace {
 class MainFormCommands : public ::testing::Test {
 protected:
     MainFormCommands() {
+        RegisterShellCommands(commands);
         Program() = ProgramState{};
         Program().AppFolder = folder.path() + u"/"_s;
         form.documents().setCaption(QString(), false);
@@ -39,7 +42,8 @@ protected:
 
     QTemporaryDir folder;
     TestPlatform platform;
-    MainForm form;
+    CommandRegistry commands;
+    MainForm form{commands};
 };
 
 TEST_F(MainFormCommands, TagPairEntryWrapsAtTheCaretLikeTheProcedure) {
