@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/qt_translations.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 #include "shell/Startup.h"
@@ -33,6 +34,7 @@ void closeOnTermination(QApplication& application) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    InstallCzechQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;
