@@ -1,7 +1,7 @@
 #include "html/Barva.h"
 
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QComboBox>

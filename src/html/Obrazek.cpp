@@ -1,8 +1,8 @@
 #include "html/Obrazek.h"
 
 #include "html/FilePickerGroup.h"
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "html/TableCell.h"
 #include "html/TableRow.h"
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>

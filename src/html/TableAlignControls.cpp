@@ -1,7 +1,7 @@
 #include "html/TableAlignControls.h"
 
 #include "core/html_table_tags.h"
-#include "html/named_control.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

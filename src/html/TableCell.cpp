@@ -3,8 +3,8 @@
 #include "core/editor_surface.h"
 #include "core/html_table_tags.h"
 #include "html/FilePickerGroup.h"
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 

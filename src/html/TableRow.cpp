@@ -2,8 +2,8 @@
 
 #include "core/html_table_tags.h"
 #include "html/TableCell.h"
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/window_instances.h"
 

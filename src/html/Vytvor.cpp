@@ -4,8 +4,8 @@
 #include "core/editor_surface.h"
 #include "html/FilePickerGroup.h"
 #include "html/html_page_head.h"
-#include "html/named_control.h"
 #include "html/value_bar.h"
+#include "platform/named_control.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
