@@ -25,6 +25,12 @@ constexpr int ChannelBarWidth = 8;
 constexpr int ChannelBarHeight = 256;
 constexpr int InitialSlider = 192;
 constexpr int InitialPairItem = 1;
+// Wide enough that the three channel values, up to "255" each, stay apart.
+constexpr int ChannelSpacing = 28;
+// The tool buttons, then the readouts and the lists to the right of them.
+constexpr int ToolsLeft = 96;
+constexpr int ReadoutsLeft = 184;
+constexpr int ColumnWidth = 81;
 
 // The gradient box's Tag while a mouse button is held on it.
 const QString ButtonHeld = QStringLiteral("_");
@@ -96,7 +102,7 @@ ColorDialog::ColorDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("ColorDialog"));
     setWindowTitle(QStringLiteral("Výběr barvy"));
-    setFixedSize(249, 353);
+    setFixedSize(ReadoutsLeft + ColumnWidth + 8, 353);
     buildChannels();
     buildTools();
     buildReadouts();
@@ -117,7 +123,7 @@ void ColorDialog::buildChannels() {
     };
     for (int i = 0; i < 3; ++i) {
         const Channel& c = channels[i];
-        const int left = 8 + 24 * i;
+        const int left = 8 + ChannelSpacing * i;
         QLabel* heading = MakeNamed<QLabel>(this, QString::fromUtf16(c.headingName),
                                             {.text = QString::fromUtf16(c.heading),
                                              .toolTip = QString::fromUtf16(c.headingTip),
@@ -143,7 +149,8 @@ void ColorDialog::buildChannels() {
         m_valueLabels[i] = MakeNamed<QLabel>(this, QString::fromUtf16(c.value),
                                              {.text = QStringLiteral("0"),
                                               .toolTip = QString::fromUtf16(c.heading),
-                                              .place = {left, 280, 25, 17}});
+                                              .place = {left + 2, 280, ChannelSpacing, 17}});
+        m_valueLabels[i]->setAlignment(Qt::AlignCenter);
         connect(bar, &QScrollBar::valueChanged, this, [this, i] { channelChanged(i); });
     }
 }
@@ -151,9 +158,10 @@ void ColorDialog::buildChannels() {
 void ColorDialog::buildTools() {
     for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
         const ToolButton& b = ToolButtons[i];
-        QPushButton* button = MakeNamed<QPushButton>(
-            this, QString::fromUtf16(b.name),
-            {.toolTip = QString::fromUtf16(b.toolTip), .place = {88, 8 + 16 * i, 65, 17}});
+        QPushButton* button =
+            MakeNamed<QPushButton>(this, QString::fromUtf16(b.name),
+                                   {.toolTip = QString::fromUtf16(b.toolTip),
+                                    .place = {ToolsLeft, 8 + 16 * i, ColumnWidth, 17}});
         button->setText(QString::fromUtf16(b.caption));
         const auto tool = static_cast<ColourTool>(i);
         connect(button, &QPushButton::clicked, this, [this, tool] { applyTool(tool); });
@@ -165,20 +173,20 @@ void ColorDialog::buildReadouts() {
     m_label11 = MakeNamed<QLabel>(this, QStringLiteral("Label11"),
                                   {.text = ColorToHex(0),
                                    .toolTip = QStringLiteral("Hexa zobrazení"),
-                                   .place = {160, 8, 81, 17}});
+                                   .place = {ReadoutsLeft, 8, ColumnWidth, 17}});
     m_label11->setFont(readoutFont());
-    m_picture3 =
-        MakeNamed<QLabel>(this, QStringLiteral("Picture3"),
-                          {.toolTip = QStringLiteral("Vybraná barva"), .place = {160, 24, 81, 33}});
+    m_picture3 = MakeNamed<QLabel>(
+        this, QStringLiteral("Picture3"),
+        {.toolTip = QStringLiteral("Vybraná barva"), .place = {ReadoutsLeft, 24, ColumnWidth, 33}});
     setBackColor(m_picture3, 0);
     // Lies over the right part of the chosen-colour box, so it comes after it.
     m_picture13 = MakeNamed<QLabel>(
         this, QStringLiteral("Picture13"),
-        {.toolTip = QStringLiteral("Předchozí barva"), .place = {216, 32, 17, 17}});
+        {.toolTip = QStringLiteral("Předchozí barva"), .place = {ReadoutsLeft + 56, 32, 17, 17}});
     setBackColor(m_picture13, m_previousColor);
 
-    m_listView1 =
-        MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"), {.place = {160, 64, 81, 89}});
+    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"),
+                                         {.place = {ReadoutsLeft, 64, ColumnWidth, 89}});
     m_listView1->setHeaderLabels({QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")});
     m_listView1->setRootIsDecorated(false);
     m_listView1->header()->setMinimumSectionSize(8);
@@ -191,16 +199,16 @@ void ColorDialog::buildReadouts() {
 void ColorDialog::buildGradient() {
     m_gradient = filledImage(GradientSize, GradientSize, 0);
     m_picture5 = MakeNamed<QLabel>(this, QStringLiteral("Picture5"),
-                                   {.place = {88, 160, GradientSize, GradientSize}});
+                                   {.place = {ToolsLeft + 8, 160, GradientSize, GradientSize}});
     m_picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture5->setPixmap(QPixmap::fromImage(m_gradient));
     m_picture5->setMouseTracking(true);
     m_picture5->installEventFilter(this);
     SetWindowTag(m_picture5, QString());
 
-    m_vscroll1 = MakeNamed<QSlider>(
-        this, QStringLiteral("Vscroll1"),
-        {.toolTip = QStringLiteral("Světlost přechodu"), .place = {224, 160, 17, 129}});
+    m_vscroll1 = MakeNamed<QSlider>(this, QStringLiteral("Vscroll1"),
+                                    {.toolTip = QStringLiteral("Světlost přechodu"),
+                                     .place = {ToolsLeft + 8 + GradientSize + 8, 160, 17, 129}});
     m_vscroll1->setOrientation(Qt::Vertical);
     // The darkest setting at the top, as with the channel scroll bars.
     m_vscroll1->setInvertedAppearance(true);
@@ -214,16 +222,16 @@ void ColorDialog::buildGradient() {
     m_label9 = MakeNamed<QLabel>(this, QStringLiteral("Label9"),
                                  {.text = ColorToHex(0),
                                   .toolTip = QStringLiteral("Hexa barva přechodu"),
-                                  .place = {88, 296, 57, 20}});
+                                  .place = {ToolsLeft, 296, 57, 20}});
     m_label9->setFont(readoutFont());
-    m_picture6 = MakeNamed<QLabel>(
-        this, QStringLiteral("Picture6"),
-        {.toolTip = QStringLiteral("Náhled na vybranou barvu"), .place = {144, 296, 25, 20}});
+    m_picture6 = MakeNamed<QLabel>(this, QStringLiteral("Picture6"),
+                                   {.toolTip = QStringLiteral("Náhled na vybranou barvu"),
+                                    .place = {ToolsLeft + 56, 296, 25, 20}});
     setBackColor(m_picture6, 0);
 
-    m_combo1 = MakeNamed<QComboBox>(
-        this, QStringLiteral("Combo1"),
-        {.toolTip = QStringLiteral("Přecházet z ... do ... \\/"), .place = {176, 296, 65, 22}});
+    m_combo1 = MakeNamed<QComboBox>(this, QStringLiteral("Combo1"),
+                                    {.toolTip = QStringLiteral("Přecházet z ... do ... \\/"),
+                                     .place = {ReadoutsLeft, 296, ColumnWidth, 22}});
     m_combo1->setEditable(false);
     m_combo1->setFont(readoutFont());
     m_combo1->addItems(GradientPairItems());
@@ -260,14 +268,14 @@ void ColorDialog::buildPalette() {
 }
 
 void ColorDialog::buildButtons() {
-    m_command1 = MakeNamed<QPushButton>(
-        this, QStringLiteral("Command1"),
-        {.toolTip = QStringLiteral("Barva vybraná ..."), .place = {88, 328, 81, 17}});
+    m_command1 = MakeNamed<QPushButton>(this, QStringLiteral("Command1"),
+                                        {.toolTip = QStringLiteral("Barva vybraná ..."),
+                                         .place = {ToolsLeft, 328, ColumnWidth, 17}});
     m_command1->setText(QStringLiteral("&Ok"));
     m_command1->setDefault(true);
-    m_command2 = MakeNamed<QPushButton>(
-        this, QStringLiteral("Command2"),
-        {.toolTip = QStringLiteral("Bez výběru ..."), .place = {168, 328, 73, 17}});
+    m_command2 = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
+                                        {.toolTip = QStringLiteral("Bez výběru ..."),
+                                         .place = {ReadoutsLeft, 328, ColumnWidth, 17}});
     m_command2->setText(QStringLiteral("&Storno"));
     connect(m_command1, &QPushButton::clicked, this, &ColorDialog::confirm);
     connect(m_command2, &QPushButton::clicked, this, &ColorDialog::reject);

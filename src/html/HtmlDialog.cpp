@@ -2,7 +2,9 @@
 
 #include "core/editor_procedures.h"
 #include "platform/default_button.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
+#include "platform/window_title.h"
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 
 HtmlDialog::HtmlDialog(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeepTitleWhole(*this);
 }
 
 void HtmlDialog::showModeless() {
@@ -62,8 +65,7 @@ void HtmlDialog::deliverToOpener(const QString& text) const {
 }
 
 QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("Command1"));
+    auto* button = MakeNamed<QPushButton>(this, QStringLiteral("Command1"), {.text = caption});
     button->setDefault(true);
     m_okButton = button;
     connect(button, &QPushButton::clicked, this, [this] {
@@ -74,8 +76,8 @@ QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
 }
 
 QPushButton* HtmlDialog::makeStornoButton() {
-    auto* button = new QPushButton(QStringLiteral("&Storno"), this);
-    button->setObjectName(QStringLiteral("Command2"));
+    auto* button = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
+                                          {.text = QStringLiteral("&Storno")});
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
     return button;
 }

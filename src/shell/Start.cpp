@@ -124,23 +124,23 @@ void Start::buildMenuFrame() {
 
     m_command1 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command1"));
     m_command1->setText(QStringLiteral("Začni !"));
-    placeTwips(m_command1, 120, 105, 1320, 375);
+    placeTwips(m_command1, 120, 105, 1200, 375);
     connect(m_command1, &QPushButton::clicked, this, &Start::beginWork);
 
     // The open-file window and the freeware notice come later.
     m_command2 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command2"));
     m_command2->setText(QStringLiteral("Otevřít soubor"));
-    placeTwips(m_command2, 1560, 105, 1680, 375);
+    placeTwips(m_command2, 1440, 105, 1680, 375);
     m_command2->setEnabled(false);
     m_command3 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command3"));
     m_command3->setText(QStringLiteral("Freeware ..."));
-    placeTwips(m_command3, 3360, 105, 1440, 375);
+    placeTwips(m_command3, 3240, 105, 1320, 375);
     m_command3->setEnabled(false);
 
     m_check1 = MakeNamed<QCheckBox>(m_menuFrame, QStringLiteral("Check1"));
     m_check1->setText(QStringLiteral("Hned po startu zavři"));
     m_check1->setToolTip(QStringLiteral("Nikdy více!"));
-    placeTwips(m_check1, 4920, 105, 2040, 375);
+    placeTwips(m_check1, 4680, 105, 2280, 375);
     connect(m_check1, &QCheckBox::toggled, this, &Start::writeShowStartScreen);
 
     m_label9 = MakeNamed<QLabel>(m_menuFrame, QStringLiteral("Label9"));

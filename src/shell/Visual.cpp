@@ -73,7 +73,7 @@ ColorValue toColorValue(const QColor& color) {
 Visual::Visual(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Visual"));
     setWindowTitle(QStringLiteral("Tarvel Qor - Nastavení"));
-    setFixedSize(TwipsToPixels(6720), TwipsToPixels(5520));
+    setFixedSize(TwipsToPixels(7200), TwipsToPixels(5520));
     buildTabStrip();
     buildTextPage();
     buildViewPage();
@@ -86,12 +86,12 @@ Visual::Visual(QWidget* parent) : QDialog(parent) {
 
 void Visual::buildTabStrip() {
     m_tabStrip = MakeNamed<QTabBar>(this, QStringLiteral("TabStrip1"));
-    placeTwips(m_tabStrip, 120, 120, 6480, 360);
+    placeTwips(m_tabStrip, 120, 120, 6960, 360);
     for (int i = 0; i < TabCount; ++i) {
         m_tabStrip->addTab(QString::fromUtf16(Tabs[i].caption));
         m_tabStrip->setTabToolTip(i, QString::fromUtf16(Tabs[i].toolTip));
         m_frames[i] = MakeNamed<QGroupBox>(this, QString::fromUtf16(Tabs[i].frameName));
-        placeTwips(m_frames[i], 120, 480, 6480, 4920);
+        placeTwips(m_frames[i], 120, 480, 6960, 4920);
     }
     m_frames[static_cast<int>(Tab::View)]->setTitle(QStringLiteral("Další možnosti"));
     connect(m_tabStrip, &QTabBar::currentChanged, this, &Visual::showPage);
@@ -136,12 +136,12 @@ void Visual::buildTextPage() {
         int left, top, width;
     };
     const Button buttons[] = {
-        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800, 1560},
-        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220, 1560},
-        {u"Command10", u"Jiný &font", u"", 3480, 2640, 1560},
-        {u"Command3", u"&Resetuj", u"Základní nastavení", 5160, 1800, 1200},
-        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5160, 2220, 1200},
-        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5160, 2640, 1200},
+        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800, 1680},
+        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220, 1680},
+        {u"Command10", u"Jiný &font", u"", 3480, 2640, 1680},
+        {u"Command3", u"&Resetuj", u"Základní nastavení", 5280, 1800, 1560},
+        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5280, 2220, 1560},
+        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5280, 2640, 1560},
     };
     for (const Button& b : buttons) {
         placeTwips(makeInert<QPushButton>(page, QString::fromUtf16(b.name),
