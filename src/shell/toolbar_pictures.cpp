@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
