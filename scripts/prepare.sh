@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-webengine-dev libgl-dev)
+packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-webengine-dev libgl-dev
+          qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,5 +1,6 @@
 #include "app/program_commands.h"
 #include "platform/platform.h"
+#include "platform/qt_translations.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
@@ -35,6 +36,7 @@ void closeOnTermination(QApplication& application) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    InstallCzechQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;

@@ -4,6 +4,7 @@
 #include "colour/PickColor.h"
 #include "core/colour/colour_text.h"
 #include "platform/message_box.h"
+#include "platform/named_control.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/colour_rule_files.h"
@@ -38,17 +39,9 @@ constexpr qsizetype AuthorLength = ColorRuleAuthorSize;
     return {RedOf(color), GreenOf(color), BlueOf(color)};
 }
 
-template <class Widget>
-Widget* makeControl(QWidget* parent, const QString& name, const QString& toolTip = {}) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setToolTip(toolTip);
-    return widget;
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
-    auto* button = makeControl<QPushButton>(parent, name, toolTip);
+    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
     button->setText(caption);
     return button;
 }
@@ -80,13 +73,13 @@ enum class Arrow { Up, Down, ToStart, ToEnd };
 
 QPushButton* makeArrowButton(QWidget* parent, const QString& name, Arrow arrow,
                              const QString& toolTip) {
-    auto* button = makeControl<QPushButton>(parent, name, toolTip);
+    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
     button->setIcon(arrowIcon(arrow, parent->palette().color(QPalette::ButtonText)));
     return button;
 }
 
 QLabel* makeColorBox(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* box = makeControl<QLabel>(parent, name, toolTip);
+    auto* box = MakeNamed<QLabel>(parent, name, {.toolTip = toolTip});
     box->setFixedSize(ColorBoxSize, ColorBoxSize);
     box->setFrameShape(QFrame::Box);
     box->setAutoFillBackground(true);
@@ -95,7 +88,7 @@ QLabel* makeColorBox(QWidget* parent, const QString& name, const QString& toolTi
 }
 
 QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* entry = makeControl<QPlainTextEdit>(parent, name, toolTip);
+    auto* entry = MakeNamed<QPlainTextEdit>(parent, name, {.toolTip = toolTip});
     entry->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     entry->setTabChangesFocus(true);
     return entry;
@@ -126,7 +119,7 @@ ColorControl::ColorControl(QWidget* parent)
 }
 
 void ColorControl::buildRuleList() {
-    m_listView1 = makeControl<QTreeWidget>(this, QStringLiteral("ListView1"));
+    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"));
     m_listView1->setHeaderLabels(
         {QStringLiteral("Barva"), QStringLiteral("Začátek"), QStringLiteral("Konec")});
     m_listView1->setRootIsDecorated(false);
@@ -140,10 +133,10 @@ void ColorControl::buildRuleList() {
 }
 
 void ColorControl::buildRuleEntries() {
-    m_text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"),
-                                     QStringLiteral("Začátek zvýrazněného textu"));
-    m_text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"),
-                                     QStringLiteral("Konec zvýrazněného textu"));
+    m_text1 = MakeNamed<QLineEdit>(this, QStringLiteral("Text1"),
+                                   {.toolTip = QStringLiteral("Začátek zvýrazněného textu")});
+    m_text2 = MakeNamed<QLineEdit>(this, QStringLiteral("Text2"),
+                                   {.toolTip = QStringLiteral("Konec zvýrazněného textu")});
     m_text1->setMaxLength(RuleTextLength);
     m_text2->setMaxLength(RuleTextLength);
     m_picture1 =
@@ -199,19 +192,21 @@ void ColorControl::buildSetEntries() {
                 });
     }
 
-    m_chkDifferCase = makeControl<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
-                                             QStringLiteral("Rozlišuj velká a malá písmena (A/a)"));
+    m_chkDifferCase =
+        MakeNamed<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
+                             {.toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
     m_chkDifferCase->setText(QStringLiteral("Rozlišuj velké/malé"));
-    m_chkSelection = makeControl<QCheckBox>(this, QStringLiteral("ChkSelection"),
-                                            QStringLiteral("zvýrazni pouze výběr, nebo všechno"));
+    m_chkSelection =
+        MakeNamed<QCheckBox>(this, QStringLiteral("ChkSelection"),
+                             {.toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
     m_chkSelection->setText(QStringLiteral("Výběr"));
     connect(m_chkDifferCase, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.DifferCase = on; });
     connect(m_chkSelection, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.SelectionOnly = on; });
 
-    m_label1 =
-        makeControl<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("cesta k souboru"));
+    m_label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"),
+                                 {.toolTip = QStringLiteral("cesta k souboru")});
     m_label1->setTextFormat(Qt::PlainText);
 }
 

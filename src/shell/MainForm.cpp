@@ -2,6 +2,7 @@
 
 #include "platform/RichEditSurface.h"
 #include "platform/SurfaceTextEdit.h"
+#include "platform/eliding_label.h"
 #include "platform/twips.h"
 #include "shell/DocumentTabs.h"
 #include "shell/MainMenu.h"
@@ -24,6 +25,7 @@ namespace {
 MainForm* theMainForm = nullptr;
 constexpr int InitialWidthTwips = 9600;
 constexpr int InitialHeightTwips = 7200;
+constexpr int ProgressWidth = 120;
 } // namespace
 
 MainForm::MainForm() : MainForm(ProgramCommands()) {}
@@ -108,7 +110,8 @@ void MainForm::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("Bar1"));
     for (int i = 0; i < PanelCount; ++i) {
-        m_panels[i] = new QLabel(bar);
+        // Panel 4 previews texts of any length and shows where they go on.
+        m_panels[i] = i == PanelCount - 1 ? new ElidingLabel(bar) : new QLabel(bar);
         m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         if (i == PanelCount - 1) {
             // Panel 4 shows what its text is (selection, clipboard) as a picture before it.
@@ -121,5 +124,7 @@ void MainForm::buildStatusBar() {
     m_status = new QProgressBar(bar);
     m_status->setObjectName(QStringLiteral("Status"));
     m_status->setVisible(false);
+    // Narrow, so that the busy message in panel 4 stays readable beside it.
+    m_status->setMaximumWidth(ProgressWidth);
     bar->addPermanentWidget(m_status);
 }

@@ -2,6 +2,7 @@
 
 #include "core/settings/user_details.h"
 #include "core/shell/start_blurb.h"
+#include "platform/named_control.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
@@ -27,12 +28,6 @@ const QString DesignTitle = QStringLiteral("* * ! Tarvel Qor !* *");
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                         TwipsToPixels(height));
-}
-
-template <class Widget> Widget* makeControl(QWidget* parent, const QString& name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
 }
 
 QFont titleFont() {
@@ -75,7 +70,7 @@ Start::Start(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(TwipsToPixels(7320), TwipsToPixels(5640));
     buildTitles();
     buildBlurb();
-    m_action = makeControl<QLabel>(this, QStringLiteral("Action"));
+    m_action = MakeNamed<QLabel>(this, QStringLiteral("Action"));
     m_action->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_action->setWordWrap(true);
     placeTwips(m_action, 120, 4680, 7080, 840);
@@ -87,12 +82,12 @@ void Start::buildTitles() {
     const QColor shades[Label8Count] = {QColor(0xA0, 0xA0, 0xA0), QColor(0x50, 0x50, 0x50)};
     for (int i = 0; i < Label8Count; ++i) {
         // The elements of the array share its name and differ by Index.
-        m_label8[i] = makeControl<QLabel>(this, QStringLiteral("Label8"));
+        m_label8[i] = MakeNamed<QLabel>(this, QStringLiteral("Label8"));
         m_label8[i]->setProperty("Index", i);
         placeTwips(m_label8[i], 150 - 15 * i, 150 - 15 * i, 7080, 420);
         m_label8[i]->setStyleSheet(QStringLiteral("color: %1").arg(shades[i].name()));
     }
-    m_label1 = makeControl<QLabel>(this, QStringLiteral("Label1"));
+    m_label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"));
     placeTwips(m_label1, 120, 120, 7080, 420);
     m_label1->setStyleSheet(QStringLiteral("color: #000080"));
     for (QLabel* title : {m_label8[0], m_label8[1], m_label1}) {
@@ -100,55 +95,55 @@ void Start::buildTitles() {
         title->setAlignment(Qt::AlignCenter);
         title->setText(DesignTitle);
     }
-    m_label7 = makeControl<QLabel>(this, QStringLiteral("Label7"));
+    m_label7 = MakeNamed<QLabel>(this, QStringLiteral("Label7"));
     m_label7->setText(QStringLiteral("A  navíc  :  je  to  FREEWARE  !"));
     m_label7->setAlignment(Qt::AlignCenter);
     placeTwips(m_label7, 120, 600, 7080, 285);
 }
 
 void Start::buildBlurb() {
-    m_adImage = makeControl<QLabel>(this, QStringLiteral("AdImage"));
+    m_adImage = MakeNamed<QLabel>(this, QStringLiteral("AdImage"));
     placeTwips(m_adImage, 120, 960, 1800, 3600);
     m_adImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_adImage->setPixmap(blurbPicture(m_adImage->size()));
     m_adImage->setMouseTracking(true);
     m_adImage->installEventFilter(this);
 
-    m_adText = makeControl<QPlainTextEdit>(this, QStringLiteral("AdText"));
+    m_adText = MakeNamed<QPlainTextEdit>(this, QStringLiteral("AdText"));
     placeTwips(m_adText, 2040, 960, 5160, 3600);
     m_adText->setReadOnly(true);
     m_adText->setPlainText(StartBlurbText());
 }
 
 void Start::buildMenuFrame() {
-    m_menuFrame = makeControl<QFrame>(this, QStringLiteral("MenuFrame"));
+    m_menuFrame = MakeNamed<QFrame>(this, QStringLiteral("MenuFrame"));
     m_menuFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_menuFrame->setAutoFillBackground(true);
     m_menuFrame->setGeometry(m_action->geometry());
     m_menuFrame->hide();
 
-    m_command1 = makeControl<QPushButton>(m_menuFrame, QStringLiteral("Command1"));
+    m_command1 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command1"));
     m_command1->setText(QStringLiteral("Začni !"));
-    placeTwips(m_command1, 120, 105, 1320, 375);
+    placeTwips(m_command1, 120, 105, 1200, 375);
     connect(m_command1, &QPushButton::clicked, this, &Start::beginWork);
 
     // The open-file window and the freeware notice come later.
-    m_command2 = makeControl<QPushButton>(m_menuFrame, QStringLiteral("Command2"));
+    m_command2 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command2"));
     m_command2->setText(QStringLiteral("Otevřít soubor"));
-    placeTwips(m_command2, 1560, 105, 1680, 375);
+    placeTwips(m_command2, 1440, 105, 1680, 375);
     m_command2->setEnabled(false);
-    m_command3 = makeControl<QPushButton>(m_menuFrame, QStringLiteral("Command3"));
+    m_command3 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command3"));
     m_command3->setText(QStringLiteral("Freeware ..."));
-    placeTwips(m_command3, 3360, 105, 1440, 375);
+    placeTwips(m_command3, 3240, 105, 1320, 375);
     m_command3->setEnabled(false);
 
-    m_check1 = makeControl<QCheckBox>(m_menuFrame, QStringLiteral("Check1"));
+    m_check1 = MakeNamed<QCheckBox>(m_menuFrame, QStringLiteral("Check1"));
     m_check1->setText(QStringLiteral("Hned po startu zavři"));
     m_check1->setToolTip(QStringLiteral("Nikdy více!"));
-    placeTwips(m_check1, 4920, 105, 2040, 375);
+    placeTwips(m_check1, 4680, 105, 2280, 375);
     connect(m_check1, &QCheckBox::toggled, this, &Start::writeShowStartScreen);
 
-    m_label9 = makeControl<QLabel>(m_menuFrame, QStringLiteral("Label9"));
+    m_label9 = MakeNamed<QLabel>(m_menuFrame, QStringLiteral("Label9"));
     placeTwips(m_label9, 120, 540, 6840, 240);
     m_label9->setCursor(Qt::PointingHandCursor);
     m_label9->installEventFilter(this);

@@ -3,32 +3,28 @@
 #include "core/text/editor_surface.h"
 #include "platform/platform.h"
 #include "shell/MainMenu.h"
+#include "shell/toolbar_pictures.h"
 
 #include <QMainWindow>
 #include <QMenu>
-#include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 #include <optional>
 
 namespace {
 
-enum class GlyphFont { Plain, Bold, Italic, Underline };
-
-// A standard picture of the style, or a short text drawn when the style has
-// nothing that fits.
+// A standard picture of the style, or one of the toolbar's own.
 struct Picture {
     QStyle::StandardPixmap standard = QStyle::SP_CustomBase;
-    const char16_t* glyph = nullptr;
-    GlyphFont font = GlyphFont::Plain;
+    std::optional<ToolbarPicture> own;
 };
 
 constexpr Picture standard(QStyle::StandardPixmap pixmap) {
-    return {pixmap, nullptr, GlyphFont::Plain};
+    return {pixmap, std::nullopt};
 }
 
-constexpr Picture glyph(const char16_t* text, GlyphFont font = GlyphFont::Plain) {
-    return {QStyle::SP_CustomBase, text, font};
+constexpr Picture own(ToolbarPicture picture) {
+    return {QStyle::SP_CustomBase, picture};
 }
 
 struct ButtonRow {
@@ -42,29 +38,29 @@ struct ButtonRow {
 // The buttons in toolbar order.
 const std::array<ButtonRow, Toolbar::ButtonCount> Buttons = {{
     {"New", u"Otevřít", standard(QStyle::SP_FileIcon), MenuId::mnuclean},
-    {"Newhtml", u"Nový HTML", glyph(u"<>", GlyphFont::Bold), MenuId::mnucreate},
+    {"Newhtml", u"Nový HTML", own(ToolbarPicture::Html), MenuId::mnucreate},
     {"Open", u"Otevřít", standard(QStyle::SP_DialogOpenButton), MenuId::mnuopen},
     {"Recent", u"Předposlední soubor", standard(QStyle::SP_FileDialogBack), std::nullopt},
     {"Save", u"Uložit", standard(QStyle::SP_DialogSaveButton), MenuId::mnusave},
-    {"Cut", u"Vyjmout", glyph(u"✂"), std::nullopt},
-    {"Copy", u"Kopítovat", glyph(u"❐"), std::nullopt},
-    {"Paste", u"Vložit", glyph(u"⎘"), MenuId::MnuAdd},
+    {"Cut", u"Vyjmout", own(ToolbarPicture::Cut), std::nullopt},
+    {"Copy", u"Kopítovat", own(ToolbarPicture::Copy), std::nullopt},
+    {"Paste", u"Vložit", own(ToolbarPicture::Paste), MenuId::MnuAdd},
     {"Find", u"Najít", standard(QStyle::SP_FileDialogContentsView), MenuId::mnufind},
     {"Image", u"Obrázek", standard(QStyle::SP_DesktopIcon), MenuId::mnuobr},
-    {"Bold", u"Tučně", glyph(u"B", GlyphFont::Bold), MenuId::MnuBold},
-    {"Italic", u"Kurziva", glyph(u"I", GlyphFont::Italic), MenuId::MnuHtmlI},
-    {"Underline", u"Podtrženě", glyph(u"U", GlyphFont::Underline), MenuId::mnuHTMLU},
-    {"Center", u"Centrovat", glyph(u"≡"), MenuId::MnuCenter},
+    {"Bold", u"Tučně", own(ToolbarPicture::Bold), MenuId::MnuBold},
+    {"Italic", u"Kurziva", own(ToolbarPicture::Italic), MenuId::MnuHtmlI},
+    {"Underline", u"Podtrženě", own(ToolbarPicture::Underline), MenuId::mnuHTMLU},
+    {"Center", u"Centrovat", own(ToolbarPicture::Center), MenuId::MnuCenter},
     {"Table", u"Tabulka", standard(QStyle::SP_FileDialogDetailedView), MenuId::mnutable},
     {"Link", u"Odkaz", standard(QStyle::SP_DirLinkIcon), MenuId::mnuodkazjiny},
-    {"Line", u"Čára HR", glyph(u"—", GlyphFont::Bold), MenuId::mnuhr},
+    {"Line", u"Čára HR", own(ToolbarPicture::Line), MenuId::mnuhr},
     {"Help", u"Nápověda", standard(QStyle::SP_DialogHelpButton), MenuId::mnuhlp},
-    {"Print", u"Tisk", glyph(u"⎙"), MenuId::mnuprint},
+    {"Print", u"Tisk", own(ToolbarPicture::Print), MenuId::mnuprint},
     {"Dos", u"Dos obrazovka", standard(QStyle::SP_ComputerIcon), MenuId::mnu_Text_Dos},
     {"Lock", u"Zámek", standard(QStyle::SP_BrowserStop), MenuId::Mnu_Lock},
     {"Browser", u"Interní browser", standard(QStyle::SP_DriveNetIcon),
      MenuId::Mnu_Internal_Browser},
-    {"Colors", u"Zvýraznění formátování dokumentu", glyph(u"A", GlyphFont::Bold),
+    {"Colors", u"Zvýraznění formátování dokumentu", own(ToolbarPicture::Colors),
      MenuId::MnuColorEdit},
 }};
 
@@ -87,24 +83,10 @@ const QString ColorsKey = QStringLiteral("Colors");
 // The face of "Recent" opens the file before the current one.
 constexpr int RecentFaceEntry = 2;
 
-QIcon drawnIcon(const QString& text, GlyphFont style) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font = painter.font();
-    font.setPixelSize(14);
-    font.setBold(style == GlyphFont::Bold);
-    font.setItalic(style == GlyphFont::Italic);
-    font.setUnderline(style == GlyphFont::Underline);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
-QIcon iconOf(const Picture& picture, const QStyle& style) {
-    if (picture.glyph)
-        return drawnIcon(QString::fromUtf16(picture.glyph), picture.font);
-    return style.standardIcon(picture.standard);
+QIcon iconOf(const Picture& picture, const QWidget& toolbar) {
+    if (picture.own)
+        return PaintToolbarPicture(*picture.own, toolbar.palette());
+    return toolbar.style()->standardIcon(picture.standard);
 }
 
 std::optional<std::size_t> rowOf(const QString& key) {
@@ -206,7 +188,7 @@ void Toolbar::addButtons() {
         const ButtonRow& row = Buttons[i];
         const QString key = QString::fromLatin1(row.key);
         const QString tooltip = QString::fromUtf16(row.tooltip);
-        QAction* button = addAction(iconOf(row.picture, *style()), tooltip);
+        QAction* button = addAction(iconOf(row.picture, *this), tooltip);
         button->setObjectName(key);
         button->setToolTip(tooltip);
         connect(button, &QAction::triggered, this, [this, key] { ButtonClick(key); });

@@ -4,6 +4,7 @@
 #include "core/settings/user_details.h"
 #include "platform/RichEditSurface.h"
 #include "platform/message_box.h"
+#include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
@@ -51,24 +52,10 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height) {
                         TwipsToPixels(height));
 }
 
-template <class Widget>
-Widget* makeControl(QWidget* parent, const QString& name, const QString& text = {},
-                    const QString& toolTip = {}) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    if constexpr (requires { widget->setText(text); }) {
-        if (!text.isEmpty())
-            widget->setText(text);
-    }
-    widget->setToolTip(toolTip);
-    return widget;
-}
-
 // A control whose behaviour needs parts of the program not built yet.
 template <class Widget>
-Widget* makeInert(QWidget* parent, const QString& name, const QString& text = {},
-                  const QString& toolTip = {}) {
-    Widget* widget = makeControl<Widget>(parent, name, text, toolTip);
+Widget* makeInert(QWidget* parent, const QString& name, const ControlLook& look = {}) {
+    Widget* widget = MakeNamed<Widget>(parent, name, look);
     widget->setEnabled(false);
     return widget;
 }
@@ -86,7 +73,7 @@ ColorValue toColorValue(const QColor& color) {
 Visual::Visual(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Visual"));
     setWindowTitle(QStringLiteral("Tarvel Qor - Nastavení"));
-    setFixedSize(TwipsToPixels(6720), TwipsToPixels(5520));
+    setFixedSize(TwipsToPixels(7200), TwipsToPixels(5520));
     buildTabStrip();
     buildTextPage();
     buildViewPage();
@@ -98,13 +85,13 @@ Visual::Visual(QWidget* parent) : QDialog(parent) {
 }
 
 void Visual::buildTabStrip() {
-    m_tabStrip = makeControl<QTabBar>(this, QStringLiteral("TabStrip1"));
-    placeTwips(m_tabStrip, 120, 120, 6480, 360);
+    m_tabStrip = MakeNamed<QTabBar>(this, QStringLiteral("TabStrip1"));
+    placeTwips(m_tabStrip, 120, 120, 6960, 360);
     for (int i = 0; i < TabCount; ++i) {
         m_tabStrip->addTab(QString::fromUtf16(Tabs[i].caption));
         m_tabStrip->setTabToolTip(i, QString::fromUtf16(Tabs[i].toolTip));
-        m_frames[i] = makeControl<QGroupBox>(this, QString::fromUtf16(Tabs[i].frameName));
-        placeTwips(m_frames[i], 120, 480, 6480, 4920);
+        m_frames[i] = MakeNamed<QGroupBox>(this, QString::fromUtf16(Tabs[i].frameName));
+        placeTwips(m_frames[i], 120, 480, 6960, 4920);
     }
     m_frames[static_cast<int>(Tab::View)]->setTitle(QStringLiteral("Další možnosti"));
     connect(m_tabStrip, &QTabBar::currentChanged, this, &Visual::showPage);
@@ -112,51 +99,54 @@ void Visual::buildTabStrip() {
 
 void Visual::buildTextPage() {
     QGroupBox* page = frame(Tab::Text);
-    m_label1 = makeControl<QPlainTextEdit>(page, QStringLiteral("Label1"), {},
-                                           QStringLiteral("Náhled písma a barev"));
+    m_label1 = MakeNamed<QPlainTextEdit>(page, QStringLiteral("Label1"),
+                                         {.toolTip = QStringLiteral("Náhled písma a barev")});
     placeTwips(m_label1, 240, 300, 6000, 1320);
     m_label1->setPlainText(QStringLiteral("aábcčdďeéěfghchiíjklmnoóprřsštťuúůvwxyýzž\r\n"
                                           "AÁBCČDĎEÉĚFGHCHIÍJKLMNOÓPQRŘSŠTŤUÚVWXYÝZŽ\r\n"));
     setPreviewColors(RgbColor(0, 0, 0), RgbColor(255, 255, 255));
 
     placeTwips(makeInert<QRadioButton>(page, QStringLiteral("Option1"),
-                                       QStringLiteral("MS &Sans Serif"),
-                                       QStringLiteral("Neproporciální")),
+                                       {.text = QStringLiteral("MS &Sans Serif"),
+                                        .toolTip = QStringLiteral("Neproporciální")}),
                240, 1800, 2040, 285);
     placeTwips(makeInert<QRadioButton>(page, QStringLiteral("Option2"),
-                                       QStringLiteral("&Courier New CE"),
-                                       QStringLiteral("Fixed width")),
+                                       {.text = QStringLiteral("&Courier New CE"),
+                                        .toolTip = QStringLiteral("Fixed width")}),
                240, 2100, 2040, 285);
-    placeTwips(makeInert<QRadioButton>(page, QStringLiteral("Option3"), QStringLiteral("Terminal"),
-                                       QStringLiteral("ISO char")),
+    placeTwips(makeInert<QRadioButton>(
+                   page, QStringLiteral("Option3"),
+                   {.text = QStringLiteral("Terminal"), .toolTip = QStringLiteral("ISO char")}),
                240, 2400, 2040, 285);
-    m_combo1 =
-        makeInert<QComboBox>(page, QStringLiteral("Combo1"), {}, QStringLiteral("Velikost fontu"));
+    m_combo1 = makeInert<QComboBox>(page, QStringLiteral("Combo1"),
+                                    {.toolTip = QStringLiteral("Velikost fontu")});
     m_combo1->setEditable(true);
     m_combo1->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
                         QStringLiteral("14"), QStringLiteral("17"), QStringLiteral("24")});
     placeTwips(m_combo1, 2400, 1800, 960, 315);
-    placeTwips(makeInert<QCheckBox>(page, QStringLiteral("Check2"), QStringLiteral("&Tučný")), 2400,
-               2160, 1080, 285);
-    placeTwips(makeInert<QCheckBox>(page, QStringLiteral("Check3"), QStringLiteral("&Kurzíva")),
-               2400, 2460, 1080, 285);
+    placeTwips(
+        makeInert<QCheckBox>(page, QStringLiteral("Check2"), {.text = QStringLiteral("&Tučný")}),
+        2400, 2160, 1080, 285);
+    placeTwips(
+        makeInert<QCheckBox>(page, QStringLiteral("Check3"), {.text = QStringLiteral("&Kurzíva")}),
+        2400, 2460, 1080, 285);
 
     struct Button {
         const char16_t *name, *text, *toolTip;
         int left, top, width;
     };
     const Button buttons[] = {
-        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800, 1560},
-        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220, 1560},
-        {u"Command10", u"Jiný &font", u"", 3480, 2640, 1560},
-        {u"Command3", u"&Resetuj", u"Základní nastavení", 5160, 1800, 1200},
-        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5160, 2220, 1200},
-        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5160, 2640, 1200},
+        {u"Command8", u"Barva po&předí ...", u"ForeColor", 3480, 1800, 1680},
+        {u"Command9", u"Barva po&zadí ...", u"BackColor", 3480, 2220, 1680},
+        {u"Command10", u"Jiný &font", u"", 3480, 2640, 1680},
+        {u"Command3", u"&Resetuj", u"Základní nastavení", 5280, 1800, 1560},
+        {u"Command4", u"DOS obrazovka", u"Nastavení podobné DOS oknu", 5280, 2220, 1560},
+        {u"Command1", u"&Aplikuj", u"Použít zvoloené ...", 5280, 2640, 1560},
     };
     for (const Button& b : buttons) {
         placeTwips(makeInert<QPushButton>(page, QString::fromUtf16(b.name),
-                                          QString::fromUtf16(b.text),
-                                          QString::fromUtf16(b.toolTip)),
+                                          {.text = QString::fromUtf16(b.text),
+                                           .toolTip = QString::fromUtf16(b.toolTip)}),
                    b.left, b.top, b.width, 375);
     }
     addCloseAndSave(page, QStringLiteral("Command2"), QStringLiteral("Command11"));
@@ -171,30 +161,34 @@ void Visual::buildViewPage() {
     };
     int top = 360;
     for (const auto& [name, text] : buttons) {
-        placeTwips(makeInert<QPushButton>(page, QString::fromUtf16(name), QString::fromUtf16(text)),
+        placeTwips(makeInert<QPushButton>(page, QString::fromUtf16(name),
+                                          {.text = QString::fromUtf16(text)}),
                    240, top, 2640, 375);
         top += 420;
     }
 
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("Label11"),
-                                   QStringLiteral("Přichytávání k obrazovce:")),
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("Label11"),
+                                 {.text = QStringLiteral("Přichytávání k obrazovce:")}),
                3120, 360, 3120, 255);
-    m_vScroll7 = makeControl<QScrollBar>(page, QStringLiteral("VScroll7"));
+    m_vScroll7 = MakeNamed<QScrollBar>(page, QStringLiteral("VScroll7"));
     m_vScroll7->setOrientation(Qt::Horizontal);
     m_vScroll7->setRange(10, 1450);
     m_vScroll7->setSingleStep(1);
     m_vScroll7->setPageStep(100);
     placeTwips(m_vScroll7, 3120, 660, 3120, 255);
-    m_label12 = makeControl<QLabel>(page, QStringLiteral("Label12"), {}, QStringLiteral("Hodnota"));
+    m_label12 =
+        MakeNamed<QLabel>(page, QStringLiteral("Label12"), {.toolTip = QStringLiteral("Hodnota")});
     placeTwips(m_label12, 3120, 1020, 960, 255);
-    m_command5 = makeControl<QPushButton>(page, QStringLiteral("Command5"), QStringLiteral("OK"),
-                                          QStringLiteral("OK autosnap"));
+    m_command5 = MakeNamed<QPushButton>(
+        page, QStringLiteral("Command5"),
+        {.text = QStringLiteral("OK"), .toolTip = QStringLiteral("OK autosnap")});
     placeTwips(m_command5, 4200, 960, 720, 330);
-    m_command6 = makeControl<QPushButton>(page, QStringLiteral("Command6"), QStringLiteral("R"),
-                                          QStringLiteral("Reset Autosnapu"));
+    m_command6 = MakeNamed<QPushButton>(
+        page, QStringLiteral("Command6"),
+        {.text = QStringLiteral("R"), .toolTip = QStringLiteral("Reset Autosnapu")});
     placeTwips(m_command6, 5040, 960, 480, 330);
-    m_picture1 = makeControl<QLabel>(page, QStringLiteral("Picture1"), {},
-                                     QStringLiteral("Jak to bude vypadat"));
+    m_picture1 = MakeNamed<QLabel>(page, QStringLiteral("Picture1"),
+                                   {.toolTip = QStringLiteral("Jak to bude vypadat")});
     placeTwips(m_picture1, 3120, 1440, 3120, 1200);
 
     connect(m_vScroll7, &QScrollBar::valueChanged, this, &Visual::drawSnapPreview);
@@ -206,36 +200,40 @@ void Visual::buildViewPage() {
 
 void Visual::buildUserPage() {
     QGroupBox* page = frame(Tab::User);
-    auto* heading =
-        makeControl<QLabel>(page, QStringLiteral("LabConfig"), QStringLiteral("Konfigurace "));
+    auto* heading = MakeNamed<QLabel>(page, QStringLiteral("LabConfig"),
+                                      {.text = QStringLiteral("Konfigurace ")});
     QFont headingFont = heading->font();
     headingFont.setPointSize(headingFont.pointSize() + 4);
     headingFont.setBold(true);
     heading->setFont(headingFont);
     placeTwips(heading, 240, 300, 3600, 420);
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("LabFirstStart"),
-                                   QStringLiteral("1. spuštění programu")),
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("LabFirstStart"),
+                                 {.text = QStringLiteral("1. spuštění programu")}),
                240, 720, 3600, 285);
 
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("LabName"), QStringLiteral("Vaše jméno :")),
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("LabName"),
+                                 {.text = QStringLiteral("Vaše jméno :")}),
                240, 1200, 1560, 255);
-    m_text1 = makeControl<QLineEdit>(page, QStringLiteral("Text1"), {},
-                                     QStringLiteral("Jméno, nebo nick"));
+    m_text1 = MakeNamed<QLineEdit>(page, QStringLiteral("Text1"),
+                                   {.toolTip = QStringLiteral("Jméno, nebo nick")});
     placeTwips(m_text1, 1920, 1170, 3600, 315);
-    placeTwips(
-        makeControl<QLabel>(page, QStringLiteral("LabEmail"), QStringLiteral("Váš E-ma@il :")), 240,
-        1620, 1560, 255);
-    m_text2 =
-        makeControl<QLineEdit>(page, QStringLiteral("Text2"), {}, QStringLiteral("Mail kontakt"));
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("LabEmail"),
+                                 {.text = QStringLiteral("Váš E-ma@il :")}),
+               240, 1620, 1560, 255);
+    m_text2 = MakeNamed<QLineEdit>(page, QStringLiteral("Text2"),
+                                   {.toolTip = QStringLiteral("Mail kontakt")});
     placeTwips(m_text2, 1920, 1590, 3600, 315);
 
     m_check1 =
-        makeControl<QCheckBox>(page, QStringLiteral("Check1"), QStringLiteral("Heslo ( nep. )"),
-                               QStringLiteral("Heslo používané při zamykání programu"));
+        MakeNamed<QCheckBox>(page, QStringLiteral("Check1"),
+                             {.text = QStringLiteral("Heslo ( nep. )"),
+                              .toolTip = QStringLiteral("Heslo používané při zamykání programu")});
     placeTwips(m_check1, 240, 2040, 1680, 285);
-    m_text3 = makeControl<QLineEdit>(page, QStringLiteral("Text3"), {}, QStringLiteral("Heslo"));
+    m_text3 =
+        MakeNamed<QLineEdit>(page, QStringLiteral("Text3"), {.toolTip = QStringLiteral("Heslo")});
     placeTwips(m_text3, 1920, 2010, 3600, 315);
-    m_text4 = makeControl<QLineEdit>(page, QStringLiteral("Text4"), {}, QStringLiteral("Ověření"));
+    m_text4 =
+        MakeNamed<QLineEdit>(page, QStringLiteral("Text4"), {.toolTip = QStringLiteral("Ověření")});
     placeTwips(m_text4, 1920, 2430, 3600, 315);
     for (QLineEdit* box : {m_text3, m_text4}) {
         box->setEchoMode(QLineEdit::Password);
@@ -247,11 +245,12 @@ void Visual::buildUserPage() {
         m_text4->setEnabled(on);
     });
 
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("LabThatIsAll"),
-                                   QStringLiteral("A to je vše ...")),
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("LabThatIsAll"),
+                                 {.text = QStringLiteral("A to je vše ...")}),
                240, 3000, 3600, 285);
-    m_command16 = makeControl<QPushButton>(page, QStringLiteral("Command16"), QStringLiteral("&Ok"),
-                                           QStringLiteral("Ok, vyplněno"));
+    m_command16 = MakeNamed<QPushButton>(
+        page, QStringLiteral("Command16"),
+        {.text = QStringLiteral("&Ok"), .toolTip = QStringLiteral("Ok, vyplněno")});
     placeTwips(m_command16, 240, 4380, 1200, 375);
     connect(m_command16, &QPushButton::clicked, this, &Visual::confirmUser);
 }
@@ -261,35 +260,37 @@ void Visual::buildWindowPage() {
     auto* picker = makeInert<QLabel>(page, QStringLiteral("PicPos"));
     picker->setFrameStyle(QFrame::Box | QFrame::Plain);
     placeTwips(picker, 240, 360, 2700, 2700);
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("LabPos")), 3120, 360, 2400, 285);
+    placeTwips(MakeNamed<QLabel>(page, QStringLiteral("LabPos")), 3120, 360, 2400, 285);
     addCloseAndSave(page, QStringLiteral("Command19"), QStringLiteral("Command20"));
 }
 
 void Visual::buildAutosavePage() {
     QGroupBox* page = frame(Tab::Autosave);
-    m_chkTime = makeControl<QCheckBox>(page, QStringLiteral("ChkTime"),
-                                       QStringLiteral("&Automaticky ukládat text každých"));
+    m_chkTime = MakeNamed<QCheckBox>(page, QStringLiteral("ChkTime"),
+                                     {.text = QStringLiteral("&Automaticky ukládat text každých")});
     placeTwips(m_chkTime, 240, 360, 3600, 285);
-    m_slTime = makeControl<QSlider>(page, QStringLiteral("SLTime"), {},
-                                    QStringLiteral("Vyber počet minut"));
+    m_slTime = MakeNamed<QSlider>(page, QStringLiteral("SLTime"),
+                                  {.toolTip = QStringLiteral("Vyber počet minut")});
     m_slTime->setOrientation(Qt::Horizontal);
     m_slTime->setRange(1, 10);
     m_slTime->setSingleStep(1);
     m_slTime->setPageStep(5);
     m_slTime->setTickPosition(QSlider::TicksBelow);
     placeTwips(m_slTime, 240, 720, 3600, 420);
-    m_lblTime = makeControl<QLabel>(page, QStringLiteral("LblTime"), QStringLiteral("1 minut"));
+    m_lblTime =
+        MakeNamed<QLabel>(page, QStringLiteral("LblTime"), {.text = QStringLiteral("1 minut")});
     placeTwips(m_lblTime, 3960, 780, 1200, 255);
-    placeTwips(makeControl<QLabel>(page, QStringLiteral("LblWay"), QStringLiteral("Způsob :")), 240,
-               1320, 1200, 255);
-    m_optDC = makeControl<QRadioButton>(page, QStringLiteral("OptDC"),
-                                        QStringLiteral("Soubor datum_čas.txt"));
+    placeTwips(
+        MakeNamed<QLabel>(page, QStringLiteral("LblWay"), {.text = QStringLiteral("Způsob :")}),
+        240, 1320, 1200, 255);
+    m_optDC = MakeNamed<QRadioButton>(page, QStringLiteral("OptDC"),
+                                      {.text = QStringLiteral("Soubor datum_čas.txt")});
     placeTwips(m_optDC, 480, 1620, 3600, 285);
-    m_optSou = makeControl<QRadioButton>(page, QStringLiteral("OptSou"),
-                                         QStringLiteral("Soubor auto.txt"));
+    m_optSou = MakeNamed<QRadioButton>(page, QStringLiteral("OptSou"),
+                                       {.text = QStringLiteral("Soubor auto.txt")});
     placeTwips(m_optSou, 480, 1920, 3600, 285);
-    m_optHla = makeControl<QRadioButton>(page, QStringLiteral("OptHla"),
-                                         QStringLiteral("Soubor auto.txt s hlavičkou"));
+    m_optHla = MakeNamed<QRadioButton>(page, QStringLiteral("OptHla"),
+                                       {.text = QStringLiteral("Soubor auto.txt s hlavičkou")});
     placeTwips(m_optHla, 480, 2220, 3600, 285);
     m_optHla->setChecked(true);
     enableAutosaveChoices(false);
@@ -305,12 +306,13 @@ void Visual::buildAutosavePage() {
 }
 
 void Visual::addCloseAndSave(QGroupBox* page, const QString& closeName, const QString& saveName) {
-    auto* close = makeControl<QPushButton>(page, closeName, QStringLiteral("&Zavři"),
-                                           QStringLiteral("Alt+F4"));
+    auto* close = MakeNamed<QPushButton>(
+        page, closeName, {.text = QStringLiteral("&Zavři"), .toolTip = QStringLiteral("Alt+F4")});
     placeTwips(close, 240, 4380, 1200, 375);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
-    auto* save = makeControl<QPushButton>(page, saveName, QStringLiteral("&Uložit konfiguraci"),
-                                          QStringLiteral("Uloží aktuální konfiguraci"));
+    auto* save = MakeNamed<QPushButton>(page, saveName,
+                                        {.text = QStringLiteral("&Uložit konfiguraci"),
+                                         .toolTip = QStringLiteral("Uloží aktuální konfiguraci")});
     placeTwips(save, 1560, 4380, 2160, 375);
     connect(save, &QPushButton::clicked, this, [] { SaveSettings(); });
 }

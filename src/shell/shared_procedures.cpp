@@ -23,6 +23,11 @@ void SetBusy(bool on, QWidget* form, const QString& message) {
         main->panel(4)->repaint();
     }
     if (main) {
+        // The message has the bar to itself beside the progress bar; the
+        // counts would only be stale until the work is done.
+        for (int number = 1; number < MainForm::PanelCount; ++number)
+            main->panel(number)->setVisible(!on);
+        main->Panel4Picture()->setVisible(!on);
         main->Status()->setVisible(on);
         if (on)
             main->Status()->repaint();

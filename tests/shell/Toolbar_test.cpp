@@ -87,6 +87,29 @@ TEST_F(ToolbarTest, HoldsTheButtonsInOrderWithTheirTooltips) {
               (QStringList{u"edi=Editor"_s, u"mak=Zvýrazni"_s, u"ope=Nahraj nastavení"_s}));
 }
 
+// A picture a user can see: enough drawn pixels at toolbar size. A symbol the
+// fonts lack comes out as the same empty box on every button, so the pictures
+// must also differ from one another.
+TEST_F(ToolbarTest, EveryButtonShowsAPictureOfItsOwn) {
+    constexpr int Size = 16;
+    constexpr int LeastInkPixels = 12;
+    std::vector<QImage> seen;
+    for (const ButtonCase& c : ButtonCases) {
+        const QImage image = toolbar().button(c.key)->icon().pixmap(Size).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        ASSERT_FALSE(image.isNull()) << c.key.toStdString();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qAlpha(image.pixel(x, y)) > 64 ? 1 : 0;
+        EXPECT_GE(ink, LeastInkPixels) << c.key.toStdString();
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            EXPECT_TRUE(seen[i] != image)
+                << c.key.toStdString() << " looks like " << ButtonCases[i].key.toStdString();
+        seen.push_back(image);
+    }
+}
+
 TEST_F(ToolbarTest, MenuButtonsWaitForTheirEntryAndThenRunItsCommand) {
     for (const ButtonCase& c : ButtonCases)
         EXPECT_EQ(toolbar().button(c.key)->isEnabled(), c.key == u"Cut" || c.key == u"Copy")

@@ -2,6 +2,7 @@
 
 #include "colour/PickColor.h"
 #include "core/colour/colour_text.h"
+#include "platform/named_control.h"
 
 #include <QColor>
 #include <QLabel>
@@ -15,12 +16,11 @@ constexpr int BoxSize = 24;
 
 ColourSwatch::ColourSwatch(QWidget* parent, const QString& boxName, const QString& labelName,
                            ColorValue initial, const QString& initialLabel)
-    : QObject(parent), m_box(new QLabel(parent)), m_label(new QLabel(parent)), m_color(initial) {
-    m_box->setObjectName(boxName);
+    : QObject(parent), m_box(Named(new QLabel(parent), boxName)),
+      m_label(Named(new QLabel(parent), labelName)), m_color(initial) {
     m_box->setFixedSize(BoxSize, BoxSize);
     m_box->setFrameShape(QFrame::Box);
     m_box->setAutoFillBackground(true);
-    m_label->setObjectName(labelName);
     paintBox();
     m_label->setText(initialLabel.isEmpty() ? ColorToHex(initial) : initialLabel);
 }

@@ -2,8 +2,10 @@
 
 #include "core/text/editor_procedures.h"
 #include "platform/default_button.h"
+#include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/window_registry.h"
+#include "platform/window_title.h"
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
@@ -18,6 +20,7 @@
 
 HtmlDialog::HtmlDialog(QWidget* owner) : QDialog(owner) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeepTitleWhole(*this);
 }
 
 void HtmlDialog::showModeless() {
@@ -63,8 +66,7 @@ void HtmlDialog::deliverToOpener(const QString& text) const {
 }
 
 QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("Command1"));
+    auto* button = MakeNamed<QPushButton>(this, QStringLiteral("Command1"), {.text = caption});
     button->setDefault(true);
     m_okButton = button;
     connect(button, &QPushButton::clicked, this, [this] {
@@ -75,8 +77,8 @@ QPushButton* HtmlDialog::makeOkButton(const QString& caption) {
 }
 
 QPushButton* HtmlDialog::makeStornoButton() {
-    auto* button = new QPushButton(QStringLiteral("&Storno"), this);
-    button->setObjectName(QStringLiteral("Command2"));
+    auto* button = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
+                                          {.text = QStringLiteral("&Storno")});
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
     return button;
 }

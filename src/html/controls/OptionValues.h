@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/named_control.h"
+
 #include <QButtonGroup>
 #include <QList>
 #include <QRadioButton>
@@ -20,8 +22,7 @@ public:
     QRadioButton* add(QWidget* parent, const QString& name, const QString& caption, Value value) {
         if (m_group == nullptr)
             m_group = new QButtonGroup(parent);
-        auto* button = new QRadioButton(caption, parent);
-        button->setObjectName(name);
+        auto* button = Named(new QRadioButton(caption, parent), name);
         m_group->addButton(button);
         m_buttons.emplace_back(button, std::move(value));
         return button;

@@ -1,5 +1,7 @@
 #include "html/controls/value_bar.h"
 
+#include "platform/named_control.h"
+
 namespace {
 
 constexpr int SpinnerHeight = 44;
@@ -9,8 +11,7 @@ constexpr int SliderWidth = 120;
 
 QScrollBar* MakeValueBar(QWidget* parent, const QString& name, Qt::Orientation orientation,
                          BarRange range) {
-    auto* bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(name);
+    auto* bar = Named(new QScrollBar(orientation, parent), name);
     bar->setRange(range.minimum, range.maximum);
     bar->setValue(range.value);
     bar->setPageStep(range.pageStep);

@@ -1,8 +1,8 @@
 #include "html/images/Obrazek.h"
 
 #include "html/controls/FilePickerGroup.h"
-#include "html/controls/named_control.h"
 #include "html/controls/value_bar.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "html/simple/Barva.h"
 
-#include "html/controls/named_control.h"
 #include "html/controls/value_bar.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+constexpr int AnchorNameLength = 20;
+} // namespace
+
 Odkaz::Odkaz(QWidget* owner) : HtmlDialog(owner), m_combo1(new QComboBox(this)) {
     setObjectName(QStringLiteral("Odkaz"));
     setWindowTitle(QStringLiteral("HTML odkaz na kotvu"));
@@ -18,6 +22,9 @@ Odkaz::Odkaz(QWidget* owner) : HtmlDialog(owner), m_combo1(new QComboBox(this)) 
     // The list grows only by confirmed anchors and links, not by Enter.
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setEditText(QStringLiteral("NováKotva"));
+    // Room for an anchor name as long as a user commonly gives one.
+    m_combo1->setMinimumContentsLength(AnchorNameLength);
+    m_combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     auto* buttons = makeButtonRow();
 

@@ -1,6 +1,7 @@
 #include "html/simple/Smajl.h"
 
 #include "core/text/random_text.h"
+#include "platform/named_control.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -25,12 +26,6 @@ QComboBox* partList(SmileyPart part, int number, QWidget* parent) {
     return combo;
 }
 
-QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s, this)) {
@@ -44,10 +39,10 @@ Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s
         partsRow->addWidget(m_parts[i]);
     }
 
-    QPushButton* go = namedButton(u"GO!"_s, u"Command3"_s, this);
+    QPushButton* go = MakeNamed<QPushButton>(this, u"Command3"_s, {.text = u"GO!"_s});
     go->setToolTip(u"Vztvoř !"_s);
     connect(go, &QPushButton::clicked, this, &Smajl::buildFromParts);
-    QPushButton* random = namedButton(u"RND :-)"_s, u"Command4"_s, this);
+    QPushButton* random = MakeNamed<QPushButton>(this, u"Command4"_s, {.text = u"RND :-)"_s});
     connect(random, &QPushButton::clicked, this, &Smajl::drawRandom);
     partsRow->addWidget(go);
 

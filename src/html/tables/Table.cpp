@@ -1,9 +1,9 @@
 #include "html/tables/Table.h"
 
-#include "html/controls/named_control.h"
 #include "html/controls/value_bar.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "platform/named_control.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>

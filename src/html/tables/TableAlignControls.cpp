@@ -1,7 +1,7 @@
 #include "html/tables/TableAlignControls.h"
 
 #include "core/html/html_table_tags.h"
-#include "html/controls/named_control.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 #include "core/html/html_table_tags.h"
 #include "core/text/editor_surface.h"
 #include "html/controls/FilePickerGroup.h"
-#include "html/controls/named_control.h"
 #include "html/controls/value_bar.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 

@@ -1,9 +1,9 @@
 #include "html/tables/TableRow.h"
 
 #include "core/html/html_table_tags.h"
-#include "html/controls/named_control.h"
 #include "html/controls/value_bar.h"
 #include "html/tables/TableCell.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/window_instances.h"
 
