@@ -2,10 +2,10 @@
 #include "colour/ApplyColorSet.h"
 #include "core/colour/colour_highlighting.h"
 #include "core/text/editor_surface.h"
-#include "platform/RichEditSurface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QTextCursor>

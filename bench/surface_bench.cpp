@@ -1,5 +1,5 @@
 #include "bench_support.h"
-#include "platform/RichEditSurface.h"
+#include "platform/surface/RichEditSurface.h"
 
 namespace {
 

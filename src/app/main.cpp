@@ -1,10 +1,10 @@
 #include "app/program_commands.h"
 #include "platform/platform.h"
 #include "platform/qt_translations.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
-#include "shell/main_procedure.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/start/main_procedure.h"
 
 #include <QApplication>
 #include <QTimer>

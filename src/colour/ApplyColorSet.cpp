@@ -2,8 +2,8 @@
 
 #include "core/colour/colour_highlighting.h"
 #include "core/text/editor_surface.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QProgressBar>

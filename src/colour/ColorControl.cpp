@@ -7,8 +7,8 @@
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
-#include "shell/file_dialogs.h"
+#include "shell/files/colour_rule_files.h"
+#include "shell/files/file_dialogs.h"
 
 #include <QCheckBox>
 #include <QEvent>

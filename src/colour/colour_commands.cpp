@@ -3,8 +3,8 @@
 #include "colour/ApplyColorSet.h"
 #include "colour/ColorControl.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
 #include "shell/command_registry.h"
+#include "shell/files/colour_rule_files.h"
 #include "shell/window_instances.h"
 
 namespace {

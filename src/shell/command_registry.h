@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/main_menu_table.h"
+#include "shell/main_window/main_menu_table.h"
 
 #include <QObject>
 #include <array>

@@ -1,12 +1,12 @@
 #include "shell/shared_procedures.h"
 
 #include "core/text/editor_procedures.h"
-#include "platform/RichEditSurface.h"
 #include "platform/busy_cursor.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "shell/MainForm.h"
+#include "platform/surface/RichEditSurface.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "shell/MainForm.h"
+#include "shell/main_window/MainForm.h"
 
 // The one instance of a window, created on first use in its initial state,
 // owned by the main window (so it stays above it) and listed among the loaded

@@ -2,15 +2,15 @@
 // without work, and the editor keeps the keys of entries that have none.
 #include "app/program_commands.h"
 
-#include "platform/RichEditSurface.h"
-#include "platform/SurfaceTextEdit.h"
 #include "platform/clipboard.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
-#include "shell/MainMenu.h"
-#include "shell/MainTimer.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/MainTimer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "colour/ColorControl.h"
 
 #include "core/colour/colour_rule_set.h"
-#include "platform/RichEditSurface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
+#include "shell/files/colour_rule_files.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>

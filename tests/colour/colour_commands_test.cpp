@@ -2,12 +2,12 @@
 #include "colour/ColorControl.h"
 #include "colour/colour_commands.h"
 #include "core/colour/colour_rule_set.h"
-#include "platform/RichEditSurface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
-#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
 #include "shell/window_instances.h"
 
 #include <QAction>

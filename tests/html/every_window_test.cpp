@@ -14,15 +14,15 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
-#include "platform/RichEditSurface.h"
 #include "platform/eliding_label.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
-#include "shell/MainTimer.h"
 #include "shell/ProgramState.h"
-#include "shell/Start.h"
-#include "shell/Visual.h"
+#include "shell/dialogs/Visual.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainTimer.h"
 #include "shell/shared_procedures.h"
+#include "shell/start/Start.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,8 +8,8 @@
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
 
-#include "shell/MainMenu.h"
-#include "shell/Toolbar.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
 
 #include <QAction>
 

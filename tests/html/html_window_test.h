@@ -2,12 +2,12 @@
 
 #include "colour/ColorDialog.h"
 #include "html/html_commands.h"
-#include "platform/RichEditSurface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/window_instances.h"
 
 #include <QAbstractButton>

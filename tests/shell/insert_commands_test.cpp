@@ -4,8 +4,8 @@
 #include "core/text/random_generator.h"
 #include "core/text/random_text.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <gtest/gtest.h>

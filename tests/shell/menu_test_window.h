@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/RichEditSurface.h"
-#include "platform/SurfaceTextEdit.h"
-#include "shell/MainMenu.h"
-#include "shell/Toolbar.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
 #include "shell/command_registry.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
 #include "shell/shell_commands.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
-#include "shell/file_dialogs.h"
+#include "shell/files/file_dialogs.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
 
-#include "shell/DocumentTabs.h"
+#include "shell/main_window/DocumentTabs.h"
 
 #include <QLabel>
 #include <QLineEdit>

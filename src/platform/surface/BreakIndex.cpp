@@ -1,0 +1,47 @@
+#include "platform/surface/BreakIndex.h"
+
+#include <QTextDocument>
+#include <algorithm>
+
+namespace {
+constexpr int BreakKindProperty = QTextFormat::UserProperty + 1;
+}
+
+LineBreak BreakIndex::kindOf(const QTextBlock& block) {
+    return static_cast<LineBreak>(block.blockFormat().intProperty(BreakKindProperty));
+}
+
+QTextBlockFormat BreakIndex::formatFor(LineBreak kind) {
+    QTextBlockFormat format;
+    if (kind != LineBreak::CrLf)
+        format.setProperty(BreakKindProperty, static_cast<int>(kind));
+    return format;
+}
+
+int BreakIndex::crLfBefore(int block) const {
+    block = std::min(block, m_document->blockCount() - 1);
+    if (m_allCrLf || block <= 0)
+        return std::max(block, 0);
+    if (static_cast<int>(m_crLfBefore.size()) < m_document->blockCount())
+        m_crLfBefore.resize(m_document->blockCount());
+    if (m_validBlocks == 0) {
+        m_crLfBefore[0] = 0;
+        m_validBlocks = 1;
+    }
+    if (block < m_validBlocks)
+        return m_crLfBefore[block];
+    QTextBlock current = m_document->findBlockByNumber(m_validBlocks);
+    for (int n = m_validBlocks; n <= block && current.isValid(); ++n, current = current.next())
+        m_crLfBefore[n] = m_crLfBefore[n - 1] + (kindOf(current) == LineBreak::CrLf ? 1 : 0);
+    m_validBlocks = block + 1;
+    return m_crLfBefore[block];
+}
+
+void BreakIndex::invalidateFrom(int block) {
+    m_validBlocks = std::clamp(block, 0, m_validBlocks);
+}
+
+void BreakIndex::setAllCrLf(bool allCrLf) {
+    m_allCrLf = allCrLf;
+    m_validBlocks = 0;
+}

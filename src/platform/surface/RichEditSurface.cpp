@@ -1,0 +1,407 @@
+#include "platform/surface/RichEditSurface.h"
+
+#include "platform/surface/SurfaceTextEdit.h"
+
+#include <QFontDatabase>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString DefaultFontName = QStringLiteral("Courier New CE");
+constexpr double DefaultFontSize = 10;
+
+QColor toQColor(ColorValue color) {
+    return {RedOf(color), GreenOf(color), BlueOf(color)};
+}
+
+ColorValue toColorValue(const QColor& color) {
+    return RgbColor(color.red(), color.green(), color.blue());
+}
+
+// A stored font name is kept as it is; when the machine lacks the font, the
+// widget falls back to a fixed-pitch one.
+QStringList familiesFor(const QString& name) {
+    QStringList families{name};
+    if (!QFontDatabase::hasFamily(name))
+        families << QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    return families;
+}
+
+bool allCrLf(const std::vector<LineBreak>& breaks) {
+    return std::all_of(breaks.begin(), breaks.end(),
+                       [](LineBreak kind) { return kind == LineBreak::CrLf; });
+}
+
+// The widget copies the format of the paragraph it splits to each new one;
+// the new paragraphs that follow a break of another kind get theirs here.
+void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, LineBreak copied) {
+    for (const LineBreak kind : breaks) {
+        if (kind != copied)
+            QTextCursor(block).setBlockFormat(BreakIndex::formatFor(kind));
+        block = block.next();
+    }
+}
+
+} // namespace
+
+RichEditSurface::RichEditSurface(QWidget* parent)
+    : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document) {
+    setParent(m_edit);
+    m_edit->setObjectName(QStringLiteral("Text1"));
+    QFont font(DefaultFontName, DefaultFontSize);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFamilies(familiesFor(DefaultFontName));
+    m_document->setDefaultFont(font);
+    connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
+    m_edit->setUserInsertion([this](const QString& text) { replaceSelection(text); });
+    m_edit->setSelectionText([this] { return selText(); });
+}
+
+void RichEditSurface::onContentsChange(int position, int removed, int added) {
+    m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
+    if (m_quiet == 0 && (removed > 0 || added > 0))
+        Q_EMIT textChanged();
+}
+
+// --- positions -------------------------------------------------------------
+
+int RichEditSurface::ourStartOf(int block) const {
+    return m_document->findBlockByNumber(block).position() + m_breaks.crLfBefore(block);
+}
+
+int RichEditSurface::blockAtOur(int position) const {
+    int low = 0;
+    int high = m_document->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (ourStartOf(middle) <= position)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+int RichEditSurface::toOur(int widgetPosition) const {
+    return widgetPosition +
+           m_breaks.crLfBefore(m_document->findBlock(widgetPosition).blockNumber());
+}
+
+int RichEditSurface::toWidget(int position) const {
+    position = std::clamp(position, 0, textLength());
+    const int number = blockAtOur(position);
+    const QTextBlock block = m_document->findBlockByNumber(number);
+    const int offset = position - ourStartOf(number);
+    const int length = block.length() - 1;
+    // An offset past the line's text lies inside its CR LF: move past the LF.
+    return block.position() + std::min(offset, length + 1);
+}
+
+std::vector<int> RichEditSurface::widgetEnds(const std::vector<ColorRun>& runs) const {
+    const int length = textLength();
+    // (text position, index in the result), visited in text order.
+    std::vector<std::pair<int, int>> ends;
+    ends.reserve(2 * runs.size());
+    for (const ColorRun& run : runs) {
+        const int start = std::clamp(run.start, 0, length);
+        const qint64 end = qint64{run.start} + std::max(run.length, 0);
+        ends.emplace_back(start, static_cast<int>(ends.size()));
+        ends.emplace_back(static_cast<int>(std::clamp<qint64>(end, start, length)),
+                          static_cast<int>(ends.size()));
+    }
+    // Runs in text order, as the highlighter gives them, need no sorting.
+    if (!std::is_sorted(ends.begin(), ends.end()))
+        std::sort(ends.begin(), ends.end());
+
+    std::vector<int> widget(ends.size());
+    QTextBlock block = m_document->begin();
+    int blockStart = 0;  // text position of the block's first character
+    int widgetStart = 0; // and its widget position
+    for (const auto& [position, index] : ends) {
+        for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+            const bool crLf = m_breaks.allCrLf() || BreakIndex::kindOf(next) == LineBreak::CrLf;
+            const int breakLength = crLf ? 2 : 1;
+            const int nextStart = blockStart + block.length() - 1 + breakLength;
+            if (nextStart > position)
+                break;
+            widgetStart += block.length();
+            block = next;
+            blockStart = nextStart;
+        }
+        // An offset past the line's text lies inside its CR LF: move past the LF.
+        widget[index] = widgetStart + std::min(position - blockStart, block.length());
+    }
+    return widget;
+}
+
+int RichEditSurface::textLength() const {
+    return m_document->characterCount() - 1 + m_breaks.crLfBefore(m_document->blockCount() - 1);
+}
+
+// --- text --------------------------------------------------------------------
+
+QString RichEditSurface::toProgramText(QString widgetText, int widgetStart) const {
+    if (m_breaks.allCrLf()) {
+        widgetText.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+        return widgetText.replace(NulPlaceholder, QChar(0));
+    }
+    QString result;
+    result.reserve(widgetText.size() + widgetText.size() / 16);
+    QTextBlock next = m_document->findBlock(widgetStart).next();
+    AppendProgramText(result, widgetText, [&next] {
+        const LineBreak kind = BreakIndex::kindOf(next);
+        next = next.next();
+        return kind;
+    });
+    return result;
+}
+
+QString RichEditSurface::text() const {
+    return toProgramText(m_document->toRawText(), 0);
+}
+
+void RichEditSurface::setText(const QString& text) {
+    const ParagraphText paragraphs = ToParagraphText(text);
+    const QTextCharFormat format = leadingFormat();
+    const LineBreak first = paragraphs.breaks.empty() ? LineBreak::CrLf : paragraphs.breaks.front();
+    ++m_quiet;
+    m_document->setUndoRedoEnabled(false);
+    QTextCursor cursor(m_document);
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(BreakIndex::formatFor(first));
+    cursor.insertText(paragraphs.text, format);
+    markBreakKinds(m_document->begin().next(), paragraphs.breaks, first);
+    m_document->setUndoRedoEnabled(true);
+    --m_quiet;
+    m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
+    m_edit->setTextCursor(QTextCursor(m_document));
+    Q_EMIT textChanged();
+}
+
+void RichEditSurface::replaceSelection(const QString& text) {
+    const ParagraphText paragraphs = ToParagraphText(text);
+    QTextCursor cursor = m_edit->textCursor();
+    const QTextCharFormat format = insertionFormat(cursor.selectionStart());
+    ++m_quiet;
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    const LineBreak copied = BreakIndex::kindOf(cursor.block());
+    const QTextBlock split = cursor.block();
+    cursor.insertText(paragraphs.text, format);
+    markBreakKinds(split.next(), paragraphs.breaks, copied);
+    cursor.endEditBlock();
+    --m_quiet;
+    if (m_breaks.allCrLf() && !allCrLf(paragraphs.breaks))
+        m_breaks.setAllCrLf(false);
+    m_edit->setTextCursor(cursor);
+    Q_EMIT textChanged();
+}
+
+// --- selection ---------------------------------------------------------------
+
+int RichEditSurface::selStart() const {
+    return toOur(m_edit->textCursor().selectionStart());
+}
+
+void RichEditSurface::setSelStart(int position) {
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.setPosition(toWidget(position));
+    m_edit->setTextCursor(cursor);
+}
+
+int RichEditSurface::selLength() const {
+    const QTextCursor cursor = m_edit->textCursor();
+    return toOur(cursor.selectionEnd()) - toOur(cursor.selectionStart());
+}
+
+void RichEditSurface::setSelLength(int length) {
+    const int start = selStart();
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.setPosition(toWidget(start));
+    cursor.setPosition(toWidget(start + std::max(length, 0)), QTextCursor::KeepAnchor);
+    m_edit->setTextCursor(cursor);
+}
+
+QString RichEditSurface::selText() const {
+    const QTextCursor cursor = m_edit->textCursor();
+    return toProgramText(cursor.selectedText(), cursor.selectionStart());
+}
+
+QString RichEditSurface::textMid(int position, int length) const {
+    const int widgetStart = toWidget(position);
+    QTextCursor range(m_document);
+    range.setPosition(widgetStart);
+    range.setPosition(toWidget(toOur(widgetStart) + std::max(length, 0)), QTextCursor::KeepAnchor);
+    // A range ending inside a CR LF takes the whole pair; keep to the length asked.
+    return toProgramText(range.selectedText(), range.selectionStart()).left(std::max(length, 0));
+}
+
+void RichEditSurface::setSelText(const QString& text) {
+    replaceSelection(text);
+}
+
+// --- formatting ----------------------------------------------------------------
+
+QTextCharFormat RichEditSurface::formatOfCharacter(int widgetPosition) const {
+    const QTextBlock block = m_document->findBlock(widgetPosition);
+    // A paragraph break has a format of its own, which the widget reports as
+    // the character format of the paragraph that follows it.
+    if (widgetPosition == block.position() + block.length() - 1 && block.next().isValid())
+        return block.next().charFormat();
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(widgetPosition))
+            return it.fragment().charFormat();
+    return block.charFormat();
+}
+
+QTextCharFormat RichEditSurface::insertionFormat(int widgetPosition) const {
+    if (widgetPosition > 0)
+        return formatOfCharacter(widgetPosition - 1);
+    if (m_document->characterCount() > 1)
+        return formatOfCharacter(0);
+    return m_edit->currentCharFormat();
+}
+
+QTextCharFormat RichEditSurface::leadingFormat() const {
+    // A leading empty line shows no character of its own, and the widget
+    // gives it a plain paragraph format: the first visible character stands
+    // for it. A text of nothing but breaks has its first break's format.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        if (block.length() > 1)
+            return block.begin().fragment().charFormat();
+    }
+    QTextCursor cursor(m_document);
+    cursor.setPosition(std::min(1, m_document->characterCount() - 1));
+    return cursor.charFormat();
+}
+
+QTextCharFormat RichEditSurface::formatForReading() const {
+    const QTextCursor cursor = m_edit->textCursor();
+    if (cursor.hasSelection())
+        return formatOfCharacter(cursor.selectionStart());
+    return insertionFormat(cursor.position());
+}
+
+void RichEditSurface::mergeFormat(const QTextCharFormat& format) {
+    QTextCursor cursor = m_edit->textCursor();
+    ++m_quiet;
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
+    else
+        m_edit->mergeCurrentCharFormat(format);
+    --m_quiet;
+}
+
+ColorValue RichEditSurface::selColor() const {
+    const QBrush brush = formatForReading().foreground();
+    if (brush.style() == Qt::NoBrush)
+        return toColorValue(m_edit->palette().color(QPalette::Text));
+    return toColorValue(brush.color());
+}
+
+void RichEditSurface::setSelColor(ColorValue color) {
+    QTextCharFormat format;
+    format.setForeground(toQColor(color));
+    mergeFormat(format);
+}
+
+QString RichEditSurface::selFontName() const {
+    const QStringList families = formatForReading().fontFamilies().toStringList();
+    return families.isEmpty() ? m_document->defaultFont().family() : families.front();
+}
+
+void RichEditSurface::setSelFontName(const QString& name) {
+    QTextCharFormat format;
+    format.setFontFamilies(familiesFor(name));
+    mergeFormat(format);
+}
+
+double RichEditSurface::selFontSize() const {
+    const double size = formatForReading().fontPointSize();
+    return size > 0 ? size : m_document->defaultFont().pointSizeF();
+}
+
+void RichEditSurface::setSelFontSize(double points) {
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeFormat(format);
+}
+
+bool RichEditSurface::selBold() const {
+    return formatForReading().fontWeight() >= QFont::Bold;
+}
+
+void RichEditSurface::setSelBold(bool bold) {
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeFormat(format);
+}
+
+bool RichEditSurface::selItalic() const {
+    return formatForReading().fontItalic();
+}
+
+void RichEditSurface::setSelItalic(bool italic) {
+    QTextCharFormat format;
+    format.setFontItalic(italic);
+    mergeFormat(format);
+}
+
+void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
+    const std::vector<int> ends = widgetEnds(runs);
+    const bool updates = m_edit->updatesEnabled();
+    ++m_quiet;
+    m_edit->setUpdatesEnabled(false);
+    // Formatting is not an editing step: with the history on, each run would
+    // leave undo steps whose undoing changes no text yet reports a change.
+    m_document->setUndoRedoEnabled(false);
+    QTextCursor cursor(m_document);
+    // One edit block: the widget lays the text out once, at its end.
+    cursor.beginEditBlock();
+    QTextCharFormat format;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (ends[2 * i] == ends[2 * i + 1])
+            continue;
+        format.setForeground(toQColor(runs[i].color));
+        cursor.setPosition(ends[2 * i]);
+        cursor.setPosition(ends[2 * i + 1], QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    m_document->setUndoRedoEnabled(true);
+    m_edit->setUpdatesEnabled(updates);
+    --m_quiet;
+}
+
+// --- the widget ------------------------------------------------------------------
+
+ColorValue RichEditSurface::backColor() const {
+    return toColorValue(m_edit->palette().color(QPalette::Base));
+}
+
+void RichEditSurface::setBackColor(ColorValue color) {
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, toQColor(color));
+    m_edit->setPalette(palette);
+}
+
+bool RichEditSurface::isVisible() const {
+    return !m_edit->isHidden();
+}
+
+void RichEditSurface::setVisible(bool visible) {
+    m_edit->setVisible(visible);
+}
+
+int RichEditSurface::lineFromPosition(int position) const {
+    return blockAtOur(std::clamp(position, 0, textLength()));
+}
+
+int RichEditSurface::lineCount() const {
+    return m_document->blockCount();
+}
