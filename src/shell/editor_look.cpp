@@ -6,6 +6,7 @@
 #include "platform/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/MainForm.h"
+#include "shell/ProgramState.h"
 #include "shell/Toolbar.h"
 #include "shell/Visual.h"
 #include "shell/shared_procedures.h"
@@ -154,6 +155,7 @@ void SetEditorFontSize(int size) {
     for (QAction* item : items.sizes)
         setChecked(item, false);
     const std::size_t index = sizeIndex(size);
+    Program().AppliedFontSize = EditorFontSizes.at(index);
     surface.setSelFontSize(EditorFontSizes.at(index));
     setChecked(items.sizes.at(index), true);
     showSizeInSettings(surface.selFontSize());
