@@ -135,10 +135,29 @@ void DocumentTabs::giveEmptyDocumentTheLook() {
         m_surface.setSelFontSize(program.AppliedFontSize);
 }
 
+DocumentTabs::WholeLook DocumentTabs::lookNow() {
+    return {Program().Applied, Program().AppliedFontSize};
+}
+
+// A look applied while the tab was away reaches its text when it comes back;
+// while the look stays, the text keeps its own formatting and highlighting.
+void DocumentTabs::catchUpWithTheLook(const WholeLook& had) {
+    const WholeLook now = lookNow();
+    if (now.font != had.font && !now.font.AppliedFontName.isEmpty())
+        ApplyEditorFont(m_surface, Program().Applied, now.font.AppliedTextColor,
+                        now.font.AppliedBold, now.font.AppliedItalic, now.font.AppliedFontName);
+    if (now.size != had.size && now.size > 0) {
+        m_surface.setSelStart(0);
+        m_surface.setSelLength(m_surface.textLength());
+        m_surface.setSelFontSize(now.size);
+    }
+}
+
 void DocumentTabs::onTabChanged(int index) {
     if (index < 0)
         return;
     slot(m_current).Caret = m_surface.selStart();
+    m_lookLeft.at(m_current - 1) = lookNow();
     m_current = index + 1;
     enterTab(m_current);
 }
@@ -149,6 +168,8 @@ void DocumentTabs::enterTab(int number) {
     m_surface.setTag(empty ? EmptyDocumentTag : QString());
     if (empty)
         giveEmptyDocumentTheLook();
+    else
+        catchUpWithTheLook(m_lookLeft.at(number - 1));
     if (!slot(number).Text.isEmpty())
         takeRestoredText();
     m_surface.setSelStart(slot(number).Caret);

@@ -51,6 +51,14 @@ private:
     void showCaption();
     void giveEmptyDocumentTheLook();
 
+    // The look given to a whole text: ApplyEditorFont's and the font size.
+    struct WholeLook {
+        AppliedFont font;
+        int size = 0;
+    };
+    [[nodiscard]] static WholeLook lookNow();
+    void catchUpWithTheLook(const WholeLook& had);
+
     MainForm& m_form;
     RichEditSurface& m_surface;
     QTabBar& m_tabs;
@@ -58,4 +66,6 @@ private:
     int m_current = 1;
     // The look the emptied current document waits with.
     AppliedFont m_lookGiven;
+    // The look each tab's text had when the tab was left.
+    std::array<WholeLook, TabCount> m_lookLeft{};
 };

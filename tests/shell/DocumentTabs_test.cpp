@@ -7,6 +7,7 @@
 #include "platform/testing/test_platform.h"
 #include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/editor_look.h"
 #include "shell/exit_autosave.h"
 #include "shell/shared_procedures.h"
 
@@ -178,6 +179,29 @@ TEST_F(DocumentTabsTest, CloseAsksAboutEveryModifiedDocumentAndNoKeepsTheProgram
 TEST_F(DocumentTabsTest, CloseWithNothingModifiedEndsWithoutAQuestion) {
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
+}
+
+// A look chosen in one tab reaches another tab's text when that tab is entered.
+TEST_F(DocumentTabsTest, ALookAppliedElsewhereReachesATabWhenItIsEntered) {
+    ApplyEditorFont(RgbColor(0, 0, 0), false, false, u"Courier New CE"_s);
+    tabs().selectTab(2);
+    type(u"<b>x</b>\r\ny"_s);
+    surface().setColorRuns({{0, 3, RgbColor(200, 0, 0)}});
+    surface().setSelStart(4);
+    tabs().selectTab(1);
+    ApplyEditorFont(RgbColor(0, 0, 128), true, false, u"Arial CE"_s);
+    SetEditorFontSize(14);
+
+    tabs().selectTab(2);
+    EXPECT_EQ(surface().selStart(), 4);
+    for (const int position : {0, 5, 9}) {
+        surface().setSelStart(position);
+        surface().setSelLength(1);
+        EXPECT_EQ(surface().selColor(), RgbColor(0, 0, 128)) << position;
+        EXPECT_TRUE(surface().selBold()) << position;
+        EXPECT_EQ(surface().selFontName(), u"Arial CE"_s) << position;
+        EXPECT_EQ(surface().selFontSize(), 14) << position;
+    }
 }
 
 // Every tab's file holds that tab's exact bytes, whether the tab is current,
