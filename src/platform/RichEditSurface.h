@@ -11,6 +11,10 @@ class QTextDocument;
 // The editing surface over the main window's rich-text widget. Text positions
 // count CR LF as two characters while the widget holds one paragraph break per
 // line; BreakIndex converts between the two without copying the text.
+//
+// An empty text has no character to carry formatting: what is set there with
+// nothing selected waits for the text that comes next, typed, pasted or set
+// whole, and goes in with it in the same edit.
 class RichEditSurface : public EditorSurface {
     Q_OBJECT
 public:
@@ -51,9 +55,7 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
-    // One merge of one format: the widget lays the text out once. In an empty
-    // text, formatting set with nothing selected is the look of the text that
-    // comes next, typed, pasted or set whole.
+    // One merge of one format: the widget lays the text out once.
     void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
     // Switching the undo history off for the bulk change empties it: after a
     // colouring the user's earlier edits cannot be undone, as after setText.
