@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -85,6 +86,22 @@ TEST_F(DocumentTabsTest, EachTabKeepsItsTextCaretPathModifiedMarkAndUndo) {
     EXPECT_EQ(surface().text(), u"one\r\ntwo"_s);
 }
 
+// The look an emptied document waits with is no edit of its own: undo brings
+// the deleted text back at once, in its own look.
+TEST_F(DocumentTabsTest, UndoBringsBackATextDeletedWhole) {
+    type(u"abc"_s);
+    Program().Applied = {RgbColor(0, 128, 0), true, false, u"Courier New CE"_s};
+    surface().setSelStart(0);
+    surface().setSelLength(3);
+    type(QString());
+    ASSERT_EQ(surface().tag(), u"_0"_s);
+    form->Text1()->undo();
+    EXPECT_EQ(surface().text(), u"abc"_s);
+    surface().setSelStart(0);
+    surface().setSelLength(1);
+    EXPECT_FALSE(surface().selBold());
+}
+
 TEST_F(DocumentTabsTest, ATabKeepsItsHighlightingWhileAway) {
     const ColorValue red = RgbColor(200, 0, 0);
     type(u"<b>x</b>"_s);
@@ -118,6 +135,13 @@ TEST_F(DocumentTabsTest, TextIntoAnEmptiedDocumentTakesTheAppliedLook) {
              t.type(QString());
          },
          nullptr, [](DocumentTabsTest& t) { t.type(u"xy\r\nz"_s); }},
+        {"typed after the Delete key",
+         [](DocumentTabsTest& t) {
+             t.surface().setSelStart(0);
+             t.surface().setSelLength(3);
+             QTest::keyClick(t.form->Text1(), Qt::Key_Delete);
+         },
+         nullptr, [](DocumentTabsTest& t) { QTest::keyClicks(t.form->Text1(), u"xy"_s); }},
         {"set whole after a new text", [](DocumentTabsTest& t) { t.surface().setText({}); },
          nullptr, [](DocumentTabsTest& t) { t.surface().setText(u"xy\r\nz"_s); }},
         {"look applied while empty", [](DocumentTabsTest& t) { t.surface().setText({}); }, &navy,
