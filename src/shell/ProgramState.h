@@ -9,11 +9,17 @@
 #include <array>
 #include <functional>
 
-// One open document while its tab is not the current one.
+// What the program keeps of one tab's document beside its text document.
 struct DocumentSlot {
-    QString Text;
+    // Path of the document; empty while untitled.
+    QString Path;
+    // The document has unsaved changes.
     bool Modified = false;
+    // Caret position when its tab was last left.
     int Caret = 0;
+    // Text restored from the last exit that the tab's document takes when the
+    // tab is first entered; empty once taken.
+    QString Text;
 };
 
 // The program-wide state that outlives any window. One instance, reached
@@ -30,6 +36,8 @@ struct ProgramState {
     QString CurrentFilePath;
     // The look last applied to the whole text by ApplyEditorFont.
     AppliedFont Applied;
+    // The font size last given to the whole text by SetEditorFontSize; 0 before.
+    int AppliedFontSize = 0;
     // The colour-highlighting rules, loaded from "default.rqc" at start-up and
     // saved back with the settings.
     ColorRuleSet ColorRules;

@@ -45,10 +45,7 @@ void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue co
     const int length = surface.selLength();
     surface.setSelStart(0);
     surface.setSelLength(surface.textLength());
-    surface.setSelColor(color);
-    surface.setSelBold(bold);
-    surface.setSelItalic(italic);
-    surface.setSelFontName(fontName);
+    surface.setSelLook(color, bold, italic, fontName);
     surface.setSelStart(start);
     surface.setSelLength(length);
 }

@@ -13,6 +13,8 @@ struct AppliedFont {
     bool AppliedBold = false;
     bool AppliedItalic = false;
     QString AppliedFontName;
+
+    bool operator==(const AppliedFont&) const = default;
 };
 
 // The four ways a command writes into the document.
@@ -31,7 +33,7 @@ void ReplaceAllText(EditorSurface& surface,
 // pair and puts the caret between the two tags.
 void WrapSelectionInTag(EditorSurface& surface, const QString& tag);
 
-// Gives the whole text one colour, weight, slant and font, keeps the selection
-// and remembers the look in applied.
+// Gives the whole text one colour, weight, slant and font in one change, keeps
+// the selection and remembers the look in applied.
 void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue color, bool bold,
                      bool italic, const QString& fontName);

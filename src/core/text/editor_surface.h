@@ -61,6 +61,14 @@ public:
     virtual void setSelBold(bool bold) = 0;
     [[nodiscard]] virtual bool selItalic() const = 0;
     virtual void setSelItalic(bool italic) = 0;
+    // Colour, weight, slant and font set together, as one change where the
+    // implementation can (the four setters one after another otherwise).
+    virtual void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) {
+        setSelColor(color);
+        setSelBold(bold);
+        setSelItalic(italic);
+        setSelFontName(fontName);
+    }
 
     // Gives the characters of each run its text colour, run after run, so a
     // later run paints over an earlier one; other formatting, the text and

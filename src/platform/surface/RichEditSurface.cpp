@@ -31,6 +31,24 @@ QStringList familiesFor(const QString& name) {
     return families;
 }
 
+QFont defaultFont() {
+    QFont font(DefaultFontName, DefaultFontSize);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFamilies(familiesFor(DefaultFontName));
+    return font;
+}
+
+// Remembers on a document that is put away whether all its breaks are CR LF,
+// so taking it back needs no walk over its paragraphs.
+const char* const AllCrLfProperty = "tarvelAllCrLf";
+
+bool allCrLf(const QTextDocument& document) {
+    for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next())
+        if (BreakIndex::kindOf(block) != LineBreak::CrLf)
+            return false;
+    return true;
+}
+
 bool allCrLf(const std::vector<LineBreak>& breaks) {
     return std::all_of(breaks.begin(), breaks.end(),
                        [](LineBreak kind) { return kind == LineBreak::CrLf; });
@@ -52,17 +70,51 @@ RichEditSurface::RichEditSurface(QWidget* parent)
     : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document) {
     setParent(m_edit);
     m_edit->setObjectName(QStringLiteral("Text1"));
-    QFont font(DefaultFontName, DefaultFontSize);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFamilies(familiesFor(DefaultFontName));
-    m_document->setDefaultFont(font);
+    m_document->setDefaultFont(defaultFont());
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
     m_edit->setUserInsertion([this](const QString& text) { replaceSelection(text); });
     m_edit->setSelectionText([this] { return selText(); });
 }
 
+QTextDocument* RichEditSurface::newDocument(QObject* parent) {
+    auto* document = new QTextDocument(parent);
+    document->setDefaultFont(defaultFont());
+    return document;
+}
+
+void RichEditSurface::setDocument(QTextDocument* document) {
+    if (document == m_document)
+        return;
+    m_document->setProperty(AllCrLfProperty, m_breaks.allCrLf());
+    disconnect(m_document, &QTextDocument::contentsChange, this,
+               &RichEditSurface::onContentsChange);
+    m_document = document;
+    m_breaks = BreakIndex(document);
+    const QVariant known = document->property(AllCrLfProperty);
+    m_breaks.setAllCrLf(known.isValid() ? known.toBool() : allCrLf(*document));
+    m_waitingLook = QTextCharFormat();
+    connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
+    // The widget reports its own settings given to the document as changes.
+    ++m_quiet;
+    m_edit->setDocument(document);
+    --m_quiet;
+}
+
+QString RichEditSurface::textOf(const QTextDocument& document) {
+    QString result;
+    QTextBlock next = document.begin().next();
+    AppendProgramText(result, document.toRawText(), [&next] {
+        const LineBreak kind = BreakIndex::kindOf(next);
+        next = next.next();
+        return kind;
+    });
+    return result;
+}
+
 void RichEditSurface::onContentsChange(int position, int removed, int added) {
     m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
+    if (added > 0 && !m_document->isEmpty())
+        m_waitingLook = QTextCharFormat();
     if (m_quiet == 0 && (removed > 0 || added > 0))
         Q_EMIT textChanged();
 }
@@ -264,7 +316,13 @@ QTextCharFormat RichEditSurface::insertionFormat(int widgetPosition) const {
         return formatOfCharacter(widgetPosition - 1);
     if (m_document->characterCount() > 1)
         return formatOfCharacter(0);
-    return m_edit->currentCharFormat();
+    return withWaitingLook(m_edit->currentCharFormat());
+}
+
+QTextCharFormat RichEditSurface::withWaitingLook(QTextCharFormat format) const {
+    if (m_document->isEmpty())
+        format.merge(m_waitingLook);
+    return format;
 }
 
 QTextCharFormat RichEditSurface::leadingFormat() const {
@@ -277,7 +335,7 @@ QTextCharFormat RichEditSurface::leadingFormat() const {
     }
     QTextCursor cursor(m_document);
     cursor.setPosition(std::min(1, m_document->characterCount() - 1));
-    return cursor.charFormat();
+    return withWaitingLook(cursor.charFormat());
 }
 
 QTextCharFormat RichEditSurface::formatForReading() const {
@@ -290,10 +348,13 @@ QTextCharFormat RichEditSurface::formatForReading() const {
 void RichEditSurface::mergeFormat(const QTextCharFormat& format) {
     QTextCursor cursor = m_edit->textCursor();
     ++m_quiet;
-    if (cursor.hasSelection())
+    if (cursor.hasSelection()) {
         cursor.mergeCharFormat(format);
-    else
+    } else {
         m_edit->mergeCurrentCharFormat(format);
+        if (m_document->isEmpty())
+            m_waitingLook.merge(format);
+    }
     --m_quiet;
 }
 
@@ -349,6 +410,16 @@ bool RichEditSurface::selItalic() const {
 void RichEditSurface::setSelItalic(bool italic) {
     QTextCharFormat format;
     format.setFontItalic(italic);
+    mergeFormat(format);
+}
+
+void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
+                                 const QString& fontName) {
+    QTextCharFormat format;
+    format.setForeground(toQColor(color));
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(italic);
+    format.setFontFamilies(familiesFor(fontName));
     mergeFormat(format);
 }
 

@@ -11,6 +11,10 @@ class QTextDocument;
 // The editing surface over the main window's rich-text widget. Text positions
 // count CR LF as two characters while the widget holds one paragraph break per
 // line; BreakIndex converts between the two without copying the text.
+//
+// An empty text has no character to carry formatting: what is set there with
+// nothing selected waits for the text that comes next, typed, pasted or set
+// whole, and goes in with it in the same edit.
 class RichEditSurface : public EditorSurface {
     Q_OBJECT
 public:
@@ -19,6 +23,15 @@ public:
     explicit RichEditSurface(QWidget* parent = nullptr);
 
     [[nodiscard]] SurfaceTextEdit* widget() const { return m_edit; }
+
+    // A document with the surface's default font, for setDocument().
+    [[nodiscard]] static QTextDocument* newDocument(QObject* parent);
+    // Puts document on the widget in place of the one shown, keeping both
+    // with their formatting and undo history; the caret goes to 0. The
+    // document is not the widget's: whoever made it keeps it.
+    void setDocument(QTextDocument* document);
+    // The text of a document this surface has shown, as text() gives it.
+    [[nodiscard]] static QString textOf(const QTextDocument& document);
 
     [[nodiscard]] QString text() const override;
     void setText(const QString& text) override;
@@ -42,6 +55,8 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
+    // One merge of one format: the widget lays the text out once.
+    void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
     // Switching the undo history off for the bulk change empties it: after a
     // colouring the user's earlier edits cannot be undone, as after setText.
     void setColorRuns(const std::vector<ColorRun>& runs) override;
@@ -70,11 +85,14 @@ private:
     // The look a new whole text takes: that of the old first character.
     [[nodiscard]] QTextCharFormat leadingFormat() const;
     [[nodiscard]] QTextCharFormat formatForReading() const;
+    [[nodiscard]] QTextCharFormat withWaitingLook(QTextCharFormat format) const;
     void mergeFormat(const QTextCharFormat& format);
     void replaceSelection(const QString& text);
 
     SurfaceTextEdit* m_edit;
     QTextDocument* m_document;
     BreakIndex m_breaks;
+    // Formatting set in an empty document, for the text that comes next.
+    QTextCharFormat m_waitingLook;
     int m_quiet = 0; // > 0 while the surface itself edits: no user change to report
 };

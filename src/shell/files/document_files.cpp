@@ -14,7 +14,6 @@
 #include "shell/shared_procedures.h"
 
 #include <QFileInfo>
-#include <QTabBar>
 
 const QString DocumentFileFilter = QStringLiteral(
     "Všechno (*.*)|*.*|jen text (*.txt)|*.txt|dávky (*.bat)|*.bat|Html dokument (*.html)|*.html|"
@@ -62,22 +61,10 @@ bool writeReportingErrors(const QString& path, const QString& text) {
     }
 }
 
-QString tabCaptionFor(const QString& path) {
-    const QString name = GetPathPart(path, 2) + QStringLiteral(".") + GetPathPart(path, 3);
-    // A tab caption treats "&" as an access key; a file name shows it as it is.
-    return QString(name).replace(u'&', QStringLiteral("&&"));
-}
-
 // The current tab now holds the document at path, unmodified.
 void showAsCurrentDocument(const QString& path) {
-    MainForm& form = *MainForm::instance();
-    Program().CurrentFilePath = path;
-    form.documents().setCaption(path, false);
+    MainForm::instance()->documents().setCaption(path, false);
     AddRecentFile(path);
-    const int index = form.documents().currentTab() - 1;
-    form.FileTab()->setTabToolTip(index, path);
-    form.FileTab()->setTabText(index, path.isEmpty() ? QString() : tabCaptionFor(path));
-    Program().Documents.at(index).Modified = false;
 }
 
 // Whether the document in the current tab has changes not yet saved.
@@ -154,14 +141,8 @@ bool NewDocument() {
     if (ask(QStringLiteral("Opravdu nový soubor ?"), QStringLiteral("Nový"),
             MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation) != MessageBoxAnswer::Yes)
         return false;
-    MainForm& form = *MainForm::instance();
-    const int index = form.documents().currentTab() - 1;
-    form.FileTab()->setTabToolTip(index, QString());
-    form.FileTab()->setTabText(index, QString());
-    Program().Documents.at(index) = DocumentSlot{};
     MainSurface().setText(QString());
-    Program().CurrentFilePath.clear();
-    form.documents().setCaption(QString(), false);
+    MainForm::instance()->documents().setCaption(QString(), false);
     return true;
 }
 

@@ -25,12 +25,10 @@ QString ExitAutosavePath(const QString& appFolder, int tab) {
     return appFolder + QStringLiteral("autosave_tarvel_qor%1.txt").arg(tab);
 }
 
-void WriteExitAutosaveFiles(const QString& appFolder,
-                            const std::array<DocumentSlot, 5>& documents) {
+void WriteExitAutosaveFiles(const QString& appFolder, const std::array<QString, 5>& texts) {
     for (int tab = 1; tab <= DocumentTabs::TabCount; ++tab) {
         try {
-            WriteFileAtomically(ExitAutosavePath(appFolder, tab),
-                                EncodeAnsi(documents.at(tab - 1).Text));
+            WriteFileAtomically(ExitAutosavePath(appFolder, tab), EncodeAnsi(texts.at(tab - 1)));
         } catch (const ProgramError& error) {
             ReportError(error);
         }

@@ -9,9 +9,9 @@
 // exactly that document's text.
 [[nodiscard]] QString ExitAutosavePath(const QString& appFolder, int tab);
 
-// Writes every slot's text to its file; a file that cannot be written is
-// reported and the others are still written.
-void WriteExitAutosaveFiles(const QString& appFolder, const std::array<DocumentSlot, 5>& documents);
+// Writes each tab's text (tab 1 first) to its file; a file that cannot be
+// written is reported and the others are still written.
+void WriteExitAutosaveFiles(const QString& appFolder, const std::array<QString, 5>& texts);
 
 // Reads the files back into the slots' texts. A file too large to restore is
 // renamed aside (its name + ".bak") instead of being overwritten at the next

@@ -1,12 +1,16 @@
 #include "shell/main_window/DocumentTabs.h"
 
+#include "core/files/path_helpers.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
 #include "shell/ProgramState.h"
 #include "shell/main_window/MainForm.h"
 
 #include <QTabBar>
+#include <QTextDocument>
+#include <utility>
 
 namespace {
 const QString EmptyDocumentTag = QStringLiteral("_0");
@@ -15,10 +19,21 @@ const QChar ModifiedMark = u'*';
 DocumentSlot& slot(int number) {
     return Program().Documents.at(number - 1);
 }
+
+QString tabCaptionFor(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    const QString name = GetPathPart(path, 2) + QStringLiteral(".") + GetPathPart(path, 3);
+    // A tab caption treats "&" as an access key; a file name shows it as it is.
+    return QString(name).replace(u'&', QStringLiteral("&&"));
+}
 } // namespace
 
-DocumentTabs::DocumentTabs(MainForm& form, EditorSurface& surface, QTabBar& tabs)
+DocumentTabs::DocumentTabs(MainForm& form, RichEditSurface& surface, QTabBar& tabs)
     : QObject(&form), m_form(form), m_surface(surface), m_tabs(tabs) {
+    for (QTextDocument*& document : m_documents)
+        document = RichEditSurface::newDocument(this);
+    m_surface.setDocument(m_documents.front());
     for (int i = 0; i < TabCount; ++i)
         m_tabs.addTab(QString());
     m_tabs.setCurrentIndex(0);
@@ -35,63 +50,131 @@ void DocumentTabs::selectTab(int number) {
 }
 
 bool DocumentTabs::captionModified() const {
-    return m_form.windowTitle().endsWith(ModifiedMark);
+    return slot(m_current).Modified;
 }
 
 void DocumentTabs::setCaption(const QString& path, bool modified) {
-    QString caption = QStringLiteral("Tarvel Qor (%1)").arg(path);
-    if (modified)
+    DocumentSlot& current = slot(m_current);
+    current.Path = path;
+    current.Modified = modified;
+    m_tabs.setTabToolTip(m_current - 1, path);
+    m_tabs.setTabText(m_current - 1, tabCaptionFor(path));
+    Program().CurrentFilePath = path;
+    showCaption();
+}
+
+void DocumentTabs::showCaption() {
+    const DocumentSlot& current = slot(m_current);
+    QString caption = QStringLiteral("Tarvel Qor (%1)").arg(current.Path);
+    if (current.Modified)
         caption += ModifiedMark;
     m_form.setWindowTitle(caption);
 }
 
-void DocumentTabs::storeCurrentSlot() {
-    slot(m_current).Text = m_surface.text();
+void DocumentTabs::takeRestoredText() {
+    DocumentSlot& current = slot(m_current);
+    const bool modified = current.Modified;
+    if (m_surface.textLength() == 0)
+        giveEmptyDocumentTheLook();
+    m_surface.setText(std::exchange(current.Text, QString()));
+    current.Modified = modified;
+    showCaption();
+}
+
+std::array<QString, DocumentTabs::TabCount> DocumentTabs::texts() const {
+    std::array<QString, TabCount> texts;
+    for (int number = 1; number <= TabCount; ++number) {
+        if (number == m_current)
+            texts.at(number - 1) = m_surface.text();
+        else if (!slot(number).Text.isEmpty())
+            texts.at(number - 1) = slot(number).Text;
+        else
+            texts.at(number - 1) = RichEditSurface::textOf(*m_documents.at(number - 1));
+    }
+    return texts;
 }
 
 int DocumentTabs::modifiedCount() const {
     int count = 0;
     for (int number = 1; number <= TabCount; ++number)
         count += slot(number).Modified ? 1 : 0;
-    if (!slot(m_current).Modified && captionModified())
-        ++count;
     return count;
 }
 
-// The current slot's text is not copied on every keystroke: it is stored when
-// the tab is left and whenever all documents are written out.
+// Nothing here may copy the whole text: it runs on every keystroke.
 void DocumentTabs::onTextChanged() {
-    if (!captionModified())
-        m_form.setWindowTitle(m_form.windowTitle() + ModifiedMark);
-    if (m_surface.tag() == EmptyDocumentTag) {
-        m_surface.setTag(QString());
-        const AppliedFont& look = Program().Applied;
+    DocumentSlot& current = slot(m_current);
+    if (!current.Modified) {
+        current.Modified = true;
+        showCaption();
+    }
+    if (m_surface.textLength() == 0) {
+        m_surface.setTag(EmptyDocumentTag);
+        giveEmptyDocumentTheLook();
+        return;
+    }
+    if (m_surface.tag() != EmptyDocumentTag)
+        return;
+    m_surface.setTag(QString());
+    // The text came in with the look the empty document waited with; only a
+    // look applied since then needs a pass over it.
+    const AppliedFont& look = Program().Applied;
+    if (look != m_lookGiven)
         ApplyEditorFont(m_surface, Program().Applied, look.AppliedTextColor, look.AppliedBold,
                         look.AppliedItalic, look.AppliedFontName);
+}
+
+// The look waits in the empty document and goes in with the next text, typed
+// or set whole, in the same edit: the text is not formatted a second time.
+void DocumentTabs::giveEmptyDocumentTheLook() {
+    const ProgramState& program = Program();
+    m_lookGiven = program.Applied;
+    if (!m_lookGiven.AppliedFontName.isEmpty())
+        m_surface.setSelLook(m_lookGiven.AppliedTextColor, m_lookGiven.AppliedBold,
+                             m_lookGiven.AppliedItalic, m_lookGiven.AppliedFontName);
+    if (program.AppliedFontSize > 0)
+        m_surface.setSelFontSize(program.AppliedFontSize);
+}
+
+DocumentTabs::WholeLook DocumentTabs::lookNow() {
+    return {Program().Applied, Program().AppliedFontSize};
+}
+
+// A look applied while the tab was away reaches its text when it comes back;
+// while the look stays, the text keeps its own formatting and highlighting.
+void DocumentTabs::catchUpWithTheLook(const WholeLook& had) {
+    const WholeLook now = lookNow();
+    if (now.font != had.font && !now.font.AppliedFontName.isEmpty())
+        ApplyEditorFont(m_surface, Program().Applied, now.font.AppliedTextColor,
+                        now.font.AppliedBold, now.font.AppliedItalic, now.font.AppliedFontName);
+    if (now.size != had.size && now.size > 0) {
+        m_surface.setSelStart(0);
+        m_surface.setSelLength(m_surface.textLength());
+        m_surface.setSelFontSize(now.size);
     }
-    if (m_surface.textLength() == 0)
-        m_surface.setTag(EmptyDocumentTag);
 }
 
 void DocumentTabs::onTabChanged(int index) {
     if (index < 0)
         return;
-    leaveTab(m_current);
+    slot(m_current).Caret = m_surface.selStart();
+    m_lookLeft.at(m_current - 1) = lookNow();
     m_current = index + 1;
     enterTab(m_current);
 }
 
-void DocumentTabs::leaveTab(int number) {
-    slot(number).Text = m_surface.text();
-    slot(number).Caret = m_surface.selStart();
-    if (captionModified())
-        slot(number).Modified = true;
-}
-
 void DocumentTabs::enterTab(int number) {
-    m_surface.setText(slot(number).Text);
-    Program().CurrentFilePath = m_tabs.tabToolTip(number - 1);
+    m_surface.setDocument(m_documents.at(number - 1));
+    const bool empty = m_surface.textLength() == 0;
+    m_surface.setTag(empty ? EmptyDocumentTag : QString());
+    if (empty)
+        giveEmptyDocumentTheLook();
+    else
+        catchUpWithTheLook(m_lookLeft.at(number - 1));
+    if (!slot(number).Text.isEmpty())
+        takeRestoredText();
     m_surface.setSelStart(slot(number).Caret);
-    setCaption(Program().CurrentFilePath, slot(number).Modified);
+    Program().CurrentFilePath = slot(number).Path;
+    showCaption();
     m_form.Text1()->setFocus();
 }

@@ -1,44 +1,71 @@
 #pragma once
 
+#include "core/text/editor_procedures.h"
+
 #include <QObject>
 #include <QString>
+#include <array>
 
-class EditorSurface;
 class MainForm;
 class QTabBar;
+class QTextDocument;
+class RichEditSurface;
 
-// Five documents share the one editing surface: this keeps each tab's slot,
-// swaps the surface's text when the tab changes, tracks changes with the "*"
-// of the caption, and marks an emptied document with the tag "_0".
+// The five documents, one per tab. Each tab has a text document of its own,
+// which the one editing surface shows while the tab is current, so a tab
+// keeps its text, formatting and undo history while it is away; its path,
+// modified mark and caret are kept in its slot of Program().Documents. The
+// caption, the tab's caption and tooltip and CurrentFilePath follow from the
+// current document's slot. An emptied document is marked with the tag "_0".
 class DocumentTabs : public QObject {
     Q_OBJECT
 public:
     static constexpr int TabCount = 5;
     static constexpr int AutosaveLimit = 1442402; // smallest size not restored
 
-    DocumentTabs(MainForm& form, EditorSurface& surface, QTabBar& tabs);
+    DocumentTabs(MainForm& form, RichEditSurface& surface, QTabBar& tabs);
 
     // Tab numbers are 1 to 5.
     [[nodiscard]] int currentTab() const;
     void selectTab(int number);
 
-    // "Tarvel Qor (path)" with "*" while the current document is modified.
+    // Whether the current document has unsaved changes: the caption's "*".
     [[nodiscard]] bool captionModified() const;
+    // The current document's path and modified mark. The caption becomes
+    // "Tarvel Qor (path)", with "*" while modified; the tab shows the file
+    // name, its tooltip the path, and CurrentFilePath the path.
     void setCaption(const QString& path, bool modified);
 
-    // Brings the current tab's slot in line with the surface.
-    void storeCurrentSlot();
-    // Documents with unsaved changes, the current one counted by its caption.
+    // The current tab's document takes the text restored into its slot; it
+    // stays as modified as it was.
+    void takeRestoredText();
+    // Each tab's text as it would be saved, tab 1 first.
+    [[nodiscard]] std::array<QString, TabCount> texts() const;
+    // Documents with unsaved changes.
     [[nodiscard]] int modifiedCount() const;
 
 private:
     void onTextChanged();
     void onTabChanged(int index);
-    void leaveTab(int number);
     void enterTab(int number);
+    void showCaption();
+    void giveEmptyDocumentTheLook();
+
+    // The look given to a whole text: ApplyEditorFont's and the font size.
+    struct WholeLook {
+        AppliedFont font;
+        int size = 0;
+    };
+    [[nodiscard]] static WholeLook lookNow();
+    void catchUpWithTheLook(const WholeLook& had);
 
     MainForm& m_form;
-    EditorSurface& m_surface;
+    RichEditSurface& m_surface;
     QTabBar& m_tabs;
+    std::array<QTextDocument*, TabCount> m_documents{};
     int m_current = 1;
+    // The look the emptied current document waits with.
+    AppliedFont m_lookGiven;
+    // The look each tab's text had when the tab was left.
+    std::array<WholeLook, TabCount> m_lookLeft{};
 };

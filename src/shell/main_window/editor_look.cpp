@@ -5,6 +5,7 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
 #include "platform/twips.h"
+#include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/Toolbar.h"
@@ -154,6 +155,7 @@ void SetEditorFontSize(int size) {
     for (QAction* item : items.sizes)
         setChecked(item, false);
     const std::size_t index = sizeIndex(size);
+    Program().AppliedFontSize = EditorFontSizes.at(index);
     surface.setSelFontSize(EditorFontSizes.at(index));
     setChecked(items.sizes.at(index), true);
     showSizeInSettings(surface.selFontSize());

@@ -169,10 +169,9 @@ void restoreDocuments(Start& start, MainForm& form) {
                         ExitAutosavePath(program.AppFolder, tab));
     tellAboutKeptAside(RestoreExitAutosaveFiles(program.AppFolder, program.Documents));
     EditorSurface& surface = form.surface();
-    surface.setText(program.Documents.front().Text);
+    form.documents().takeRestoredText();
     if (surface.textLength() == 0 && Platform().clipboard->hasText())
         surface.setText(Platform().clipboard->text());
-    program.Documents.front().Modified = false;
     form.documents().setCaption(QString(), false);
 }
 
@@ -186,7 +185,6 @@ void obeyCommandLine(Start& start, MainForm& form, const QString& arguments) {
     start.setAction(
         QStringLiteral("Parsuji parametry příkazové řádky. Parametr je: \"%1\"").arg(arguments));
     const StartCommand command = ParseStartCommand(arguments);
-    applyEditorLook();
     start.showMenuFrame();
     if (command == StartCommand::None && Program().Settings.ShowStartScreen)
         return;
@@ -238,6 +236,8 @@ void Main(const QString& appFolder, const QString& arguments) {
     applySettings(form);
     if (!program.Settings.ShowStartScreen)
         start.setCloseAfterStart(true);
+    // The look goes in before the restored text, which takes it as it arrives.
+    applyEditorLook();
     restoreDocuments(start, form);
     obeyCommandLine(start, form, arguments);
 }

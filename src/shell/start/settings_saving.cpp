@@ -15,7 +15,6 @@
 #include <QDateTime>
 #include <QStatusBar>
 #include <QTabBar>
-#include <cmath>
 
 namespace {
 
@@ -44,13 +43,20 @@ void gatherWindow(SettingsRecord& settings, const MainForm& form) {
     settings.MainWindowState = windowStateNumber(form);
 }
 
+// The look last given to the whole text, not the formatting at the caret,
+// which highlighting may have coloured; what was never applied stays as read.
 void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
-    settings.EditorFontName = surface.selFontName();
-    settings.EditorTextColor = surface.selColor();
+    const ProgramState& program = Program();
+    const AppliedFont& look = program.Applied;
+    if (!look.AppliedFontName.isEmpty()) {
+        settings.EditorFontName = look.AppliedFontName;
+        settings.EditorTextColor = look.AppliedTextColor;
+        settings.EditorBold = look.AppliedBold;
+        settings.EditorItalic = look.AppliedItalic;
+    }
+    if (program.AppliedFontSize > 0)
+        settings.EditorFontSize = static_cast<quint8>(program.AppliedFontSize);
     settings.EditorBackColor = surface.backColor();
-    settings.EditorFontSize = static_cast<quint8>(std::lround(surface.selFontSize()));
-    settings.EditorBold = surface.selBold();
-    settings.EditorItalic = surface.selItalic();
 }
 
 } // namespace

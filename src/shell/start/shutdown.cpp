@@ -24,8 +24,7 @@ bool userConfirmsLosingChanges(MainForm& form, int modified) {
 
 bool ConfirmShutdown(MainForm& form) {
     SaveSettings();
-    form.documents().storeCurrentSlot();
-    WriteExitAutosaveFiles(Program().AppFolder, Program().Documents);
+    WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts());
     const int modified = form.documents().modifiedCount();
     if (modified > 0 && !userConfirmsLosingChanges(form, modified))
         return false;

@@ -4,12 +4,14 @@
 #include "core/settings/settings_file.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/surface/RichEditSurface.h"
+#include "platform/surface/surface_contract.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/files/exit_autosave.h"
 #include "shell/main_window/MainForm.h"
+#include "shell/main_window/editor_look.h"
 #include "shell/start/settings_saving.h"
 
 #include <QDir>
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +55,11 @@ protected:
         return count;
     }
     EditorSurface& surface() { return MainForm::instance()->surface(); }
+    // The look of the selection, or of the text typed next at the caret.
+    Look lookHere() {
+        return {surface().selColor(), surface().selFontName(), surface().selFontSize(),
+                surface().selBold(), surface().selItalic()};
+    }
     [[nodiscard]] static QString caption() { return MainForm::instance()->windowTitle(); }
     [[nodiscard]] static QByteArray linesOfSize(int size) {
         QByteArray bytes = QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(size / 29 + 1);
@@ -208,6 +217,66 @@ TEST_F(StartupTest, ARelativePathOnTheCommandLineBecomesAbsolute) {
     EXPECT_EQ(Program().CurrentFilePath, path);
     EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
     EXPECT_EQ(MainForm::instance()->FileTab()->tabText(0), u"dopis.txt"_s);
+}
+
+// What the settings keep is the look last given to the whole text, whatever
+// the caret stands on, and the size shows on the text restored at the next start.
+TEST_F(StartupTest, TheEditorLookAndSizeComeBackAfterARestart) {
+    const ColorValue blue = RgbColor(0, 0, 255);
+    const ColorValue grey = RgbColor(194, 194, 194);
+    const struct {
+        const char* name;
+        QByteArray restored;
+        std::function<void()> use;
+        Look expected;
+        ColorValue back;
+    } cases[] = {
+        {"an empty tab",
+         {},
+         [] {},
+         {blue, u"Arial CE"_s, 14, true, false},
+         RgbColor(255, 255, 255)},
+        {"a highlighted tag at the caret",
+         "<b>x</b>\r\ny",
+         [this] {
+             surface().setColorRuns({{0, 3, RgbColor(255, 0, 0)}});
+             surface().setSelStart(1);
+         },
+         {blue, u"Arial CE"_s, 14, true, false},
+         RgbColor(255, 255, 255)},
+        {"the DOS look",
+         "text",
+         [] { ApplyDosLook(); },
+         {grey, u"Courier New CE"_s, 8, false, false},
+         RgbColor(0, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program() = ProgramState{};
+        SettingsRecord settings = currentSettings();
+        settings.EditorTextColor = blue;
+        settings.EditorBold = true;
+        settings.EditorFontName = u"Arial CE"_s;
+        settings.EditorFontSize = 14;
+        writeSettings(settings);
+        writeFile(u"autosave_tarvel_qor1.txt"_s, c.restored);
+        Main(appFolder, u"-NOMSG"_s);
+        c.use();
+        platform.messageBox.queue(MessageBoxAnswer::Yes);
+        ASSERT_TRUE(MainForm::instance()->close());
+        delete MainForm::instance();
+
+        Program() = ProgramState{};
+        Main(appFolder, u"-NOMSG"_s);
+        EXPECT_EQ(surface().backColor(), c.back);
+        EXPECT_EQ(Program().Settings.EditorFontSize, c.expected.size);
+        for (const int position : {0, 1, 4}) {
+            surface().setSelStart(position);
+            surface().setSelLength(surface().textLength() > position ? 1 : 0);
+            EXPECT_EQ(lookHere(), c.expected) << "position " << position;
+        }
+        delete MainForm::instance();
+    }
 }
 
 TEST(StartCommand, OptionsAreWholeWordsInAnyCase) {
