@@ -4,6 +4,7 @@
 #include "platform/BreakIndex.h"
 
 #include <QTextCharFormat>
+#include <QTextCursor>
 
 class SurfaceTextEdit;
 class QTextDocument;
@@ -19,6 +20,13 @@ public:
     explicit RichEditSurface(QWidget* parent = nullptr);
 
     [[nodiscard]] SurfaceTextEdit* widget() const { return m_edit; }
+
+    // The document shown in the widget. setDocument() shows another one in
+    // its place (the widget does not own it): its text, break kinds, undo
+    // history and look come with it. Use this rather than the widget's own
+    // setDocument, which the surface would not notice.
+    [[nodiscard]] QTextDocument* document() const { return m_document; }
+    void setDocument(QTextDocument* document);
 
     [[nodiscard]] QString text() const override;
     void setText(const QString& text) override;
@@ -42,9 +50,11 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
-    // Switching the undo history off for the bulk change empties it: after a
+    // A bulk step keeps the undo history off, which empties it: after a
     // colouring the user's earlier edits cannot be undone, as after setText.
     void setColorRuns(const std::vector<ColorRun>& runs) override;
+    void beginFormatting() override;
+    void endFormatting() override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;
@@ -56,6 +66,12 @@ public:
 
 private:
     void onContentsChange(int position, int removed, int added);
+    // The widget's cursor, or during a bulk step the one shown at its end.
+    [[nodiscard]] QTextCursor cursor() const;
+    void setCursor(const QTextCursor& cursor);
+    // A lone CR break right before a lone LF break reads as CR LF: makes the
+    // two one break if the empty line between them starts at widgetPosition.
+    bool joinSplitPair(int widgetPosition);
     [[nodiscard]] int ourStartOf(int block) const;
     [[nodiscard]] int blockAtOur(int position) const;
     [[nodiscard]] int toOur(int widgetPosition) const;
@@ -77,4 +93,7 @@ private:
     QTextDocument* m_document;
     BreakIndex m_breaks;
     int m_quiet = 0; // > 0 while the surface itself edits: no user change to report
+    int m_bulk = 0;  // depth of open bulk steps
+    QTextCursor m_bulkCursor;
+    bool m_bulkModified = false; // the document's own modified flag before the step
 };
