@@ -71,6 +71,9 @@ QFont editorDefaultFont() {
 RichEditSurface::RichEditSurface(QWidget* parent)
     : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document) {
     setParent(m_edit);
+    // The widget would delete the document it made when another is shown;
+    // the surface keeps it, as the first of the documents it may show.
+    m_document->setParent(this);
     m_edit->setObjectName(QStringLiteral("Text1"));
     m_document->setDefaultFont(editorDefaultFont());
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);

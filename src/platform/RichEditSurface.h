@@ -22,8 +22,9 @@ public:
     [[nodiscard]] SurfaceTextEdit* widget() const { return m_edit; }
 
     // The document shown in the widget. setDocument() shows another one in
-    // its place (the widget does not own it): its text, break kinds, undo
-    // history and look come with it. Use this rather than the widget's own
+    // its place (neither the widget nor the surface owns it; the document
+    // shown first is the surface's): its text, break kinds, undo history and
+    // look come with it. Use this rather than the widget's own
     // setDocument, which the surface would not notice.
     [[nodiscard]] QTextDocument* document() const { return m_document; }
     void setDocument(QTextDocument* document);

@@ -146,6 +146,57 @@ TEST_F(RichEditSurfaceTest, LargeLfDocumentMapsPositionsAfterAnEnterTypedAtItsSt
     EXPECT_EQ(surface->text(), expected);
 }
 
+// A new whole text is a new document: nothing before it can be undone, and
+// what a handler of its change formats belongs to it, not to an undo step.
+TEST_F(RichEditSurfaceTest, NewWholeTextCannotBeUndoneAndItsHandlerFormatsItInPlace) {
+    surface->setText(u"old"_s);
+    surface->setSelStart(3);
+    surface->setSelText(u"er"_s);
+    const ColorValue red = RgbColor(200, 0, 0);
+    const auto connection = QObject::connect(surface, &EditorSurface::textChanged, [this, red] {
+        surface->setSelStart(0);
+        surface->setSelLength(surface->textLength());
+        surface->setSelColor(red);
+        surface->setSelStart(1);
+    });
+    surface->setText(u"a\nb\r\nc"_s);
+    QObject::disconnect(connection);
+
+    EXPECT_FALSE(surface->document()->isUndoAvailable());
+    surface->widget()->undo();
+    EXPECT_EQ(Shown(surface->text()), "a\\nb\\r\\nc");
+    EXPECT_EQ(surface->selStart(), 1);
+    for (const int p : {0, 2, 5}) {
+        surface->setSelStart(p);
+        surface->setSelLength(1);
+        EXPECT_EQ(surface->selColor(), red) << "position " << p;
+    }
+}
+
+// Another document shown in the widget brings its own text and break kinds;
+// a fresh one starts empty with the editor's font, and edits go to the shown one.
+TEST_F(RichEditSurfaceTest, ShownDocumentBringsItsOwnTextAndBreakKinds) {
+    surface->setText(u"a\nb\rc\r\nd"_s);
+    QTextDocument* first = surface->document();
+    auto* second = new QTextDocument(&window);
+    surface->setDocument(second);
+    EXPECT_EQ(surface->textLength(), 0);
+    EXPECT_EQ(surface->selFontName(), u"Courier New CE"_s);
+    surface->setText(u"x\r\ny\r\nz"_s);
+    QTest::keyClick(surface->widget(), Qt::Key_Return);
+    EXPECT_EQ(Shown(surface->text()), "\\r\\nx\\r\\ny\\r\\nz");
+
+    surface->setDocument(first);
+    EXPECT_EQ(Shown(surface->text()), "a\\nb\\rc\\r\\nd");
+    EXPECT_EQ(surface->textLength(), 8);
+    EXPECT_EQ(surface->lineFromPosition(7), 3);
+    surface->setSelStart(7);
+    QTest::keyClick(surface->widget(), Qt::Key_Backspace);
+    EXPECT_EQ(Shown(surface->text()), "a\\nb\\rcd");
+    surface->setDocument(second);
+    EXPECT_EQ(Shown(surface->text()), "\\r\\nx\\r\\ny\\r\\nz");
+}
+
 // Its timing is in bench/surface_bench; a quadratic layout would stall here.
 TEST_F(RichEditSurfaceTest, AVeryLongLineWithoutSpacesLoadsAndLaysOut) {
     surface->setText(QString(400000, u'a'));
