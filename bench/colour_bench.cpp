@@ -65,6 +65,20 @@ Windows& windows() {
     return *instance;
 }
 
+// The start-up path: the text arrives in the emptied document, which then
+// takes the editor's look.
+void SetTextIntoTheEmptiedMainWindow(benchmark::State& state) {
+    Windows& w = windows();
+    TimeSideBySide(state, {w.form.Text1(), [] { MainSurface().setText(QString()); },
+                           [] { MainSurface().setText(page()); }, w.bare,
+                           [&w] { w.bare->setPlainText(QString()); },
+                           [&w] { w.bare->setPlainText(page()); }});
+}
+BENCHMARK(SetTextIntoTheEmptiedMainWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
 // The bare widget does what the rule set asks in one edit block: every
 // character to the default colour, then each stretch in its own.
 void colourBare(QTextEdit* edit, const std::vector<ColorRun>& runs) {

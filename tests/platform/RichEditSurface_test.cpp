@@ -51,6 +51,9 @@ TEST_F(RichEditSurfaceTest, EnterTypedByTheUserMakesCrLfInsideAnyKindOfText) {
         EXPECT_EQ(surface->selStart(), 3);
         QTest::keyClick(surface->widget(), Qt::Key_Return, Qt::ShiftModifier);
         EXPECT_EQ(surface->text(), QString(text).insert(1, QStringLiteral("\r\n\r\n")));
+        // No menu claims Ctrl+Enter here: it still makes a CR LF.
+        QTest::keyClick(surface->widget(), Qt::Key_Enter, Qt::ControlModifier);
+        EXPECT_EQ(surface->text(), QString(text).insert(1, QStringLiteral("\r\n\r\n\r\n")));
     }
 }
 
