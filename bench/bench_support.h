@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editor_surface.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QString>
@@ -90,6 +92,16 @@ inline void TimeSideBySide(benchmark::State& state, const SideBySide& side) {
     state.counters["ours_ms"] = 1000 * ours / n;
     state.counters["bare_ms"] = 1000 * bare / n;
     state.counters["ratio"] = ours / bare;
+}
+
+// The start-up path: text arrives in the emptied document of the program's
+// editor (widget shows surface) and of a bare widget.
+inline void TimeSetTextIntoEmptied(benchmark::State& state, EditorSurface& surface,
+                                   QTextEdit* widget, QTextEdit* bare, const QString& text) {
+    TimeSideBySide(state, {widget, [&surface] { surface.setText(QString()); },
+                           [&surface, &text] { surface.setText(text); }, bare,
+                           [bare] { bare->setPlainText(QString()); },
+                           [bare, &text] { bare->setPlainText(text); }});
 }
 
 // The benchmarks' main: widgets need an application object (headless here).

@@ -69,10 +69,7 @@ Windows& windows() {
 // takes the editor's look.
 void SetTextIntoTheEmptiedMainWindow(benchmark::State& state) {
     Windows& w = windows();
-    TimeSideBySide(state, {w.form.Text1(), [] { MainSurface().setText(QString()); },
-                           [] { MainSurface().setText(page()); }, w.bare,
-                           [&w] { w.bare->setPlainText(QString()); },
-                           [&w] { w.bare->setPlainText(page()); }});
+    TimeSetTextIntoEmptied(state, MainSurface(), w.form.Text1(), w.bare, page());
 }
 BENCHMARK(SetTextIntoTheEmptiedMainWindow)
     ->UseManualTime()

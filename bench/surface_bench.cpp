@@ -40,10 +40,7 @@ RichEditSurface& loadedSurface() {
 // The start-up path: the text arrives in the emptied document.
 void SetTextIntoEmptiedDocument(benchmark::State& state) {
     Editors& e = editors();
-    TimeSideBySide(state, {e.surface->widget(), [&e] { e.surface->setText(QString()); },
-                           [&e] { e.surface->setText(page()); }, e.bare,
-                           [&e] { e.bare->setPlainText(QString()); },
-                           [&e] { e.bare->setPlainText(page()); }});
+    TimeSetTextIntoEmptied(state, *e.surface, e.surface->widget(), e.bare, page());
 }
 BENCHMARK(SetTextIntoEmptiedDocument)
     ->UseManualTime()
@@ -77,10 +74,7 @@ BENCHMARK(ReplaceAllBold)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 void SetTextOneLine(benchmark::State& state) {
     Editors& e = editors();
     const QString text = QStringLiteral("<p class=x>slovo</p> ").repeated(LargestDocument / 21);
-    TimeSideBySide(state, {e.surface->widget(), [&e] { e.surface->setText(QString()); },
-                           [&] { e.surface->setText(text); }, e.bare,
-                           [&e] { e.bare->setPlainText(QString()); },
-                           [&] { e.bare->setPlainText(text); }});
+    TimeSetTextIntoEmptied(state, *e.surface, e.surface->widget(), e.bare, text);
 }
 BENCHMARK(SetTextOneLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
