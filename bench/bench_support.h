@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editor_surface.h"
+#include "core/text/editor_surface.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

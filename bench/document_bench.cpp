@@ -1,10 +1,10 @@
 #include "bench_support.h"
-#include "core/ansi_code_page.h"
-#include "core/editor_surface.h"
+#include "core/text/ansi_code_page.h"
+#include "core/text/editor_surface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
-#include "shell/document_files.h"
+#include "shell/files/document_files.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QFile>

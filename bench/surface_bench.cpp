@@ -1,6 +1,6 @@
 #include "bench_support.h"
-#include "platform/RichEditSurface.h"
-#include "platform/SurfaceTextEdit.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
 
 #include <QTextEdit>
 

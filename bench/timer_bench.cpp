@@ -1,8 +1,8 @@
 #include "bench_support.h"
-#include "platform/RichEditSurface.h"
 #include "platform/platform.h"
-#include "shell/MainForm.h"
-#include "shell/MainTimer.h"
+#include "platform/surface/RichEditSurface.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainTimer.h"
 
 namespace {
 

@@ -1,7 +1,10 @@
+#include "app/program_commands.h"
 #include "platform/platform.h"
-#include "shell/MainForm.h"
+#include "platform/qt_translations.h"
 #include "shell/ProgramState.h"
-#include "shell/Startup.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/start/main_procedure.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,11 +36,13 @@ void closeOnTermination(QApplication& application) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    InstallCzechQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;
     closeOnTermination(application);
     Program().EndProgram = [] { QCoreApplication::exit(0); };
+    RegisterProgramCommands(ProgramCommands());
     const QStringList arguments = QApplication::arguments().mid(1);
     Main(QApplication::applicationDirPath() + QStringLiteral("/"),
          arguments.join(QStringLiteral(" ")));

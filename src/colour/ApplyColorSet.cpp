@@ -1,9 +1,9 @@
 #include "colour/ApplyColorSet.h"
 
-#include "core/colour_highlighting.h"
-#include "core/editor_surface.h"
-#include "shell/MainForm.h"
+#include "core/colour/colour_highlighting.h"
+#include "core/text/editor_surface.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QProgressBar>

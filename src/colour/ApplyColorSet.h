@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_set.h"
 
 // Paints the main window's document with set: the whole text first takes the
 // set's default text colour (through ApplyEditorFont, with the remembered

@@ -2,12 +2,13 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
+#include "core/colour/colour_text.h"
 #include "platform/message_box.h"
+#include "platform/named_control.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
-#include "shell/file_dialogs.h"
+#include "shell/files/colour_rule_files.h"
+#include "shell/files/file_dialogs.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -38,17 +39,9 @@ constexpr qsizetype AuthorLength = ColorRuleAuthorSize;
     return {RedOf(color), GreenOf(color), BlueOf(color)};
 }
 
-template <class Widget>
-Widget* makeControl(QWidget* parent, const QString& name, const QString& toolTip = {}) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setToolTip(toolTip);
-    return widget;
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
-    auto* button = makeControl<QPushButton>(parent, name, toolTip);
+    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
     button->setText(caption);
     return button;
 }
@@ -80,13 +73,13 @@ enum class Arrow { Up, Down, ToStart, ToEnd };
 
 QPushButton* makeArrowButton(QWidget* parent, const QString& name, Arrow arrow,
                              const QString& toolTip) {
-    auto* button = makeControl<QPushButton>(parent, name, toolTip);
+    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
     button->setIcon(arrowIcon(arrow, parent->palette().color(QPalette::ButtonText)));
     return button;
 }
 
 QLabel* makeColorBox(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* box = makeControl<QLabel>(parent, name, toolTip);
+    auto* box = MakeNamed<QLabel>(parent, name, {.toolTip = toolTip});
     box->setFixedSize(ColorBoxSize, ColorBoxSize);
     box->setFrameShape(QFrame::Box);
     box->setAutoFillBackground(true);
@@ -95,19 +88,10 @@ QLabel* makeColorBox(QWidget* parent, const QString& name, const QString& toolTi
 }
 
 QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* entry = makeControl<QPlainTextEdit>(parent, name, toolTip);
+    auto* entry = MakeNamed<QPlainTextEdit>(parent, name, {.toolTip = toolTip});
     entry->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     entry->setTabChangesFocus(true);
     return entry;
-}
-
-// A line break costs two characters in the set, where it is CR LF.
-[[nodiscard]] bool isBreak(QChar c) {
-    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-[[nodiscard]] QString entryText(const QPlainTextEdit* entry) {
-    return WithCrLfBreaks(entry->document()->toRawText());
 }
 
 // The row of a rule: its colour as #RRGGBB, drawn in that colour, then the
@@ -135,7 +119,7 @@ ColorControl::ColorControl(QWidget* parent)
 }
 
 void ColorControl::buildRuleList() {
-    m_listView1 = makeControl<QTreeWidget>(this, QStringLiteral("ListView1"));
+    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"));
     m_listView1->setHeaderLabels(
         {QStringLiteral("Barva"), QStringLiteral("Začátek"), QStringLiteral("Konec")});
     m_listView1->setRootIsDecorated(false);
@@ -149,10 +133,10 @@ void ColorControl::buildRuleList() {
 }
 
 void ColorControl::buildRuleEntries() {
-    m_text1 = makeControl<QLineEdit>(this, QStringLiteral("Text1"),
-                                     QStringLiteral("Začátek zvýrazněného textu"));
-    m_text2 = makeControl<QLineEdit>(this, QStringLiteral("Text2"),
-                                     QStringLiteral("Konec zvýrazněného textu"));
+    m_text1 = MakeNamed<QLineEdit>(this, QStringLiteral("Text1"),
+                                   {.toolTip = QStringLiteral("Začátek zvýrazněného textu")});
+    m_text2 = MakeNamed<QLineEdit>(this, QStringLiteral("Text2"),
+                                   {.toolTip = QStringLiteral("Konec zvýrazněného textu")});
     m_text1->setMaxLength(RuleTextLength);
     m_text2->setMaxLength(RuleTextLength);
     m_picture1 =
@@ -203,24 +187,26 @@ void ColorControl::buildSetEntries() {
                                                              {m_text4, AuthorLength}};
     for (const auto& [entry, maxLength] : limited) {
         connect(entry->document(), &QTextDocument::contentsChange, this,
-                [this, entry, maxLength](int position, int, int added) {
-                    limitOnChange(entry, maxLength, position, added);
+                [this, entry, maxLength](int position, int, int) {
+                    limitOnChange(entry, maxLength, position);
                 });
     }
 
-    m_chkDifferCase = makeControl<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
-                                             QStringLiteral("Rozlišuj velká a malá písmena (A/a)"));
+    m_chkDifferCase =
+        MakeNamed<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
+                             {.toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
     m_chkDifferCase->setText(QStringLiteral("Rozlišuj velké/malé"));
-    m_chkSelection = makeControl<QCheckBox>(this, QStringLiteral("ChkSelection"),
-                                            QStringLiteral("zvýrazni pouze výběr, nebo všechno"));
+    m_chkSelection =
+        MakeNamed<QCheckBox>(this, QStringLiteral("ChkSelection"),
+                             {.toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
     m_chkSelection->setText(QStringLiteral("Výběr"));
     connect(m_chkDifferCase, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.DifferCase = on; });
     connect(m_chkSelection, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.SelectionOnly = on; });
 
-    m_label1 =
-        makeControl<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("cesta k souboru"));
+    m_label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"),
+                                 {.toolTip = QStringLiteral("cesta k souboru")});
     m_label1->setTextFormat(Qt::PlainText);
 }
 
@@ -381,38 +367,26 @@ void ColorControl::showColor(QLabel* box, ColorValue color) {
     box->setPalette(palette);
 }
 
-// Refuses the end of an insertion that would make the entry's text, with its
-// line breaks as CR LF, longer than its field in the file.
-void ColorControl::limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position,
-                                 int added) {
+// Stores what the user changed in a description or author entry, refusing
+// the end of an insertion that would make the stored text longer than its
+// field in the file. The entry then shows exactly what is stored.
+void ColorControl::limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position) {
     if (m_showing)
         return;
     QTextDocument* document = entry->document();
-    const QString raw = document->toRawText();
-    qsizetype excess = WithCrLfBreaks(raw).size() - maxLength;
-    if (excess > 0) {
-        const int insertedEnd = std::min<int>(position + added, static_cast<int>(raw.size()));
-        int cut = insertedEnd;
-        while (cut > position && excess > 0) {
-            --cut;
-            excess -= isBreak(raw.at(cut)) ? 2 : 1;
-        }
+    QString& shown = entry == m_text3 ? m_shown.Description : m_shown.Author;
+    const EntryEdit edit = EditEntryText(shown, document->toRawText(), maxLength, position);
+    if (edit.CutTo > edit.CutFrom) {
         QTextCursor cursor(document);
-        cursor.setPosition(cut);
-        cursor.setPosition(insertedEnd, QTextCursor::KeepAnchor);
+        cursor.setPosition(static_cast<int>(edit.CutFrom));
+        cursor.setPosition(static_cast<int>(edit.CutTo), QTextCursor::KeepAnchor);
         m_showing = true;
         cursor.removeSelectedText();
         m_showing = false;
     }
-    storeEntryText(entry);
-}
-
-void ColorControl::storeEntryText(QPlainTextEdit* entry) {
+    shown = edit.Stored;
     ColorRuleSet& set = Program().ColorRules;
-    if (entry == m_text3)
-        set.Description = m_shown.Description = entryText(entry);
-    else
-        set.Author = m_shown.Author = entryText(entry);
+    (entry == m_text3 ? set.Description : set.Author) = edit.Stored;
 }
 
 void ColorControl::pickColor(QLabel* box) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour_rule_editing.h"
-#include "core/colour_rule_set.h"
+#include "core/colour/colour_rule_editing.h"
+#include "core/colour/colour_rule_set.h"
 
 #include <QWidget>
 #include <optional>
@@ -50,8 +50,7 @@ private:
     void showSet(int current);
     void showRules(int current);
     void showColor(QLabel* box, ColorValue color);
-    void limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position, int added);
-    void storeEntryText(QPlainTextEdit* entry);
+    void limitOnChange(QPlainTextEdit* entry, qsizetype maxLength, int position);
     void pickColor(QLabel* box);
 
     [[nodiscard]] RuleList ruleList() const;

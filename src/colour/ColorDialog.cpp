@@ -1,8 +1,9 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
+#include "core/colour/colour_text.h"
 #include "platform/default_button.h"
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
@@ -24,26 +25,15 @@ constexpr int ChannelBarWidth = 8;
 constexpr int ChannelBarHeight = 256;
 constexpr int InitialSlider = 192;
 constexpr int InitialPairItem = 1;
+// Wide enough that the three channel values, up to "255" each, stay apart.
+constexpr int ChannelSpacing = 28;
+// The tool buttons, then the readouts and the lists to the right of them.
+constexpr int ToolsLeft = 96;
+constexpr int ReadoutsLeft = 184;
+constexpr int ColumnWidth = 81;
 
 // The gradient box's Tag while a mouse button is held on it.
 const QString ButtonHeld = QStringLiteral("_");
-
-template <class Widget>
-Widget* makeControl(QWidget* parent, const QString& name, const QRect& place,
-                    const QString& toolTip = {}) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(place);
-    widget->setToolTip(toolTip);
-    return widget;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-                  const QString& toolTip = {}) {
-    QLabel* label = makeControl<QLabel>(parent, name, place, toolTip);
-    label->setText(text);
-    return label;
-}
 
 QColor toQColor(ColorValue color) {
     return {RedOf(color), GreenOf(color), BlueOf(color)};
@@ -112,7 +102,7 @@ ColorDialog::ColorDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("ColorDialog"));
     setWindowTitle(QStringLiteral("Výběr barvy"));
-    setFixedSize(249, 353);
+    setFixedSize(ReadoutsLeft + ColumnWidth + 8, 353);
     buildChannels();
     buildTools();
     buildReadouts();
@@ -133,14 +123,15 @@ void ColorDialog::buildChannels() {
     };
     for (int i = 0; i < 3; ++i) {
         const Channel& c = channels[i];
-        const int left = 8 + 24 * i;
-        QLabel* heading =
-            makeLabel(this, QString::fromUtf16(c.headingName), QString::fromUtf16(c.heading),
-                      {left, 8, 25, 17}, QString::fromUtf16(c.headingTip));
+        const int left = 8 + ChannelSpacing * i;
+        QLabel* heading = MakeNamed<QLabel>(this, QString::fromUtf16(c.headingName),
+                                            {.text = QString::fromUtf16(c.heading),
+                                             .toolTip = QString::fromUtf16(c.headingTip),
+                                             .place = {left, 8, 25, 17}});
         setTextColor(heading, c.headingColor);
 
-        QScrollBar* bar =
-            makeControl<QScrollBar>(this, QString::fromUtf16(c.bar), {left + 8, 24, 17, 257});
+        QScrollBar* bar = MakeNamed<QScrollBar>(this, QString::fromUtf16(c.bar),
+                                                {.place = {left + 8, 24, 17, 257}});
         bar->setOrientation(Qt::Vertical);
         bar->setRange(0, 255);
         bar->setSingleStep(1);
@@ -148,15 +139,18 @@ void ColorDialog::buildChannels() {
         bar->setValue(0);
         m_bars[i] = bar;
 
-        QLabel* picture =
-            makeControl<QLabel>(this, QString::fromUtf16(c.picture), {left + 1, 25, 7, 255});
+        QLabel* picture = MakeNamed<QLabel>(this, QString::fromUtf16(c.picture),
+                                            {.place = {left + 1, 25, 7, 255}});
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setPixmap(
             QPixmap::fromImage(filledImage(ChannelBarWidth, ChannelBarHeight, 0xFFFFFF)));
         m_channelPictures[i] = picture;
 
-        m_valueLabels[i] = makeLabel(this, QString::fromUtf16(c.value), QStringLiteral("0"),
-                                     {left, 280, 25, 17}, QString::fromUtf16(c.heading));
+        m_valueLabels[i] = MakeNamed<QLabel>(this, QString::fromUtf16(c.value),
+                                             {.text = QStringLiteral("0"),
+                                              .toolTip = QString::fromUtf16(c.heading),
+                                              .place = {left + 2, 280, ChannelSpacing, 17}});
+        m_valueLabels[i]->setAlignment(Qt::AlignCenter);
         connect(bar, &QScrollBar::valueChanged, this, [this, i] { channelChanged(i); });
     }
 }
@@ -165,8 +159,9 @@ void ColorDialog::buildTools() {
     for (int i = 0; i < static_cast<int>(m_toolButtons.size()); ++i) {
         const ToolButton& b = ToolButtons[i];
         QPushButton* button =
-            makeControl<QPushButton>(this, QString::fromUtf16(b.name), {88, 8 + 16 * i, 65, 17},
-                                     QString::fromUtf16(b.toolTip));
+            MakeNamed<QPushButton>(this, QString::fromUtf16(b.name),
+                                   {.toolTip = QString::fromUtf16(b.toolTip),
+                                    .place = {ToolsLeft, 8 + 16 * i, ColumnWidth, 17}});
         button->setText(QString::fromUtf16(b.caption));
         const auto tool = static_cast<ColourTool>(i);
         connect(button, &QPushButton::clicked, this, [this, tool] { applyTool(tool); });
@@ -175,18 +170,23 @@ void ColorDialog::buildTools() {
 }
 
 void ColorDialog::buildReadouts() {
-    m_label11 = makeLabel(this, QStringLiteral("Label11"), ColorToHex(0), {160, 8, 81, 17},
-                          QStringLiteral("Hexa zobrazení"));
+    m_label11 = MakeNamed<QLabel>(this, QStringLiteral("Label11"),
+                                  {.text = ColorToHex(0),
+                                   .toolTip = QStringLiteral("Hexa zobrazení"),
+                                   .place = {ReadoutsLeft, 8, ColumnWidth, 17}});
     m_label11->setFont(readoutFont());
-    m_picture3 = makeControl<QLabel>(this, QStringLiteral("Picture3"), {160, 24, 81, 33},
-                                     QStringLiteral("Vybraná barva"));
+    m_picture3 = MakeNamed<QLabel>(
+        this, QStringLiteral("Picture3"),
+        {.toolTip = QStringLiteral("Vybraná barva"), .place = {ReadoutsLeft, 24, ColumnWidth, 33}});
     setBackColor(m_picture3, 0);
     // Lies over the right part of the chosen-colour box, so it comes after it.
-    m_picture13 = makeControl<QLabel>(this, QStringLiteral("Picture13"), {216, 32, 17, 17},
-                                      QStringLiteral("Předchozí barva"));
+    m_picture13 = MakeNamed<QLabel>(
+        this, QStringLiteral("Picture13"),
+        {.toolTip = QStringLiteral("Předchozí barva"), .place = {ReadoutsLeft + 56, 32, 17, 17}});
     setBackColor(m_picture13, m_previousColor);
 
-    m_listView1 = makeControl<QTreeWidget>(this, QStringLiteral("ListView1"), {160, 64, 81, 89});
+    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"),
+                                         {.place = {ReadoutsLeft, 64, ColumnWidth, 89}});
     m_listView1->setHeaderLabels({QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")});
     m_listView1->setRootIsDecorated(false);
     m_listView1->header()->setMinimumSectionSize(8);
@@ -198,16 +198,17 @@ void ColorDialog::buildReadouts() {
 
 void ColorDialog::buildGradient() {
     m_gradient = filledImage(GradientSize, GradientSize, 0);
-    m_picture5 = makeControl<QLabel>(this, QStringLiteral("Picture5"),
-                                     {88, 160, GradientSize, GradientSize});
+    m_picture5 = MakeNamed<QLabel>(this, QStringLiteral("Picture5"),
+                                   {.place = {ToolsLeft + 8, 160, GradientSize, GradientSize}});
     m_picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture5->setPixmap(QPixmap::fromImage(m_gradient));
     m_picture5->setMouseTracking(true);
     m_picture5->installEventFilter(this);
     SetWindowTag(m_picture5, QString());
 
-    m_vscroll1 = makeControl<QSlider>(this, QStringLiteral("Vscroll1"), {224, 160, 17, 129},
-                                      QStringLiteral("Světlost přechodu"));
+    m_vscroll1 = MakeNamed<QSlider>(this, QStringLiteral("Vscroll1"),
+                                    {.toolTip = QStringLiteral("Světlost přechodu"),
+                                     .place = {ToolsLeft + 8 + GradientSize + 8, 160, 17, 129}});
     m_vscroll1->setOrientation(Qt::Vertical);
     // The darkest setting at the top, as with the channel scroll bars.
     m_vscroll1->setInvertedAppearance(true);
@@ -218,15 +219,19 @@ void ColorDialog::buildGradient() {
     m_vscroll1->setTickPosition(QSlider::TicksBothSides);
     m_vscroll1->setValue(GradientSliderMin);
 
-    m_label9 = makeLabel(this, QStringLiteral("Label9"), ColorToHex(0), {88, 296, 57, 20},
-                         QStringLiteral("Hexa barva přechodu"));
+    m_label9 = MakeNamed<QLabel>(this, QStringLiteral("Label9"),
+                                 {.text = ColorToHex(0),
+                                  .toolTip = QStringLiteral("Hexa barva přechodu"),
+                                  .place = {ToolsLeft, 296, 57, 20}});
     m_label9->setFont(readoutFont());
-    m_picture6 = makeControl<QLabel>(this, QStringLiteral("Picture6"), {144, 296, 25, 20},
-                                     QStringLiteral("Náhled na vybranou barvu"));
+    m_picture6 = MakeNamed<QLabel>(this, QStringLiteral("Picture6"),
+                                   {.toolTip = QStringLiteral("Náhled na vybranou barvu"),
+                                    .place = {ToolsLeft + 56, 296, 25, 20}});
     setBackColor(m_picture6, 0);
 
-    m_combo1 = makeControl<QComboBox>(this, QStringLiteral("Combo1"), {176, 296, 65, 22},
-                                      QStringLiteral("Přecházet z ... do ... \\/"));
+    m_combo1 = MakeNamed<QComboBox>(this, QStringLiteral("Combo1"),
+                                    {.toolTip = QStringLiteral("Přecházet z ... do ... \\/"),
+                                     .place = {ReadoutsLeft, 296, ColumnWidth, 22}});
     m_combo1->setEditable(false);
     m_combo1->setFont(readoutFont());
     m_combo1->addItems(GradientPairItems());
@@ -239,14 +244,18 @@ void ColorDialog::buildGradient() {
 }
 
 void ColorDialog::buildPalette() {
-    m_command13 = makeControl<QToolButton>(this, QStringLiteral("Command13"), {8, 312, 33, 17},
-                                           QStringLiteral("Posun výběru nahoru"));
+    m_command13 = MakeNamed<QToolButton>(
+        this, QStringLiteral("Command13"),
+        {.toolTip = QStringLiteral("Posun výběru nahoru"), .place = {8, 312, 33, 17}});
     m_command13->setArrowType(Qt::UpArrow);
     const QString paletteTip = QStringLiteral("16ti barevné schéma");
-    m_label4 = makeLabel(this, QStringLiteral("Label4"), {}, {40, 312, 41, 17}, paletteTip);
-    m_label8 = makeLabel(this, QStringLiteral("Label8"), {}, {8, 328, 41, 17}, paletteTip);
-    m_command12 = makeControl<QToolButton>(this, QStringLiteral("Command12"), {48, 328, 33, 17},
-                                           QStringLiteral("Posun výběru dolu"));
+    m_label4 = MakeNamed<QLabel>(this, QStringLiteral("Label4"),
+                                 {.toolTip = paletteTip, .place = {40, 312, 41, 17}});
+    m_label8 = MakeNamed<QLabel>(this, QStringLiteral("Label8"),
+                                 {.toolTip = paletteTip, .place = {8, 328, 41, 17}});
+    m_command12 = MakeNamed<QToolButton>(
+        this, QStringLiteral("Command12"),
+        {.toolTip = QStringLiteral("Posun výběru dolu"), .place = {48, 328, 33, 17}});
     m_command12->setArrowType(Qt::DownArrow);
     for (QLabel* label : {m_label4, m_label8}) {
         label->setAlignment(Qt::AlignCenter);
@@ -259,12 +268,14 @@ void ColorDialog::buildPalette() {
 }
 
 void ColorDialog::buildButtons() {
-    m_command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), {88, 328, 81, 17},
-                                          QStringLiteral("Barva vybraná ..."));
+    m_command1 = MakeNamed<QPushButton>(this, QStringLiteral("Command1"),
+                                        {.toolTip = QStringLiteral("Barva vybraná ..."),
+                                         .place = {ToolsLeft, 328, ColumnWidth, 17}});
     m_command1->setText(QStringLiteral("&Ok"));
     m_command1->setDefault(true);
-    m_command2 = makeControl<QPushButton>(this, QStringLiteral("Command2"), {168, 328, 73, 17},
-                                          QStringLiteral("Bez výběru ..."));
+    m_command2 = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
+                                        {.toolTip = QStringLiteral("Bez výběru ..."),
+                                         .place = {ReadoutsLeft, 328, ColumnWidth, 17}});
     m_command2->setText(QStringLiteral("&Storno"));
     connect(m_command1, &QPushButton::clicked, this, &ColorDialog::confirm);
     connect(m_command2, &QPushButton::clicked, this, &ColorDialog::reject);
@@ -366,21 +377,17 @@ void ColorDialog::readGradient(QPointF position) {
 
 bool ColorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_picture5) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            SetWindowTag(m_picture5, ButtonHeld);
-            readGradient(mouse->position());
+        // The gradient box also gets paint, resize and other events: only a
+        // mouse event may be read as one.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+            type == QEvent::MouseButtonRelease) {
+            if (type == QEvent::MouseButtonPress)
+                SetWindowTag(m_picture5, ButtonHeld);
+            readGradient(static_cast<const QMouseEvent*>(event)->position());
+            if (type == QEvent::MouseButtonRelease)
+                SetWindowTag(m_picture5, QString());
             return true;
-        case QEvent::MouseMove:
-            readGradient(mouse->position());
-            return true;
-        case QEvent::MouseButtonRelease:
-            readGradient(mouse->position());
-            SetWindowTag(m_picture5, QString());
-            return true;
-        default:
-            break;
         }
     } else if ((watched == m_label4 || watched == m_label8) &&
                isLeftClick(static_cast<QWidget*>(watched), event)) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour_tools.h"
-#include "core/colour_value.h"
+#include "core/colour/colour_tools.h"
+#include "core/colour/colour_value.h"
 
 #include <QDialog>
 #include <QImage>

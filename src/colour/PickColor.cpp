@@ -1,7 +1,7 @@
 #include "colour/PickColor.h"
 
 #include "colour/ColorDialog.h"
-#include "core/colour_tools.h"
+#include "core/colour/colour_tools.h"
 #include "shell/window_instances.h"
 
 ColorValue& PickedColor() {

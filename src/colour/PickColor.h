@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour_value.h"
+#include "core/colour/colour_value.h"
 
 // The result of the latest pick, 0 before the first. Only the picker's ways
 // of closing write it: OK the chosen colour, cancel and the close box the

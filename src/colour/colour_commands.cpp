@@ -2,18 +2,15 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/ColorControl.h"
-#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
+#include "shell/command_registry.h"
+#include "shell/files/colour_rule_files.h"
 #include "shell/window_instances.h"
 
 namespace {
 
 void showRuleEditor() {
-    ColorControl& editor = LoadedWindow<ColorControl>();
-    editor.show();
-    editor.raise();
-    editor.activateWindow();
+    ShowOwned(LoadedWindow<ColorControl>());
 }
 
 void highlightDocument() {
@@ -30,8 +27,8 @@ void loadRuleSet() {
 
 } // namespace
 
-void ConnectColourCommands(MainMenu& menu) {
-    menu.connectCommand(MenuId::MnuColorEdit, showRuleEditor);
-    menu.connectCommand(MenuId::MnuColorMakeIt, highlightDocument);
-    menu.connectCommand(MenuId::MnuColorOpenSet, loadRuleSet);
+void RegisterColourCommands(CommandRegistry& commands) {
+    commands.add(MenuId::MnuColorEdit, showRuleEditor);
+    commands.add(MenuId::MnuColorMakeIt, highlightDocument);
+    commands.add(MenuId::MnuColorOpenSet, loadRuleSet);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-class MainMenu;
+class CommandRegistry;
 
-// Wires the colour-highlighting entries (and through them their toolbar
+// Registers the colour-highlighting entries (and through them their toolbar
 // buttons): the rule-set editor, highlighting by the current set, loading a
 // set.
-void ConnectColourCommands(MainMenu& menu);
+void RegisterColourCommands(CommandRegistry& commands);

@@ -1,43 +1,43 @@
 #include "html/html_commands.h"
 
-#include "html/Barva.h"
-#include "html/Hr.h"
-#include "html/Kotva.h"
-#include "html/MailTo.h"
-#include "html/Nadpis.h"
-#include "html/Obrazek.h"
-#include "html/Odkaz.h"
-#include "html/Odstavec.h"
-#include "html/Smajl.h"
-#include "html/Table.h"
-#include "html/TableCell.h"
-#include "html/TableRow.h"
-#include "html/Vytvor.h"
-#include "html/Zlomek.h"
-#include "shell/MainMenu.h"
+#include "html/images/Obrazek.h"
+#include "html/page/Vytvor.h"
+#include "html/simple/Barva.h"
+#include "html/simple/Hr.h"
+#include "html/simple/Kotva.h"
+#include "html/simple/MailTo.h"
+#include "html/simple/Nadpis.h"
+#include "html/simple/Odkaz.h"
+#include "html/simple/Odstavec.h"
+#include "html/simple/Smajl.h"
+#include "html/simple/Zlomek.h"
+#include "html/tables/Table.h"
+#include "html/tables/TableCell.h"
+#include "html/tables/TableRow.h"
+#include "shell/command_registry.h"
 #include "shell/window_instances.h"
 
 namespace {
 
-template <class Dialog> void connectDialog(MainMenu& menu, MenuId id) {
-    menu.connectCommand(id, [] { LoadedWindow<Dialog>().showModeless(); });
+template <class Dialog> void addDialog(CommandRegistry& commands, MenuId id) {
+    commands.add(id, [] { LoadedWindow<Dialog>().showModeless(); });
 }
 
 } // namespace
 
-void ConnectHtmlCommands(MainMenu& menu) {
-    connectDialog<Odstavec>(menu, MenuId::mnuparagraph);
-    connectDialog<Hr>(menu, MenuId::mnuhr);
-    connectDialog<Nadpis>(menu, MenuId::mnulabel);
-    connectDialog<Kotva>(menu, MenuId::mnukotva);
-    connectDialog<Odkaz>(menu, MenuId::mnuodkaz);
-    connectDialog<Barva>(menu, MenuId::mnubarva);
-    connectDialog<Zlomek>(menu, MenuId::mnubreak);
-    connectDialog<MailTo>(menu, MenuId::mnumailto);
-    connectDialog<Smajl>(menu, MenuId::mnusmajl);
-    connectDialog<Table>(menu, MenuId::mnutable);
-    connectDialog<TableRow>(menu, MenuId::mnurow);
-    connectDialog<TableCell>(menu, MenuId::mnucell);
-    connectDialog<Obrazek>(menu, MenuId::mnuobr);
-    connectDialog<Vytvor>(menu, MenuId::mnucreate);
+void RegisterHtmlCommands(CommandRegistry& commands) {
+    addDialog<Odstavec>(commands, MenuId::mnuparagraph);
+    addDialog<Hr>(commands, MenuId::mnuhr);
+    addDialog<Nadpis>(commands, MenuId::mnulabel);
+    addDialog<Kotva>(commands, MenuId::mnukotva);
+    addDialog<Odkaz>(commands, MenuId::mnuodkaz);
+    addDialog<Barva>(commands, MenuId::mnubarva);
+    addDialog<Zlomek>(commands, MenuId::mnubreak);
+    addDialog<MailTo>(commands, MenuId::mnumailto);
+    addDialog<Smajl>(commands, MenuId::mnusmajl);
+    addDialog<Table>(commands, MenuId::mnutable);
+    addDialog<TableRow>(commands, MenuId::mnurow);
+    addDialog<TableCell>(commands, MenuId::mnucell);
+    addDialog<Obrazek>(commands, MenuId::mnuobr);
+    addDialog<Vytvor>(commands, MenuId::mnucreate);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-class MainMenu;
+class CommandRegistry;
 
-// Wires the menu entries (and through them their toolbar buttons) that open
-// the HTML dialogs.
-void ConnectHtmlCommands(MainMenu& menu);
+// Registers the menu entries (and through them their toolbar buttons) that
+// open the HTML dialogs.
+void RegisterHtmlCommands(CommandRegistry& commands);

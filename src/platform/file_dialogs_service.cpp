@@ -1,6 +1,6 @@
 #include "platform/file_dialogs_service.h"
 
-#include "core/file_filter.h"
+#include "core/files/file_filter.h"
 
 #include <QDir>
 #include <QFileDialog>

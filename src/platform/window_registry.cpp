@@ -53,3 +53,10 @@ void WindowRegistry::unload(QWidget* window) {
     m_windows.removeAll(window);
     delete window;
 }
+
+void WindowRegistry::discard(QWidget* window) {
+    if (window == nullptr)
+        return;
+    m_windows.removeAll(window);
+    window->deleteLater();
+}

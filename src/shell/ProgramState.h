@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/colour_rule_editing.h"
-#include "core/colour_rule_set.h"
-#include "core/editor_procedures.h"
-#include "core/settings_record.h"
+#include "core/colour/colour_rule_editing.h"
+#include "core/colour/colour_rule_set.h"
+#include "core/settings/settings_record.h"
+#include "core/text/editor_procedures.h"
 
 #include <QString>
 #include <array>

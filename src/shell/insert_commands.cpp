@@ -1,7 +1,7 @@
 #include "shell/insert_commands.h"
 
-#include "core/editor_procedures.h"
-#include "core/editor_surface.h"
+#include "core/text/editor_procedures.h"
+#include "core/text/editor_surface.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/literal_commands.h"
+#include "core/text/literal_commands.h"
 
 #include <QDateTime>
 #include <functional>

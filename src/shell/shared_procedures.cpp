@@ -1,12 +1,12 @@
 #include "shell/shared_procedures.h"
 
-#include "core/editor_procedures.h"
-#include "platform/RichEditSurface.h"
+#include "core/text/editor_procedures.h"
 #include "platform/busy_cursor.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "shell/MainForm.h"
+#include "platform/surface/RichEditSurface.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -23,6 +23,11 @@ void SetBusy(bool on, QWidget* form, const QString& message) {
         main->panel(4)->repaint();
     }
     if (main) {
+        // The message has the bar to itself beside the progress bar; the
+        // counts would only be stale until the work is done.
+        for (int number = 1; number < MainForm::PanelCount; ++number)
+            main->panel(number)->setVisible(!on);
+        main->Panel4Picture()->setVisible(!on);
         main->Status()->setVisible(on);
         if (on)
             main->Status()->repaint();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour_value.h"
-#include "core/program_error.h"
+#include "core/colour/colour_value.h"
+#include "core/text/program_error.h"
 
 #include <QPointer>
 #include <QString>

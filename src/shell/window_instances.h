@@ -1,40 +1,25 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "shell/MainForm.h"
+#include "shell/main_window/MainForm.h"
 
-#include <QPointer>
-
-namespace window_instances {
-template <class Window> QPointer<Window>& slot() {
-    static QPointer<Window> window;
-    return window;
-}
-} // namespace window_instances
-
-// The one instance of a window, created on first use in its initial state and
-// owned by the main window (so it stays above it). Hiding keeps it; deleting
-// it ("unloading") makes the next use create it afresh.
+// The one instance of a window, created on first use in its initial state,
+// owned by the main window (so it stays above it) and listed among the loaded
+// windows. Hiding keeps it; unloading it (the registry's unload or discard)
+// makes the next use create it afresh.
 template <class Window> Window& LoadedWindow() {
-    QPointer<Window>& window = window_instances::slot<Window>();
-    if (window.isNull()) {
-        window = new Window(MainForm::instance());
-        if (Platform().windows)
-            Platform().windows->add(window);
-    }
-    return *window;
+    Q_ASSERT(Platform().windows);
+    return Platform().windows->single<Window>([] { return new Window(MainForm::instance()); });
 }
 
 // The instance when it is loaded; nullptr otherwise (nothing is created).
 template <class Window> Window* LoadedWindowIfAny() {
-    return window_instances::slot<Window>().data();
+    return Platform().windows ? Platform().windows->loaded<Window>() : nullptr;
 }
 
-// Unloads the window now: the next use creates it afresh in its initial state
-// even before the event loop has deleted this one.
-template <class Window> void DiscardWindow(Window* window) {
-    QPointer<Window>& slot = window_instances::slot<Window>();
-    if (slot == window)
-        slot.clear();
-    window->deleteLater();
+// Shows a window modeless above the main window, keeping what its last use left.
+inline void ShowOwned(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
 }

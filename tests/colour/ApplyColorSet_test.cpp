@@ -1,11 +1,11 @@
 #include "colour/ApplyColorSet.h"
 
-#include "core/editor_surface.h"
-#include "platform/SurfaceTextEdit.h"
+#include "core/text/editor_surface.h"
+#include "platform/surface/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"
-#include "shell/DocumentTabs.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/DocumentTabs.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QLabel>

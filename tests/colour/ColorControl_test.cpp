@@ -1,12 +1,12 @@
 #include "colour/ColorControl.h"
 
-#include "core/colour_rule_set.h"
-#include "platform/RichEditSurface.h"
+#include "core/colour/colour_rule_set.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
-#include "shell/colour_rule_files.h"
+#include "shell/files/colour_rule_files.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>
@@ -372,6 +372,52 @@ TEST_F(ColorControlWindow, EntriesRefuseTextBeyondTheirFields) {
         entry->insertPlainText(u"\ncde"_s);
         EXPECT_EQ(Program().ColorRules.*c.field, QString(c.maxLength - 3, u'b') + u"\r\nc"_s);
         EXPECT_EQ(entry->toPlainText(), QString(c.maxLength - 3, u'b') + u"\nc"_s);
+    }
+}
+
+// A full description or author loaded with lone LF or CR breaks: editing it
+// keeps the breaks the edit did not touch, so it never outgrows its field;
+// the entry refuses what would not fit and shows all that is saved.
+TEST_F(ColorControlWindow, EditingAFullLoadedTextKeepsItsBreaksAndFitsItsField) {
+    struct Case {
+        QString name;
+        QString ColorRuleSet::*field;
+        QString loaded;
+    };
+    const Case cases[] = {
+        {u"Text3"_s, &ColorRuleSet::Description, u"ab\n"_s.repeated(85)},
+        {u"Text4"_s, &ColorRuleSet::Author, u"ab\r"_s.repeated(82) + u"c"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        ColorRuleSet file;
+        file.Rules = NamedRules({u"<a"_s}); // so the set may be saved
+        file.*c.field = c.loaded;
+        const QString path = pathOf(c.name + u".rqc"_s);
+        writeSetFile(path, file);
+        platform.fileDialogs.openAnswers = {path};
+        click(u"Command3"_s);
+        auto* entry = child<QPlainTextEdit>(c.name);
+        ASSERT_EQ(entry->toPlainText(), QString(c.loaded).replace(u'\r', u'\n'));
+
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(entry, Qt::Key_Backspace);
+        const QString shortened = c.loaded.chopped(1);
+        EXPECT_EQ(Program().ColorRules.*c.field, shortened);
+
+        // One character fits again; the next, and a typed break, do not.
+        QTest::keyClicks(entry, u"xy"_s);
+        QTest::keyClick(entry, Qt::Key_Return);
+        EXPECT_EQ(Program().ColorRules.*c.field, shortened + u"x"_s);
+        EXPECT_EQ(entry->toPlainText(), QString(shortened + u"x"_s).replace(u'\r', u'\n'));
+
+        click(u"Command2"_s);
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        const std::optional<ColorRuleSet> read = DecodeColorRuleSet(saved.readAll());
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read.*c.field, shortened + u"x"_s);
     }
 }
 

@@ -1,14 +1,15 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
-#include "core/colour_text.h"
-#include "core/random_generator.h"
-#include "core/random_text.h"
+#include "core/colour/colour_text.h"
+#include "core/text/random_generator.h"
+#include "core/text/random_text.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/window_instances.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -265,6 +266,30 @@ TEST_F(ColorPicker, GradientSettingsSurviveHiding) {
     EXPECT_EQ(kept.Vscroll1()->value(), 200);
     EXPECT_EQ(kept.Combo1()->currentIndex(), 4);
     EXPECT_EQ(kept.Label4()->text(), u"1"_s);
+}
+
+// Every other event of the gradient box passes by: none is read as a pointer
+// (a build with the undefined-behaviour sanitiser catches a wrong cast here).
+TEST_F(ColorPicker, EventsOtherThanThePointerLeaveTheGradientAlone) {
+    ColorDialog& dialog = LoadedWindow<ColorDialog>();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QLabel* box = dialog.Picture5();
+    dialog.setChannels({1, 2, 3});
+    const QString toolTip = box->toolTip();
+    QEvent enter(QEvent::Enter);
+    QEvent leave(QEvent::Leave);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
+    QWheelEvent wheel({5, 5}, box->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::LeftButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QHoverEvent hover(QEvent::HoverMove, {5, 5}, box->mapToGlobal(QPointF(5, 5)), {5, 5});
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &leave, &key, &wheel, &hover}) {
+        QApplication::sendEvent(box, event);
+        EXPECT_EQ(dialog.channels(), (RgbChannels{1, 2, 3})) << event->type();
+        EXPECT_EQ(WindowTag(box), QString()) << event->type();
+        EXPECT_EQ(box->toolTip(), toolTip) << event->type();
+    }
+    dialog.hide();
 }
 
 // Moving over the gradient reads its pixel; a press and release in place, or

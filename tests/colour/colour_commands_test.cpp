@@ -1,11 +1,13 @@
 // The colour entries of the main window's menu reach the colour tools.
 #include "colour/ColorControl.h"
-#include "core/colour_rule_set.h"
-#include "platform/RichEditSurface.h"
+#include "colour/colour_commands.h"
+#include "core/colour/colour_rule_set.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
-#include "shell/MainMenu.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
 #include "shell/window_instances.h"
 
 #include <QAction>
@@ -15,10 +17,14 @@ namespace {
 
 class ColourCommands : public ::testing::Test {
 protected:
-    ColourCommands() { Program() = ProgramState{}; }
+    ColourCommands() {
+        RegisterColourCommands(commands);
+        Program() = ProgramState{};
+    }
 
     TestPlatform platform;
-    MainForm form;
+    CommandRegistry commands;
+    MainForm form{commands};
 };
 
 TEST_F(ColourCommands, HighlightEntryColoursTheDocumentByTheProgramWideSet) {

@@ -1,15 +1,15 @@
 // The menu entries and toolbar buttons of the HTML dialogs open them.
-#include "html/Hr.h"
-#include "html/MailTo.h"
-#include "html/Obrazek.h"
-#include "html/Table.h"
-#include "html/TableCell.h"
-#include "html/TableRow.h"
-#include "html/Vytvor.h"
-#include "html_window_test.h"
+#include "html/html_window_test.h"
+#include "html/images/Obrazek.h"
+#include "html/page/Vytvor.h"
+#include "html/simple/Hr.h"
+#include "html/simple/MailTo.h"
+#include "html/tables/Table.h"
+#include "html/tables/TableCell.h"
+#include "html/tables/TableRow.h"
 
-#include "shell/MainMenu.h"
-#include "shell/Toolbar.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
 
 #include <QAction>
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "colour/ColorDialog.h"
-#include "platform/RichEditSurface.h"
+#include "html/html_commands.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/window_instances.h"
 
 #include <QAbstractButton>
@@ -14,10 +16,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// A main window with scripted services, for driving one HTML dialog.
+// A main window with scripted services and the HTML commands, for driving
+// one HTML dialog.
 class HtmlWindowTest : public ::testing::Test {
 protected:
-    HtmlWindowTest() { Program() = ProgramState{}; }
+    HtmlWindowTest() {
+        RegisterHtmlCommands(commands);
+        Program() = ProgramState{};
+    }
     ~HtmlWindowTest() override { Program() = ProgramState{}; }
 
     template <class Dialog> static Dialog& openDialog() {
@@ -64,5 +70,6 @@ protected:
     }
 
     TestPlatform platform;
-    MainForm form;
+    CommandRegistry commands;
+    MainForm form{commands};
 };

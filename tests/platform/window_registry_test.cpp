@@ -1,5 +1,6 @@
 #include "platform/window_registry.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -43,6 +44,48 @@ TEST(WindowRegistry, DestroyedOrUnloadedWindowLeaves) {
     registry.unload(unloaded);
     EXPECT_TRUE(unloaded.isNull());
     EXPECT_EQ(registry.windows(), QList<QWidget*>({kept.get()}));
+}
+
+// Two window types, one derived from the other: each keeps its own instance.
+class Settings : public QWidget {};
+class WideSettings : public Settings {};
+
+TEST(WindowRegistry, KeepsOneWindowPerExactTypeAndMakesItAfreshOnceUnloaded) {
+    WindowRegistry registry;
+    int made = 0;
+    const auto settings = [&registry, &made]() -> Settings& {
+        return registry.single<Settings>([&made] {
+            ++made;
+            return new Settings;
+        });
+    };
+    WideSettings& wide = registry.single<WideSettings>([] { return new WideSettings; });
+    // A loaded window of a derived type is not the base type's instance.
+    EXPECT_EQ(registry.loaded<Settings>(), nullptr);
+    Settings& first = settings();
+    EXPECT_EQ(&settings(), &first);
+    EXPECT_EQ(registry.loaded<Settings>(), &first);
+    EXPECT_EQ(registry.loaded<WideSettings>(), &wide);
+    EXPECT_EQ(registry.windows(), QList<QWidget*>({&wide, &first}));
+    EXPECT_EQ(made, 1);
+
+    // Discarded from inside its own handler: gone from the list at once,
+    // deleted later; the next use makes a new one.
+    QPointer<QWidget> discarded = &first;
+    registry.discard(&first);
+    EXPECT_FALSE(discarded.isNull());
+    EXPECT_EQ(registry.loaded<Settings>(), nullptr);
+    Settings& second = settings();
+    EXPECT_EQ(made, 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(discarded.isNull());
+    EXPECT_EQ(registry.loaded<Settings>(), &second);
+
+    registry.unload(&second);
+    settings();
+    EXPECT_EQ(made, 3);
+    for (QWidget* window : registry.windows())
+        delete window;
 }
 
 } // namespace

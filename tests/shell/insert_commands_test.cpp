@@ -1,11 +1,11 @@
 #include "shell/insert_commands.h"
 
-#include "core/editor_surface.h"
-#include "core/random_generator.h"
-#include "core/random_text.h"
+#include "core/text/editor_surface.h"
+#include "core/text/random_generator.h"
+#include "core/text/random_text.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <gtest/gtest.h>

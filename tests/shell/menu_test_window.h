@@ -1,9 +1,11 @@
 #pragma once
 
-#include "platform/RichEditSurface.h"
-#include "platform/SurfaceTextEdit.h"
-#include "shell/MainMenu.h"
-#include "shell/Toolbar.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
+#include "shell/shell_commands.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -17,7 +19,8 @@
 
 // A shown, active main window laid out as the program's: the editing surface
 // beside the tab strip FileTab, the status bar Bar1, the menu bar and the
-// toolbar, with the editor holding the focus.
+// toolbar, with the editor holding the focus. Its commands are the shell's
+// window commands only.
 class MenuTestWindow {
 public:
     MenuTestWindow() {
@@ -33,7 +36,8 @@ public:
         window.statusBar()->setObjectName(QStringLiteral("Bar1"));
         panel = new QLabel(QStringLiteral("Řádek 1"), window.statusBar());
         window.statusBar()->addWidget(panel);
-        menu = new MainMenu(window, *editor(), *window.statusBar(), *fileTab);
+        RegisterShellWindowCommands(commands);
+        menu = new MainMenu(window, *editor(), *window.statusBar(), *fileTab, commands);
         toolbar = new Toolbar(window, *menu, *surface);
         window.resize(900, 480);
         window.show();
@@ -45,10 +49,10 @@ public:
 
     [[nodiscard]] SurfaceTextEdit* editor() const { return surface->widget(); }
     // Every command entry records its id in ran when it runs.
-    void recordAllCommands(std::vector<MenuId>& ran) const {
+    void recordAllCommands(std::vector<MenuId>& ran) {
         for (const MenuEntry& entry : MainMenuEntries())
             if (entry.kind == MenuEntryKind::Command)
-                menu->connectCommand(entry.id, [&ran, id = entry.id] { ran.push_back(id); });
+                commands.add(entry.id, [&ran, id = entry.id] { ran.push_back(id); });
     }
 
     static void closePopUps() {
@@ -56,6 +60,8 @@ public:
             popUp->close();
     }
 
+    // Outlives the window, whose menu reads it.
+    CommandRegistry commands;
     QMainWindow window;
     RichEditSurface* surface = nullptr;
     QTabBar* fileTab = nullptr;

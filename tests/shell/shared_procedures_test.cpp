@@ -1,10 +1,10 @@
 #include "shell/shared_procedures.h"
 
-#include "core/editor_surface.h"
-#include "platform/RichEditSurface.h"
+#include "core/text/editor_surface.h"
+#include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
-#include "shell/MainForm.h"
 #include "shell/ProgramState.h"
+#include "shell/main_window/MainForm.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -37,8 +37,16 @@ TEST_F(SharedProcedures, SetBusyShowsAndHidesTheBusyDisplay) {
     EXPECT_EQ(mainForm.panel(4)->text(), u"Zaměňuji text ve výběru"_s);
     EXPECT_FALSE(mainForm.Status()->isHidden());
 
+    // The message has the bar to itself; the counts come back afterwards.
+    const QList<QWidget*> counts{mainForm.panel(1), mainForm.panel(2), mainForm.panel(3),
+                                 mainForm.Panel4Picture()};
+    for (const QWidget* panel : counts)
+        EXPECT_TRUE(panel->isHidden()) << panel->objectName().toStdString();
+
     SetBusy(false, &form, u"ignored"_s);
     EXPECT_TRUE(mainForm.Status()->isHidden());
+    for (const QWidget* panel : counts)
+        EXPECT_FALSE(panel->isHidden()) << panel->objectName().toStdString();
     EXPECT_EQ(mainForm.panel(4)->text(), u"Zaměňuji text ve výběru"_s);
     const QList<std::pair<QWidget*, bool>> expected{{&form, true}, {&form, false}};
     EXPECT_EQ(platform.busyCursor.calls, expected);

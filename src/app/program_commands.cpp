@@ -1,0 +1,11 @@
+#include "app/program_commands.h"
+
+#include "colour/colour_commands.h"
+#include "html/html_commands.h"
+#include "shell/shell_commands.h"
+
+void RegisterProgramCommands(CommandRegistry& commands) {
+    RegisterShellCommands(commands);
+    RegisterColourCommands(commands);
+    RegisterHtmlCommands(commands);
+}

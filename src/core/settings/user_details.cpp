@@ -1,0 +1,15 @@
+#include "core/settings/user_details.h"
+
+QString UserDetailsProblem(const UserDetails& details) {
+    if (details.name.isEmpty())
+        return QStringLiteral("Vyplňte prosím své jméno.");
+    if (details.email.isEmpty())
+        return QStringLiteral("Vyplňte prosím E-m@il.");
+    if (details.passwordOn && details.password != details.confirmation)
+        return QStringLiteral("Zkontrolujete zprávnot zadaného hesla.");
+    return {};
+}
+
+QString LicenceCaption(const QString& userName) {
+    return QStringLiteral("Licencováno : ") + userName;
+}

@@ -1,0 +1,47 @@
+#include "html/controls/ColourSwatch.h"
+
+#include "colour/PickColor.h"
+#include "core/colour/colour_text.h"
+#include "platform/named_control.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+constexpr int BoxSize = 24;
+
+} // namespace
+
+ColourSwatch::ColourSwatch(QWidget* parent, const QString& boxName, const QString& labelName,
+                           ColorValue initial, const QString& initialLabel)
+    : QObject(parent), m_box(Named(new QLabel(parent), boxName)),
+      m_label(Named(new QLabel(parent), labelName)), m_color(initial) {
+    m_box->setFixedSize(BoxSize, BoxSize);
+    m_box->setFrameShape(QFrame::Box);
+    m_box->setAutoFillBackground(true);
+    paintBox();
+    m_label->setText(initialLabel.isEmpty() ? ColorToHex(initial) : initialLabel);
+}
+
+QString ColourSwatch::text() const {
+    return m_label->text();
+}
+
+void ColourSwatch::pick() {
+    setColor(PickColor(m_color));
+}
+
+void ColourSwatch::setColor(ColorValue color) {
+    m_color = color;
+    paintBox();
+    m_label->setText(ColorToHex(color));
+    Q_EMIT colorChanged(color);
+}
+
+void ColourSwatch::paintBox() {
+    QPalette palette = m_box->palette();
+    palette.setColor(QPalette::Window, QColor(RedOf(m_color), GreenOf(m_color), BlueOf(m_color)));
+    m_box->setPalette(palette);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+// Gives a control the name by which the program and its tests find it.
+template <class Control> Control* Named(Control* control, const QString& name) {
+    control->setObjectName(name);
+    return control;
+}
+
+// What a new control shows at first; each part is set only when given.
+struct ControlLook {
+    QString text = {};
+    QString toolTip = {};
+    // In pixels within the parent; an empty place leaves the geometry alone.
+    QRect place = {};
+};
+
+// Makes a control of type Control under parent, named name.
+template <class Control>
+Control* MakeNamed(QWidget* parent, const QString& name, const ControlLook& look = {}) {
+    auto* control = Named(new Control(parent), name);
+    if constexpr (requires { control->setText(look.text); }) {
+        if (!look.text.isEmpty())
+            control->setText(look.text);
+    }
+    if (!look.toolTip.isEmpty())
+        control->setToolTip(look.toolTip);
+    if (!look.place.isEmpty())
+        control->setGeometry(look.place);
+    return control;
+}

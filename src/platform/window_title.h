@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Keeps window at least as wide as its title needs: a window manager centres
+// the title between its icon and its buttons and cuts off what does not fit.
+// Follows every later change of the title.
+void KeepTitleWhole(QWidget& window);

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/colour/colour_value.h"
+
+#include <QDialog>
+#include <array>
+
+struct SettingsRecord;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QSlider;
+class QTabBar;
+
+// The settings dialog: five pages chosen by the tab strip TabStrip1. It keeps
+// no state outside its controls. Its autosave controls are the program's live
+// autosave options; every change of them is mirrored into the autosave fields
+// of Program().Settings, from which a newly loaded dialog starts, so the
+// options outlive the dialog's unloading.
+class Visual : public QDialog {
+    Q_OBJECT
+public:
+    // The pages in tab order.
+    enum class Tab { Text, View, User, Window, Autosave };
+    static constexpr int TabCount = 5;
+
+    explicit Visual(QWidget* parent = nullptr);
+
+    void selectTab(Tab tab);
+    // Opens the dialog modally on the user page (start screen, about box).
+    void showUserPage();
+    // The user name and e-mail boxes; start-up fills them with its guesses
+    // before the first-run wizard.
+    void setUserFields(const QString& name, const QString& email);
+    // The first-run wizard: the user page with the tab strip locked, shown
+    // modally; the tab strip is unlocked again when it returns.
+    void runFirstRunWizard();
+
+    // The autosave controls from the record: mode 1 selects OptSou, 2 OptDC,
+    // any other OptHla; the minutes are kept within the slider's 1 to 10.
+    void writeAutosaveOptions(const SettingsRecord& settings);
+    // The autosave controls into the record's AutosaveOn, AutosaveMinutes and
+    // AutosaveMode.
+    void readAutosaveOptions(SettingsRecord& settings) const;
+
+    // The text and background colours of the preview Label1.
+    void setPreviewColors(ColorValue text, ColorValue back);
+    [[nodiscard]] ColorValue previewTextColor() const;
+    [[nodiscard]] ColorValue previewBackColor() const;
+
+    [[nodiscard]] QTabBar* TabStrip1() const { return m_tabStrip; }
+    // Frame2, Frame1, Frame3, Frame4 and Frame5: the pages in tab order.
+    [[nodiscard]] QGroupBox* frame(Tab tab) const;
+    [[nodiscard]] QPlainTextEdit* Label1() const { return m_label1; }
+    // The size box; its edit rule is not wired yet.
+    [[nodiscard]] QComboBox* Combo1() const { return m_combo1; }
+    [[nodiscard]] QScrollBar* VScroll7() const { return m_vScroll7; }
+    [[nodiscard]] QLabel* Label12() const { return m_label12; }
+    [[nodiscard]] QLabel* Picture1() const { return m_picture1; }
+    [[nodiscard]] QPushButton* Command5() const { return m_command5; }
+    [[nodiscard]] QPushButton* Command6() const { return m_command6; }
+    [[nodiscard]] QLineEdit* Text1() const { return m_text1; }
+    [[nodiscard]] QLineEdit* Text2() const { return m_text2; }
+    [[nodiscard]] QCheckBox* Check1() const { return m_check1; }
+    [[nodiscard]] QLineEdit* Text3() const { return m_text3; }
+    [[nodiscard]] QLineEdit* Text4() const { return m_text4; }
+    [[nodiscard]] QPushButton* Command16() const { return m_command16; }
+    [[nodiscard]] QCheckBox* ChkTime() const { return m_chkTime; }
+    [[nodiscard]] QSlider* SLTime() const { return m_slTime; }
+    [[nodiscard]] QLabel* LblTime() const { return m_lblTime; }
+    [[nodiscard]] QRadioButton* OptHla() const { return m_optHla; }
+    [[nodiscard]] QRadioButton* OptSou() const { return m_optSou; }
+    [[nodiscard]] QRadioButton* OptDC() const { return m_optDC; }
+
+private:
+    void buildTabStrip();
+    void buildTextPage();
+    void buildViewPage();
+    void buildUserPage();
+    void buildWindowPage();
+    void buildAutosavePage();
+    void addCloseAndSave(QGroupBox* page, const QString& closeName, const QString& saveName);
+    void loadFromProgram();
+
+    void showPage(int index);
+    void showModal();
+    void confirmUser();
+    void drawSnapPreview();
+    void enableAutosaveChoices(bool on);
+    void autosaveSwitched(bool on);
+    void autosaveChanged();
+
+    QTabBar* m_tabStrip = nullptr;
+    std::array<QGroupBox*, TabCount> m_frames = {};
+    QPlainTextEdit* m_label1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QScrollBar* m_vScroll7 = nullptr;
+    QLabel* m_label12 = nullptr;
+    QLabel* m_picture1 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QLineEdit* m_text3 = nullptr;
+    QLineEdit* m_text4 = nullptr;
+    QPushButton* m_command16 = nullptr;
+    QCheckBox* m_chkTime = nullptr;
+    QSlider* m_slTime = nullptr;
+    QLabel* m_lblTime = nullptr;
+    QRadioButton* m_optHla = nullptr;
+    QRadioButton* m_optSou = nullptr;
+    QRadioButton* m_optDC = nullptr;
+    // Set while the autosave controls are written as a whole, so the settings
+    // are mirrored once at the end, not from half-written controls.
+    bool m_writingAutosave = false;
+};

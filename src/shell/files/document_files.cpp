@@ -1,0 +1,186 @@
+#include "shell/files/document_files.h"
+
+#include "core/files/file_io.h"
+#include "core/files/path_helpers.h"
+#include "core/files/recent_files.h"
+#include "core/text/ansi_code_page.h"
+#include "core/text/editor_surface.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "shell/ProgramState.h"
+#include "shell/files/file_dialogs.h"
+#include "shell/main_window/DocumentTabs.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/shared_procedures.h"
+
+#include <QFileInfo>
+#include <QTabBar>
+
+const QString DocumentFileFilter = QStringLiteral(
+    "Všechno (*.*)|*.*|jen text (*.txt)|*.txt|dávky (*.bat)|*.bat|Html dokument (*.html)|*.html|"
+    "htm dokument (*.htm)|*.htm|ini soubor (*.ini)|*.ini|Php stránky (*.php)|*.php|"
+    "Php3 stránky (*.php3)|*.php3|Include soubory (*.inc)|*.inc");
+
+namespace {
+
+RecentMenuFiller& recentMenuFiller() {
+    static RecentMenuFiller filler;
+    return filler;
+}
+
+MessageBoxAnswer ask(const QString& text, const QString& title, MessageBoxButtons buttons,
+                     MessageBoxIcon icon) {
+    MessageBoxRequest request;
+    request.text = text;
+    request.title = title;
+    request.buttons = buttons;
+    request.icon = icon;
+    return Platform().messageBox->show(request, MainForm::instance());
+}
+
+void tellAboutFile(const QString& text) {
+    (void)ask(text, QStringLiteral("Soubor"), MessageBoxButtons::Ok, MessageBoxIcon::None);
+}
+
+// Asked for every existing file, the document's own path included.
+bool overwriteConfirmed(const QString& path) {
+    if (!FileExists(path))
+        return true;
+    return ask(QStringLiteral("Opravdu uložit %1?\r\nSoubor již existuje a bude přepsán!")
+                   .arg(path),
+               QStringLiteral("Soubor"), MessageBoxButtons::YesNo,
+               MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
+}
+
+bool writeReportingErrors(const QString& path, const QString& text) {
+    try {
+        WriteFileAtomically(path, EncodeAnsi(text));
+        return true;
+    } catch (const ProgramError& error) {
+        ReportError(error);
+        return false;
+    }
+}
+
+QString tabCaptionFor(const QString& path) {
+    const QString name = GetPathPart(path, 2) + QStringLiteral(".") + GetPathPart(path, 3);
+    // A tab caption treats "&" as an access key; a file name shows it as it is.
+    return QString(name).replace(u'&', QStringLiteral("&&"));
+}
+
+// The current tab now holds the document at path, unmodified.
+void showAsCurrentDocument(const QString& path) {
+    MainForm& form = *MainForm::instance();
+    Program().CurrentFilePath = path;
+    form.documents().setCaption(path, false);
+    AddRecentFile(path);
+    const int index = form.documents().currentTab() - 1;
+    form.FileTab()->setTabToolTip(index, path);
+    form.FileTab()->setTabText(index, path.isEmpty() ? QString() : tabCaptionFor(path));
+    Program().Documents.at(index).Modified = false;
+}
+
+// Whether the document in the current tab has changes not yet saved.
+bool currentDocumentModified() {
+    return MainForm::instance()->documents().captionModified();
+}
+
+// Unsaved text is replaced only after the user agreed.
+bool replaceConfirmed() {
+    if (!currentDocumentModified())
+        return true;
+    return ask(QStringLiteral("Dokument není uložen. Opravdu ho nahradit?"),
+               QStringLiteral("Otevřít"), MessageBoxButtons::YesNo,
+               MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
+}
+
+enum class Replacing { AskFirst, AlreadyAgreed };
+
+void loadDocument(const QString& path, Replacing replacing) {
+    // Only a path that is not there at all is "not found"; a folder or an
+    // unreadable file is reported by the read below.
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
+        return;
+    }
+    if (QFileInfo(path).size() > LargestDocumentSize) {
+        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+        return;
+    }
+    QString text;
+    try {
+        text = DecodeAnsi(ReadWholeFile(path));
+    } catch (const ProgramError& error) {
+        ReportError(error);
+        return;
+    }
+    if (replacing == Replacing::AskFirst && !replaceConfirmed())
+        return;
+    MainSurface().setText(text);
+    showAsCurrentDocument(path);
+}
+
+} // namespace
+
+void OpenDocument(const QString& path) {
+    loadDocument(path, Replacing::AskFirst);
+}
+
+void ReloadDocument(const QString& path) {
+    loadDocument(path, Replacing::AlreadyAgreed);
+}
+
+void SaveDocument(const QString& path, const QString& text) {
+    if (!overwriteConfirmed(path) || !writeReportingErrors(path, text))
+        return;
+    showAsCurrentDocument(path);
+}
+
+void WriteTextFile(const QString& path, const QString& text) {
+    if (!overwriteConfirmed(path) || !writeReportingErrors(path, text))
+        return;
+    AddRecentFile(path);
+}
+
+void SaveSelectionAs() {
+    if (MainSurface().selLength() == 0)
+        return;
+    const QString path = ShowSaveDialog(DocumentFileFilter, MainForm::instance());
+    if (!path.isEmpty())
+        WriteTextFile(path, MainSurface().selText());
+}
+
+bool NewDocument() {
+    if (ask(QStringLiteral("Opravdu nový soubor ?"), QStringLiteral("Nový"),
+            MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation) != MessageBoxAnswer::Yes)
+        return false;
+    MainForm& form = *MainForm::instance();
+    const int index = form.documents().currentTab() - 1;
+    form.FileTab()->setTabToolTip(index, QString());
+    form.FileTab()->setTabText(index, QString());
+    Program().Documents.at(index) = DocumentSlot{};
+    MainSurface().setText(QString());
+    Program().CurrentFilePath.clear();
+    form.documents().setCaption(QString(), false);
+    return true;
+}
+
+void AddRecentFile(const QString& path) {
+    if (AddRecentEntry(Program().Settings.RecentFiles, path))
+        FillRecentMenu();
+}
+
+void OpenRecentFile(int index) {
+    if (index < 1 || index > static_cast<int>(Program().Settings.RecentFiles.size()))
+        return;
+    OpenDocument(Program().Settings.RecentFiles.at(index - 1));
+}
+
+void SetRecentMenuFiller(RecentMenuFiller fill) {
+    recentMenuFiller() = std::move(fill);
+}
+
+void FillRecentMenu() {
+    if (recentMenuFiller())
+        recentMenuFiller()(Program().Settings.RecentFiles);
+}

@@ -1,0 +1,74 @@
+#include "shell/start/settings_saving.h"
+
+#include "core/files/file_io.h"
+#include "core/settings/settings_file.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/twips.h"
+#include "shell/ProgramState.h"
+#include "shell/dialogs/Visual.h"
+#include "shell/files/colour_rule_files.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/Toolbar.h"
+#include "shell/shared_procedures.h"
+#include "shell/window_instances.h"
+
+#include <QDateTime>
+#include <QStatusBar>
+#include <QTabBar>
+#include <cmath>
+
+namespace {
+
+qint32 windowStateNumber(const QWidget& window) {
+    if (window.isMinimized())
+        return 1;
+    return window.isMaximized() ? 2 : 0;
+}
+
+void gatherWindow(SettingsRecord& settings, const MainForm& form) {
+    settings.ShowToolbar = !form.Toolbar1()->isHidden();
+    settings.ShowStatusBar = !form.statusBar()->isHidden();
+    settings.ShowFileTabs = !form.FileTab()->isHidden();
+    // The normal geometry, so a maximised window comes back the right size.
+    const QRect inside =
+        form.isMaximized() || form.isMinimized() ? form.normalGeometry() : form.geometry();
+    // Start-up moves the frame's corner there, and sizes the inside: storing
+    // the inside's corner would move the window by its border at every start.
+    const QPoint border = form.geometry().topLeft() - form.frameGeometry().topLeft();
+    const QPoint corner = inside.topLeft() - border;
+    settings.WindowWidth = PixelsToTwips(inside.width());
+    settings.WindowHeight = PixelsToTwips(inside.height());
+    settings.WindowTop = PixelsToTwips(corner.y());
+    settings.WindowLeft = PixelsToTwips(corner.x());
+    settings.OnTop = Program().AlwaysOnTop;
+    settings.MainWindowState = windowStateNumber(form);
+}
+
+void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
+    settings.EditorFontName = surface.selFontName();
+    settings.EditorTextColor = surface.selColor();
+    settings.EditorBackColor = surface.backColor();
+    settings.EditorFontSize = static_cast<quint8>(std::lround(surface.selFontSize()));
+    settings.EditorBold = surface.selBold();
+    settings.EditorItalic = surface.selItalic();
+}
+
+} // namespace
+
+void SaveSettings() {
+    ProgramState& program = Program();
+    SettingsRecord& settings = program.Settings;
+    (void)SaveColorSet(program.ColorRules, program.AppFolder + QStringLiteral("default.rqc"));
+    if (const MainForm* form = MainForm::instance()) {
+        gatherWindow(settings, *form);
+        gatherEditor(settings, form->surface());
+    }
+    settings.SavedAt = SavedAtText(QDateTime::currentDateTime());
+    LoadedWindow<Visual>().readAutosaveOptions(settings);
+    try {
+        WriteFileAtomically(program.AppFolder + QStringLiteral("tarvel.ini"),
+                            EncodeSettings(settings));
+    } catch (const ProgramError& error) {
+        ReportError(error);
+    }
+}

@@ -1,0 +1,36 @@
+#include "shell/start/shutdown.h"
+
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/surface/RichEditSurface.h"
+#include "shell/ProgramState.h"
+#include "shell/files/exit_autosave.h"
+#include "shell/main_window/DocumentTabs.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/start/settings_saving.h"
+
+namespace {
+
+bool userConfirmsLosingChanges(MainForm& form, int modified) {
+    MessageBoxRequest question;
+    question.text = QStringLiteral("%1 neuložené zněněné soubory! Opravdu konec?").arg(modified);
+    question.title = QStringLiteral("Konec");
+    question.buttons = MessageBoxButtons::YesNo;
+    question.icon = MessageBoxIcon::Exclamation;
+    return Platform().messageBox->show(question, &form) == MessageBoxAnswer::Yes;
+}
+
+} // namespace
+
+bool ConfirmShutdown(MainForm& form) {
+    SaveSettings();
+    form.documents().storeCurrentSlot();
+    WriteExitAutosaveFiles(Program().AppFolder, Program().Documents);
+    const int modified = form.documents().modifiedCount();
+    if (modified > 0 && !userConfirmsLosingChanges(form, modified))
+        return false;
+    Program().Ending = true;
+    if (Program().EndProgram)
+        Program().EndProgram();
+    return true;
+}

@@ -1,0 +1,108 @@
+// The whole program's menu, as start-up composes it: no entry looks enabled
+// without work, and the editor keeps the keys of entries that have none.
+#include "app/program_commands.h"
+
+#include "platform/clipboard.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/MainTimer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CommandRegistry& composed(CommandRegistry& commands) {
+    RegisterProgramCommands(commands);
+    return commands;
+}
+
+class WholeProgram : public ::testing::Test {
+protected:
+    WholeProgram() {
+        Program() = ProgramState{};
+        // The desktop's clipboard, which the editor's own keys use too.
+        Platform().clipboard = &clipboard;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        form.Text1()->setFocus();
+        (void)QTest::qWaitForWindowActive(&form);
+    }
+    ~WholeProgram() override { Program() = ProgramState{}; }
+
+    RichEditSurface& surface() { return form.surface(); }
+    void press(int key) { QTest::keyClick(form.Text1(), Qt::Key(key), Qt::ControlModifier); }
+
+    TestPlatform platform;
+    QtClipboardService clipboard;
+    CommandRegistry commands;
+    MainForm form{composed(commands)};
+};
+
+TEST_F(WholeProgram, AfterATickEveryEnabledEntryHasWork) {
+    Program().CurrentFilePath = u"/home/uzivatel/dopis.txt"_s;
+    surface().setText(u"Dobrý den\r\nsvěte"_s);
+    surface().setSelStart(6);
+    surface().setSelLength(6);
+    clipboard.setText(u"schránka"_s);
+    form.timer().tick();
+
+    const MainMenu& menu = form.menu();
+    int enabled = 0;
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        if (entry.kind != MenuEntryKind::Command || !menu.action(entry.id)->isEnabled())
+            continue;
+        ++enabled;
+        EXPECT_TRUE(menu.hasCommand(entry.id)) << entry.name;
+    }
+    // One entry of each rule that has work is on.
+    for (const MenuId id : {MenuId::Mnu_SaveFast, MenuId::mnunewclip, MenuId::mnuclean,
+                            MenuId::mnuulvyb, MenuId::mnuquit})
+        EXPECT_TRUE(menu.action(id)->isEnabled()) << MainMenuEntry(id).name;
+    EXPECT_EQ(enabled, std::count_if(MainMenuEntries().begin(), MainMenuEntries().end(),
+                                     [&](const MenuEntry& e) { return menu.hasCommand(e.id); }));
+}
+
+TEST_F(WholeProgram, EditKeysWorkInTheEditorWhileTheirEntriesHaveNoWork) {
+    for (const MenuId id :
+         {MenuId::mnucopysel, MenuId::mnucut, MenuId::MnuAdd, MenuId::mnuallselect})
+        ASSERT_FALSE(form.menu().hasCommand(id))
+            << MainMenuEntry(id).name << " has work now: its shortcut runs that instead";
+    surface().setText(u"Dobrý den"_s);
+    surface().setSelStart(6);
+    surface().setSelLength(3);
+    clipboard.setText(u"stará"_s);
+    form.timer().tick();
+    ASSERT_TRUE(form.Text1()->hasFocus());
+
+    press(Qt::Key_C);
+    EXPECT_EQ(clipboard.text(), u"den"_s);
+    EXPECT_EQ(surface().text(), u"Dobrý den"_s);
+
+    form.timer().tick();
+    press(Qt::Key_A);
+    EXPECT_EQ(surface().selStart(), 0);
+    EXPECT_EQ(surface().selLength(), 9);
+
+    form.timer().tick();
+    press(Qt::Key_X);
+    EXPECT_EQ(clipboard.text(), u"Dobrý den"_s);
+    EXPECT_EQ(surface().text(), QString());
+
+    clipboard.setText(u"první\r\ndruhý"_s);
+    form.timer().tick();
+    press(Qt::Key_V);
+    press(Qt::Key_V);
+    EXPECT_EQ(surface().text(), u"první\r\ndruhýprvní\r\ndruhý"_s);
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "core/files/file_io.h"
+
+#include "core/plain_user.h"
+#include "core/text/program_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+[[nodiscard]] ino_t InodeOf(const QString& path) {
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+void WriteRaw(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray AllByteValues() {
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
+
+// Runs the action, which must throw this ProgramError.
+void ExpectError(const std::function<void()>& action, int number, const QString& description,
+                 const QString& source) {
+    try {
+        action();
+        ADD_FAILURE() << "no ProgramError for " << source.toStdString();
+    } catch (const ProgramError& error) {
+        EXPECT_EQ(error.number, number);
+        EXPECT_EQ(error.description, description);
+        EXPECT_EQ(error.source, source);
+    }
+}
+
+TEST(FileIo, WrittenBytesReadBackUnchanged) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"data ř.bin"_s);
+    WriteFileAtomically(path, AllByteValues());
+    EXPECT_EQ(ReadWholeFile(path), AllByteValues());
+    WriteFileAtomically(path, QByteArray());
+    EXPECT_EQ(ReadWholeFile(path), QByteArray());
+}
+
+TEST(FileIo, OverwritingLeavesNeitherAnOldTailNorATemporaryFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tarvel.ini"_s);
+    WriteRaw(path, QByteArray(200, 'x') + "tajne heslo");
+    WriteFileAtomically(path, "krátký záznam");
+    EXPECT_EQ(ReadWholeFile(path), QByteArray("krátký záznam"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"tarvel.ini"_s});
+}
+
+TEST(FileIo, FailuresThrowNamingTheFile) {
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath(u"chybí/tarvel.ini"_s);
+    ExpectError([&] { WriteFileAtomically(missingFolder, "abc"); }, FileAccessErrorNumber,
+                u"Soubor nelze zapsat: "_s + missingFolder, missingFolder);
+    const QString folder = dir.filePath(u"složka"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ExpectError([&] { WriteFileAtomically(folder, "abc"); }, FileAccessErrorNumber,
+                u"Soubor nelze zapsat: "_s + folder, folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+
+    const QString missing = dir.filePath(u"nic.txt"_s);
+    ExpectError([&] { (void)ReadWholeFile(missing); }, FileNotFoundErrorNumber,
+                u"Soubor nenalezen: "_s + missing, missing);
+    ExpectError([&] { (void)ReadWholeFile(folder); }, FileAccessErrorNumber,
+                u"Soubor nelze číst: "_s + folder, folder);
+}
+
+TEST(FileIo, APipeOrADeviceIsRefusedInsteadOfReadWithoutEnd) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(u"roura"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ExpectError([&] { (void)ReadWholeFile(pipe); }, FileAccessErrorNumber,
+                u"Soubor nelze číst: "_s + pipe, pipe);
+    ExpectError([&] { (void)ReadWholeFile(u"/dev/zero"_s); }, FileAccessErrorNumber,
+                u"Soubor nelze číst: /dev/zero"_s, u"/dev/zero"_s);
+}
+
+// Where the user may write decides how a save goes: beside the file a
+// temporary copy is written and renamed over it; a folder that takes no new
+// files still lets a writable file be written in place; a file that may not
+// be written is left whole.
+TEST(FileIo, SavingFollowsTheUsersRightsToTheFolderAndTheFile) {
+    using P = QFileDevice;
+    const auto readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    const auto writable = readOnly | P::WriteOwner | P::WriteGroup | P::WriteOther;
+    const auto folderOf = [](QFileDevice::Permissions files) {
+        return files | P::ExeOwner | P::ExeGroup | P::ExeOther;
+    };
+    struct Case {
+        const char* name;
+        QFileDevice::Permissions folder;
+        std::optional<QFileDevice::Permissions> file; // none: no file yet
+        bool written;
+        bool replaced; // a new file took the old one's name
+    };
+    const Case cases[] = {
+        {"writable file, writable folder", folderOf(writable), writable, true, true},
+        {"writable file, closed folder", folderOf(readOnly), writable, true, false},
+        {"read-only file, writable folder", folderOf(writable), readOnly, false, false},
+        {"read-only file, closed folder", folderOf(readOnly), readOnly, false, false},
+        {"new file, writable folder", folderOf(writable), std::nullopt, true, true},
+        {"new file, closed folder", folderOf(readOnly), std::nullopt, false, false},
+    };
+    const QByteArray old = "starý obsah, delší než nový";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(OpenToEveryone(dir.path()));
+        const QString folder = dir.filePath(u"složka"_s);
+        ASSERT_TRUE(QDir().mkdir(folder));
+        const QString path = folder + u"/dopis.txt"_s;
+        if (c.file) {
+            WriteRaw(path, old);
+            ASSERT_TRUE(QFile::setPermissions(path, *c.file));
+        }
+        const ino_t before = c.file ? InodeOf(path) : 0;
+        ASSERT_TRUE(QFile::setPermissions(folder, c.folder));
+
+        const int outcome = AsPlainUser([&path] {
+            try {
+                WriteFileAtomically(path, "nový");
+                return 0;
+            } catch (const ProgramError& error) {
+                const bool told = error.number == FileAccessErrorNumber &&
+                                  error.description == u"Soubor nelze zapsat: "_s + path &&
+                                  error.source == path;
+                return told ? 1 : 2;
+            }
+        });
+        ASSERT_TRUE(QFile::setPermissions(folder, folderOf(writable)));
+        ASSERT_EQ(outcome, c.written ? 0 : 1);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                  c.file || c.written ? QStringList{u"dopis.txt"_s} : QStringList{});
+        if (c.file || c.written) {
+            EXPECT_EQ(ReadWholeFile(path), c.written ? QByteArray("nový") : old);
+        }
+        const bool replaced = c.file ? InodeOf(path) != before : c.written;
+        EXPECT_EQ(replaced, c.replaced);
+    }
+}
+
+TEST(FileIo, AFileTheUserMayNotReadThrows) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(OpenToEveryone(dir.path()));
+    const QString path = dir.filePath(u"tajné.txt"_s);
+    WriteRaw(path, "tajné");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    const int outcome = AsPlainUser([&path] {
+        try {
+            (void)ReadWholeFile(path);
+            return 0;
+        } catch (const ProgramError& error) {
+            return error.description == u"Soubor nelze číst: "_s + path ? 1 : 2;
+        }
+    });
+    EXPECT_EQ(outcome, 1);
+}
+
+} // namespace

@@ -1,0 +1,289 @@
+#include "colour/ColorControl.h"
+#include "colour/ColorDialog.h"
+#include "html/images/Obrazek.h"
+#include "html/page/Vytvor.h"
+#include "html/simple/Barva.h"
+#include "html/simple/Hr.h"
+#include "html/simple/Kotva.h"
+#include "html/simple/MailTo.h"
+#include "html/simple/Nadpis.h"
+#include "html/simple/Odkaz.h"
+#include "html/simple/Odstavec.h"
+#include "html/simple/Smajl.h"
+#include "html/simple/Zlomek.h"
+#include "html/tables/Table.h"
+#include "html/tables/TableCell.h"
+#include "html/tables/TableRow.h"
+#include "platform/eliding_label.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/dialogs/Visual.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainTimer.h"
+#include "shell/shared_procedures.h"
+#include "shell/start/Start.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Room the window manager takes from a title bar for its icon and buttons.
+constexpr int TitleBarButtonsWidth = 120;
+// The least room between a text and its control's edge, or between two texts.
+constexpr int TextMargin = 2;
+// Characters a shortened preview keeps readable.
+constexpr qsizetype LeastPreviewLength = 20;
+constexpr int ShadowOffset = 4;
+
+// Each text a user would find cut off in window, one line per fault.
+class CutOffTexts {
+public:
+    explicit CutOffTexts(const QWidget& window) : m_window(window) {}
+
+    void check() {
+        checkTitle();
+        std::vector<std::pair<const QLabel*, QRect>> lines;
+        for (const QWidget* control : m_window.findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&m_window))
+                continue;
+            if (const auto* preview = qobject_cast<const ElidingLabel*>(control)) {
+                checkPreview(*preview);
+            } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+                checkLabel(*label);
+                if (!label->wordWrap() && !label->text().isEmpty())
+                    lines.emplace_back(label, drawnText(*label));
+            } else if (const auto* combo = qobject_cast<const QComboBox*>(control))
+                checkCombo(*combo);
+            else if (const auto* button = qobject_cast<const QPushButton*>(control))
+                checkPushButton(*button);
+            else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+                checkWidth(*button, button->text(), button->sizeHint().width());
+            else if (const auto* group = qobject_cast<const QGroupBox*>(control))
+                checkGroupTitle(*group);
+        }
+        checkApart(lines);
+    }
+    [[nodiscard]] QStringList faults() const {
+        QStringList once = m_faults;
+        once.removeDuplicates();
+        return once;
+    }
+
+private:
+    void fault(const QWidget& control, const QString& text, const QString& what) {
+        m_faults << u"%1/%2 \"%3\": %4"_s.arg(m_window.objectName(), control.objectName(), text,
+                                              what);
+    }
+    void checkWidth(const QWidget& control, const QString& text, int needed) {
+        if (!text.isEmpty() && needed > control.width())
+            fault(control, text, u"needs %1 px, has %2"_s.arg(needed).arg(control.width()));
+    }
+    // A push button's size hint has a least width of its own, wider than many
+    // a short caption needs: measure the caption, icon, margins and frame.
+    void checkPushButton(const QPushButton& button) {
+        const QStyle& style = *button.style();
+        int needed = button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width() +
+                     style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+                     2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+        if (!button.icon().isNull())
+            needed += button.iconSize().width() + 4;
+        checkWidth(button, button.text(), needed);
+    }
+    void checkLabel(const QLabel& label) {
+        if (label.text().isEmpty())
+            return;
+        if (!label.wordWrap()) {
+            checkWidth(label, label.text(), label.sizeHint().width());
+            if (label.sizeHint().height() > label.height())
+                fault(label, label.text(),
+                      u"needs %1 px high, has %2"_s.arg(label.sizeHint().height())
+                          .arg(label.height()));
+            return;
+        }
+        const int needed = label.heightForWidth(label.width());
+        if (needed > label.height())
+            fault(label, label.text(),
+                  u"wraps to %1 px high, has %2"_s.arg(needed).arg(label.height()));
+    }
+    // A preview may end in "…", but keeps enough of its text to be read.
+    void checkPreview(const ElidingLabel& preview) {
+        const QString shown = preview.shownText();
+        const qsizetype kept = shown == preview.text() ? shown.size() : shown.size() - 1;
+        if (kept < std::min(preview.text().size(), LeastPreviewLength))
+            fault(preview, preview.text(), u"shows only \"%1\""_s.arg(shown));
+    }
+    void checkCombo(const QComboBox& combo) {
+        QStyleOptionComboBox option;
+        option.initFrom(&combo);
+        option.editable = combo.isEditable();
+        option.frame = combo.hasFrame();
+        const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, &combo);
+        const QString text = combo.currentText();
+        const int needed = combo.fontMetrics().horizontalAdvance(text) + 2 * TextMargin;
+        if (!text.isEmpty() && needed > field.width())
+            fault(combo, text, u"needs %1 px, field has %2"_s.arg(needed).arg(field.width()));
+    }
+    // Where a one-line label draws its text, in the window's coordinates.
+    [[nodiscard]] QRect drawnText(const QLabel& label) const {
+        const QSize size(label.fontMetrics().horizontalAdvance(label.text()),
+                         label.fontMetrics().height());
+        const QRect inside = QStyle::alignedRect(label.layoutDirection(), label.alignment(), size,
+                                                 label.contentsRect());
+        return QRect(label.mapTo(&m_window, inside.topLeft()), inside.size());
+    }
+    // Texts of neighbouring labels on one line must not read as one.
+    void checkApart(const std::vector<std::pair<const QLabel*, QRect>>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            for (std::size_t j = i + 1; j < lines.size(); ++j) {
+                const auto& [left, a] = lines[i];
+                const auto& [right, b] = lines[j];
+                // The same text drawn again a pixel or two off is its shadow.
+                const QPoint offset = a.topLeft() - b.topLeft();
+                if (left->text() == right->text() && offset.manhattanLength() <= ShadowOffset)
+                    continue;
+                const bool sameLine = a.top() < b.bottom() && b.top() < a.bottom();
+                const int gap = std::max(a.left(), b.left()) - std::min(a.right(), b.right());
+                if (sameLine && gap < 2 * TextMargin)
+                    fault(*left, left->text(),
+                          u"runs into \"%1\" (%2)"_s.arg(right->text(), right->objectName()));
+            }
+        }
+    }
+    void checkGroupTitle(const QGroupBox& group) {
+        const int indent = 2 * group.style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+        checkWidth(group, group.title(),
+                   group.fontMetrics().horizontalAdvance(group.title()) + indent);
+    }
+    void checkTitle() {
+        const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        const int needed = QFontMetrics(titleFont).horizontalAdvance(m_window.windowTitle()) +
+                           TitleBarButtonsWidth;
+        if (needed > m_window.width())
+            fault(m_window, m_window.windowTitle(),
+                  u"title needs %1 px, window has %2"_s.arg(needed).arg(m_window.width()));
+    }
+
+    const QWidget& m_window;
+    QStringList m_faults;
+};
+
+// Every page of every tab strip of the window, in turn.
+void forEachPage(QWidget& window, const std::function<void()>& look) {
+    look();
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            look();
+        }
+    }
+    for (QTabBar* bar : window.findChildren<QTabBar*>()) {
+        if (qobject_cast<QTabWidget*>(bar->parentWidget()))
+            continue;
+        for (int i = 0; i < bar->count(); ++i) {
+            bar->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            look();
+        }
+    }
+}
+
+struct WindowCase {
+    const char* name;
+    std::function<QWidget*(MainForm&)> open;
+};
+
+template <class Window> WindowCase window(const char* name) {
+    return {name, [](MainForm& form) -> QWidget* { return new Window(&form); }};
+}
+
+const WindowCase Windows[] = {
+    {"MainForm",
+     [](MainForm& form) -> QWidget* {
+         form.surface().setText(QString(120000, u'x') + u"\r\nřádek"_s);
+         form.surface().setSelStart(3);
+         form.surface().setSelLength(100000);
+         form.timer().tick();
+         return &form;
+     }},
+    // Highlighting the largest document: the busy message beside the progress bar.
+    {"MainForm busy",
+     [](MainForm& form) -> QWidget* {
+         form.surface().setText(QString(1442401, u'x'));
+         form.surface().setSelStart(1442401);
+         form.timer().tick();
+         SetBusy(true, &form, u"Aplikuji nastavení barev ..."_s);
+         return &form;
+     }},
+    {"Start",
+     [](MainForm& form) -> QWidget* {
+         auto* start = new Start(&form);
+         start->setVersionText(u"1.0.0b CZ"_s);
+         start->setLicensee(u"Jiřina Nováková-Procházková"_s);
+         start->showMenuFrame();
+         return start;
+     }},
+    window<Visual>("Visual"),
+    {"ColorDialog",
+     [](MainForm& form) -> QWidget* {
+         auto* picker = new ColorDialog(&form);
+         picker->setChannels({255, 255, 255});
+         return picker;
+     }},
+    window<ColorControl>("ColorControl"),
+    window<Barva>("Barva"),
+    window<Hr>("Hr"),
+    window<Kotva>("Kotva"),
+    window<MailTo>("MailTo"),
+    window<Nadpis>("Nadpis"),
+    window<Obrazek>("Obrazek"),
+    window<Odkaz>("Odkaz"),
+    window<Odstavec>("Odstavec"),
+    window<Smajl>("Smajl"),
+    window<Table>("Table"),
+    window<TableCell>("TableCell"),
+    window<TableRow>("TableRow"),
+    window<Vytvor>("Vytvor"),
+    window<Zlomek>("Zlomek"),
+};
+
+class EveryWindow : public ::testing::Test {
+protected:
+    EveryWindow() { Program() = ProgramState{}; }
+    ~EveryWindow() override { Program() = ProgramState{}; }
+
+    TestPlatform platform;
+};
+
+// At the default font, no label, button, check box, option button or frame
+// title shows less than its whole text, on any page of any window.
+TEST_F(EveryWindow, ShowsEveryTextWhole) {
+    for (const WindowCase& c : Windows) {
+        MainForm form;
+        QWidget* window = c.open(form);
+        window->show();
+        QCoreApplication::processEvents();
+        CutOffTexts texts(*window);
+        forEachPage(*window, [&] { texts.check(); });
+        EXPECT_TRUE(texts.faults().isEmpty()) << c.name << ":\n"
+                                              << texts.faults().join(u'\n').toStdString();
+    }
+}
+
+} // namespace

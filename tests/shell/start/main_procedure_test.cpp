@@ -1,0 +1,224 @@
+#include "shell/start/main_procedure.h"
+
+#include "core/settings/app_version.h"
+#include "core/settings/settings_file.h"
+#include "core/text/ansi_code_page.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/testing/modal_driver.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/dialogs/Visual.h"
+#include "shell/files/exit_autosave.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/start/settings_saving.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest() {
+        Program() = ProgramState{};
+        appFolder = folder.path() + u"/"_s;
+    }
+    ~StartupTest() override { delete MainForm::instance(); }
+
+    void writeSettings(const SettingsRecord& settings = currentSettings()) {
+        writeFile(u"tarvel.ini"_s, EncodeSettings(settings));
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(appFolder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    [[nodiscard]] static SettingsRecord currentSettings() {
+        return FirstRunSettings(9000, 6000, AppVersionText());
+    }
+    [[nodiscard]] int noticesShown() const {
+        int count = 0;
+        for (const auto& box : platform.messageBox.shown)
+            count += box.request.text.startsWith(u"Od posledního spuštění") ? 1 : 0;
+        return count;
+    }
+    EditorSurface& surface() { return MainForm::instance()->surface(); }
+    [[nodiscard]] static QString caption() { return MainForm::instance()->windowTitle(); }
+    [[nodiscard]] static QByteArray linesOfSize(int size) {
+        QByteArray bytes = QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(size / 29 + 1);
+        bytes.truncate(size);
+        return bytes;
+    }
+
+    QTemporaryDir folder;
+    QString appFolder;
+    TestPlatform platform;
+};
+
+TEST_F(StartupTest, FirstRunRunsTheWizardWritesTheSettingsAndShowsNoNotice) {
+    WhenModalShown<Visual>([](Visual* wizard) {
+        EXPECT_FALSE(wizard->TabStrip1()->isEnabled());
+        wizard->Text1()->setText(u"Jana Nováková"_s);
+        wizard->Text2()->setText(u"jana@example.cz"_s);
+        QTest::mouseClick(wizard->Command16(), Qt::LeftButton);
+    });
+    Main(appFolder, u"-NOMSG"_s);
+
+    EXPECT_TRUE(QFile::exists(appFolder + u"tarvel.ini"_s));
+    EXPECT_TRUE(QFile::exists(appFolder + u"default.rqc"_s));
+    EXPECT_EQ(Program().Settings.UserName, u"Jana Nováková"_s);
+    EXPECT_EQ(Program().Settings.SavedVersion, AppVersionText());
+    EXPECT_EQ(noticesShown(), 0);
+    EXPECT_TRUE(MainForm::instance()->isVisible());
+}
+
+TEST_F(StartupTest, ChangedVersionShowsTheNoticeOnceAndRemembersTheNewVersion) {
+    SettingsRecord old = currentSettings();
+    old.SavedVersion = u"0.9.1b CZ"_s;
+    old.SavedAt = u"01-02-2026 03:04:05"_s;
+    writeSettings(old);
+    Main(appFolder, u"-NOMSG"_s);
+    ASSERT_EQ(noticesShown(), 1);
+    EXPECT_EQ(Program().Settings.SavedVersion, AppVersionText());
+
+    MainForm::instance()->close();
+    delete MainForm::instance();
+    Main(appFolder, u"-NOMSG"_s);
+    EXPECT_EQ(noticesShown(), 1);
+}
+
+TEST_F(StartupTest, StoredValuesOutOfPlaceComeUpSane) {
+    SettingsRecord settings = currentSettings();
+    settings.EditorTextColor = RgbColor(200, 0, 0);
+    settings.EditorBackColor = RgbColor(200, 0, 0);
+    settings.MainWindowState = 5;
+    writeSettings(settings);
+    Main(appFolder, u"-NOMSG"_s);
+
+    EXPECT_EQ(Program().Settings.EditorTextColor, RgbColor(0, 0, 0));
+    EXPECT_EQ(Program().Settings.EditorBackColor, RgbColor(255, 255, 255));
+    EXPECT_EQ(surface().backColor(), RgbColor(255, 255, 255));
+    EXPECT_EQ(Program().Settings.MainWindowState, 0);
+    EXPECT_FALSE(MainForm::instance()->isMaximized() || MainForm::instance()->isMinimized());
+}
+
+// The window's frame goes where it was: a saved position read back at the
+// next start is the same position, start after start, also for a maximised
+// window's normal place.
+TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
+    for (const qint32 state : {0, 2}) {
+        SettingsRecord settings = currentSettings();
+        settings.WindowLeft = 1500;
+        settings.WindowTop = 1200;
+        settings.WindowWidth = 7500;
+        settings.WindowHeight = 6000;
+        settings.MainWindowState = state;
+        writeSettings(settings);
+        for (int start = 1; start <= 3; ++start) {
+            Main(appFolder, u"-NOMSG"_s);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm::instance()));
+            SaveSettings();
+            const SettingsRecord& saved = Program().Settings;
+            EXPECT_EQ(saved.WindowLeft, 1500) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowTop, 1200) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowWidth, 7500) << "state " << state << ", start " << start;
+            EXPECT_EQ(saved.WindowHeight, 6000) << "state " << state << ", start " << start;
+            if (state == 0) {
+                EXPECT_EQ(MainForm::instance()->frameGeometry().topLeft(), QPoint(100, 80));
+            }
+            MainForm::instance()->close();
+            delete MainForm::instance();
+        }
+    }
+
+    // Behind the start screen the window is never shown, and stays put too.
+    SettingsRecord settings = currentSettings();
+    settings.WindowLeft = 1500;
+    settings.WindowTop = 1200;
+    writeSettings(settings);
+    Main(appFolder, QString());
+    ASSERT_FALSE(MainForm::instance()->isVisible());
+    SaveSettings();
+    EXPECT_EQ(Program().Settings.WindowLeft, 1500);
+    EXPECT_EQ(Program().Settings.WindowTop, 1200);
+}
+
+TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
+    writeSettings();
+    writeFile(u"autosave_tarvel_qor1.txt"_s, linesOfSize(1442401));
+    writeFile(u"autosave_tarvel_qor2.txt"_s, linesOfSize(1442402));
+    writeFile(u"autosave_tarvel_qor3.txt"_s, QByteArray("tři\r\n"));
+    Main(appFolder, u"-NOMSG"_s);
+
+    const QString keptAside = ExitAutosavePath(appFolder, 2) + u".bak"_s;
+    EXPECT_EQ(surface().textLength(), 1442401);
+    EXPECT_EQ(Program().Documents[1].Text, QString());
+    EXPECT_EQ(Program().Documents[2].Text, DecodeAnsi("tři\r\n"));
+    EXPECT_FALSE(QFile::exists(ExitAutosavePath(appFolder, 2)));
+    EXPECT_EQ(QFile(keptAside).size(), 1442402);
+    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    EXPECT_TRUE(platform.messageBox.shown.front().request.text.contains(keptAside));
+}
+
+TEST_F(StartupTest, ClipboardTextFillsAnEmptyFirstTabUnmodified) {
+    writeSettings();
+    platform.clipboard.setText(u"ze schránky"_s);
+    Main(appFolder, u"-NOMSG"_s);
+    EXPECT_EQ(surface().text(), u"ze schránky"_s);
+    EXPECT_EQ(caption(), u"Tarvel Qor ()"_s);
+    EXPECT_FALSE(Program().Documents[0].Modified);
+}
+
+TEST_F(StartupTest, AFilePathOnTheCommandLineIsOpenedWithoutItTheEditorWaits) {
+    writeSettings();
+    Main(appFolder, QString());
+    EXPECT_FALSE(MainForm::instance()->isVisible());
+    delete MainForm::instance();
+
+    writeFile(u"dopis.txt"_s, QByteArray("Vážení\r\n"));
+    const QString path = appFolder + u"dopis.txt"_s;
+    Main(appFolder, path);
+    EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path));
+    EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
+}
+
+// A path given from the folder the program was started in names the same
+// file later, from anywhere.
+TEST_F(StartupTest, ARelativePathOnTheCommandLineBecomesAbsolute) {
+    writeSettings();
+    ASSERT_TRUE(QDir().mkdir(appFolder + u"texty"_s));
+    writeFile(u"texty/dopis.txt"_s, QByteArray("Vážení\r\n"));
+    const QString startFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(appFolder));
+    Main(appFolder, u"./texty/dopis.txt"_s);
+    QDir::setCurrent(startFolder);
+
+    const QString path = QDir(appFolder).canonicalPath() + u"/texty/dopis.txt"_s;
+    EXPECT_EQ(surface().text(), DecodeAnsi("Vážení\r\n"));
+    EXPECT_EQ(caption(), u"Tarvel Qor (%1)"_s.arg(path));
+    EXPECT_EQ(Program().CurrentFilePath, path);
+    EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
+    EXPECT_EQ(MainForm::instance()->FileTab()->tabText(0), u"dopis.txt"_s);
+}
+
+TEST(StartCommand, OptionsAreWholeWordsInAnyCase) {
+    const std::vector<std::pair<QString, StartCommand>> cases{
+        {QString(), StartCommand::None},        {u"-calc"_s, StartCommand::Calculator},
+        {u"-CaLc"_s, StartCommand::Calculator}, {u"-CALC x"_s, StartCommand::OpenFile},
+        {u"-NOMSG"_s, StartCommand::NoMessage}, {u"-nomsg"_s, StartCommand::NoMessage},
+        {u"-browser"_s, StartCommand::Browser}, {u"\"/tmp/a b.txt\""_s, StartCommand::OpenFile},
+    };
+    for (const auto& [arguments, command] : cases)
+        EXPECT_EQ(ParseStartCommand(arguments), command) << arguments.toStdString();
+}
+
+} // namespace
