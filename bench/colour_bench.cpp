@@ -2,7 +2,7 @@
 #include "colour/ApplyColorSet.h"
 #include "core/colour/colour_highlighting.h"
 #include "core/text/editor_surface.h"
-#include "platform/surface/RichEditSurface.h"
+#include "platform/surface/SurfaceTextEdit.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/main_window/MainForm.h"
@@ -11,22 +11,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <memory>
 
 namespace {
 
-// A page of CR LF lines with five tags each: about 104 000 tags in exactly
-// the largest size the program opens.
-QString taggedPage() {
-    const QString line = QStringLiteral("<p class=\"t\">Příliš žluťoučký kůň <b>úpěl</b> ďábelské "
-                                        "ódy.<br></p>\r\n");
-    QString text = line.repeated(LargestDocument / line.size() + 1);
-    text.truncate(LargestDocument);
-    return text;
-}
-
 const QString& page() {
-    static const QString text = taggedPage();
+    static const QString text = LargestTaggedPage();
     return text;
 }
 
@@ -37,12 +26,6 @@ const ColorRuleSet& tagSet() {
         return s;
     }();
     return set;
-}
-
-// The text as the widget holds it: one paragraph separator per line break.
-QString widgetText() {
-    QString text = page();
-    return text.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
 }
 
 void HighlightRunsIgnoringCase(benchmark::State& state) {
@@ -61,79 +44,110 @@ void HighlightRunsMatchingCase(benchmark::State& state) {
 }
 BENCHMARK(HighlightRunsMatchingCase)->Unit(benchmark::kMillisecond);
 
-// The bulk operation alone, on a freshly set text each time.
-void SetColorRunsOnTheWidget(benchmark::State& state) {
-    RichEditSurface surface;
-    const std::vector<ColorRun> runs = HighlightRuns(page(), tagSet().Rules, {});
-    for (auto _ : state) {
-        state.PauseTiming();
-        surface.setText(page());
-        state.ResumeTiming();
-        surface.setColorRuns(runs);
-    }
-    state.counters["runs"] = double(runs.size());
-}
-BENCHMARK(SetColorRunsOnTheWidget)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-struct MainWindow {
-    MainWindow() { Program().Applied.AppliedFontName = QStringLiteral("Courier New CE"); }
+// The main window shown, and a bare widget of the same size beside it.
+// Never destroyed: widgets must not outlive the application object.
+struct Windows {
     TestPlatform platform;
     MainForm form;
+    QTextEdit* bare = new QTextEdit;
+
+    Windows() {
+        Program().Applied.AppliedFontName = QStringLiteral("Courier New CE");
+        ShowAtUserSize(&form);
+        bare->resize(form.Text1()->size());
+        bare->show();
+        QApplication::processEvents();
+    }
 };
 
-MainWindow& mainWindow() {
-    static MainWindow window;
-    return window;
+Windows& windows() {
+    static Windows* instance = new Windows;
+    return *instance;
+}
+
+// The start-up path: the text arrives in the emptied document, which then
+// takes the editor's look.
+void SetTextIntoTheEmptiedMainWindow(benchmark::State& state) {
+    Windows& w = windows();
+    TimeSetTextIntoEmptied(state, MainSurface(), w.form.Text1(), w.bare, page());
+}
+BENCHMARK(SetTextIntoTheEmptiedMainWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+// The bare widget does what the rule set asks in one edit block: every
+// character to the default colour, then each stretch in its own.
+void colourBare(QTextEdit* edit, const std::vector<ColorRun>& runs) {
+    QTextDocument* document = edit->document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QTextCharFormat format;
+    format.setForeground(QColor(0, 0, 0));
+    cursor.select(QTextCursor::Document);
+    cursor.mergeCharFormat(format);
+    format.setForeground(QColor(200, 0, 0));
+    for (const ColorRun& run : runs) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+}
+
+// Positions of the runs in the bare widget, whose breaks count one.
+std::vector<ColorRun> bareRuns() {
+    QString text = page();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return HighlightRuns(text, tagSet().Rules, {});
 }
 
 // The whole command on a document just opened: reset, search, colouring.
-void ApplyColorSetToOpenedDocument(benchmark::State& state) {
-    MainWindow& window = mainWindow();
-    (void)window;
-    for (auto _ : state) {
-        state.PauseTiming();
-        MainSurface().setText(page());
-        (void)MainSurface().lineFromPosition(LargestDocument - 10);
-        state.ResumeTiming();
-        ApplyColorSet(tagSet(), false, true);
-    }
+void ApplyColorSetFirstTime(benchmark::State& state) {
+    Windows& w = windows();
+    const std::vector<ColorRun> runs = bareRuns();
+    TimeSideBySide(state, {w.form.Text1(), [] { MainSurface().setText(page()); },
+                           [] { ApplyColorSet(tagSet(), false, true); }, w.bare,
+                           [&w] { w.bare->setPlainText(page()); },
+                           [&w, &runs] { colourBare(w.bare, runs); }});
 }
-BENCHMARK(ApplyColorSetToOpenedDocument)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ApplyColorSetFirstTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Pressed again: the reset now meets every coloured tag.
-void ApplyColorSetAgain(benchmark::State& state) {
-    MainWindow& window = mainWindow();
-    (void)window;
+void ApplyColorSetSecondTime(benchmark::State& state) {
+    Windows& w = windows();
+    const std::vector<ColorRun> runs = bareRuns();
     MainSurface().setText(page());
-    ApplyColorSet(tagSet(), false, true);
-    for (auto _ : state)
-        ApplyColorSet(tagSet(), false, true);
+    w.bare->setPlainText(page());
+    TimeSideBySide(state, {w.form.Text1(), [] { ApplyColorSet(tagSet(), false, true); },
+                           [] { ApplyColorSet(tagSet(), false, true); }, w.bare,
+                           [&w, &runs] { colourBare(w.bare, runs); },
+                           [&w, &runs] { colourBare(w.bare, runs); }});
 }
-BENCHMARK(ApplyColorSetAgain)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ApplyColorSetSecondTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// What the widget costs without care: a cursor per run, no edit block, the
-// undo history on.
-void BareTextEditCursorPerRun(benchmark::State& state) {
-    const QString text = widgetText();
-    const std::vector<ColorRun> runs = HighlightRuns(text, tagSet().Rules, {});
-    QTextCharFormat format;
-    format.setForeground(QColor(200, 0, 0));
-    std::unique_ptr<QTextEdit> edit;
-    for (auto _ : state) {
-        state.PauseTiming();
-        edit = std::make_unique<QTextEdit>();
-        QTextCursor(edit->document()).insertText(text);
-        state.ResumeTiming();
-        for (const ColorRun& run : runs) {
-            QTextCursor cursor(edit->document());
-            cursor.setPosition(run.start);
-            cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(format);
-        }
-    }
-    state.counters["runs"] = double(runs.size());
+// Replace-all "<B>" -> "<STRONG>" over the highlighted document.
+void ReplaceAllBoldOverColours(benchmark::State& state) {
+    Windows& w = windows();
+    const std::vector<ColorRun> runs = bareRuns();
+    const QString from = QStringLiteral("<B>");
+    const QString to = QStringLiteral("<STRONG>");
+    TimeSideBySide(state,
+                   {w.form.Text1(),
+                    [] {
+                        MainSurface().setText(page());
+                        ApplyColorSet(tagSet(), false, true);
+                    },
+                    [&] { MainSurface().setText(MainSurface().text().replace(from, to)); }, w.bare,
+                    [&w, &runs] {
+                        w.bare->setPlainText(page());
+                        colourBare(w.bare, runs);
+                    },
+                    [&] { w.bare->setPlainText(w.bare->toPlainText().replace(from, to)); }});
 }
-BENCHMARK(BareTextEditCursorPerRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ReplaceAllBoldOverColours)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

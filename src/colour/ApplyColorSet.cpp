@@ -42,6 +42,9 @@ void ApplyColorSet(const ColorRuleSet& set, bool selectionOnly, bool ignoreCase)
     }
     {
         const HiddenSurface hidden(surface);
+        // The reset and the colouring are one formatting step: laid out once,
+        // and nothing the user can undo or that marks the document modified.
+        const FormattingScope step(surface);
         const AppliedFont applied = Program().Applied;
         ApplyEditorFont(set.DefaultTextColor, applied.AppliedBold, applied.AppliedItalic,
                         applied.AppliedFontName);

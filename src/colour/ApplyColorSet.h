@@ -12,4 +12,7 @@
 // ignoreCase: the text and the rules' texts are lower-cased before the search.
 // The text, the selection and the document's modified state stay as they are;
 // the busy display with the progress bar, one step per rule, runs meanwhile.
+// The reset and the colouring are one formatting step, laid out once; it is
+// no editing step, so nothing of it can be undone, and the undo history from
+// before it is emptied (the widget keeps no history it cannot add to).
 void ApplyColorSet(const ColorRuleSet& set, bool selectionOnly, bool ignoreCase);

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -134,14 +136,20 @@ TEST_F(ApplyColorSetTest, OptionsSteerTheSearch) {
     }
 }
 
-// The colouring empties the widget's undo history: undo afterwards can
-// neither strip the colours nor mark the document modified.
+// The colouring is no editing step and empties the widget's undo history:
+// the document is not marked modified, and undo afterwards (key or command)
+// can neither strip the colours nor mark the document modified.
 TEST_F(ApplyColorSetTest, UndoAfterwardsChangesNothing) {
     open(u"<a>"_s, 3);
     MainSurface().setSelText(u"x"_s);
     mainForm.documents().setCaption(u"/tmp/a.htm"_s, false);
+    QTextDocument* document = mainForm.Text1()->document();
+    document->setModified(false);
     ApplyColorSet(set({{Red, u"<"_s, u">"_s}}), false, true);
 
+    EXPECT_FALSE(document->isModified());
+    EXPECT_FALSE(document->isUndoAvailable());
+    QTest::keyClick(mainForm.Text1(), Qt::Key_Z, Qt::ControlModifier);
     mainForm.Text1()->undo();
 
     EXPECT_EQ(MainSurface().text(), u"<a>x"_s);

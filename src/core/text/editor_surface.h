@@ -23,7 +23,10 @@
 //   the caret right after the inserted text with nothing selected. Inserted
 //   text takes the format of the character before it (or after it, at the
 //   start of the text).
-// - setText() replaces the whole text; the caret goes to 0.
+// - setText() replaces the whole text as a new document: the caret goes to 0
+//   and nothing before it can be undone. Its textChanged() comes while the
+//   new text is still one open bulk step (see beginFormatting), so a handler
+//   that formats the new text adds no second pass over it.
 // - Each write of text (setText, setSelText, and every edit by the user)
 //   emits textChanged() exactly once. Formatting and selection changes never
 //   emit it.
@@ -77,6 +80,14 @@ public:
     // and not an editing step: nothing of it can be undone.
     virtual void setColorRuns(const std::vector<ColorRun>& runs) = 0;
 
+    // Formatting between beginFormatting() and the matching endFormatting()
+    // (they nest) is one bulk step, like setColorRuns: done at once at the
+    // end, not an editing step (nothing of it can be undone, the text is not
+    // modified), and the selection reaches the screen only at the end.
+    // FormattingScope pairs the calls.
+    virtual void beginFormatting() {}
+    virtual void endFormatting() {}
+
     [[nodiscard]] virtual ColorValue backColor() const = 0;
     virtual void setBackColor(ColorValue color) = 0;
     [[nodiscard]] virtual bool isVisible() const = 0;
@@ -97,4 +108,18 @@ Q_SIGNALS:
 
 private:
     QString m_tag;
+};
+
+// One bulk formatting step on a surface for the scope's lifetime.
+class FormattingScope {
+public:
+    explicit FormattingScope(EditorSurface& surface) : m_surface(surface) {
+        m_surface.beginFormatting();
+    }
+    ~FormattingScope() { m_surface.endFormatting(); }
+    FormattingScope(const FormattingScope&) = delete;
+    FormattingScope& operator=(const FormattingScope&) = delete;
+
+private:
+    EditorSurface& m_surface;
 };

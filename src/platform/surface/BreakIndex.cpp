@@ -1,21 +1,45 @@
 #include "platform/surface/BreakIndex.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int BreakKindProperty = QTextFormat::UserProperty + 1;
 }
 
 LineBreak BreakIndex::kindOf(const QTextBlock& block) {
-    return static_cast<LineBreak>(block.blockFormat().intProperty(BreakKindProperty));
+    return static_cast<LineBreak>(block.charFormat().intProperty(BreakKindProperty));
 }
 
-QTextBlockFormat BreakIndex::formatFor(LineBreak kind) {
-    QTextBlockFormat format;
-    if (kind != LineBreak::CrLf)
+void BreakIndex::setKindBefore(QTextCursor& cursor, LineBreak kind) {
+    QTextCharFormat format;
+    // Stored even for CR LF, whose value reads the same as no property, so
+    // that merging overwrites a kind the break had before.
+    format.setProperty(BreakKindProperty, static_cast<int>(kind));
+    cursor.mergeBlockCharFormat(format);
+}
+
+QTextCharFormat BreakIndex::withKind(QTextCharFormat format, LineBreak kind) {
+    if (kind == LineBreak::CrLf)
+        format.clearProperty(BreakKindProperty);
+    else
         format.setProperty(BreakKindProperty, static_cast<int>(kind));
     return format;
+}
+
+QTextCharFormat BreakIndex::withoutKind(QTextCharFormat format) {
+    return withKind(std::move(format), LineBreak::CrLf);
+}
+
+void BreakIndex::reset(const QTextDocument* document) {
+    m_document = document;
+    bool allCrLf = true;
+    for (QTextBlock block = document->begin().next(); allCrLf && block.isValid();
+         block = block.next())
+        allCrLf = kindOf(block) == LineBreak::CrLf;
+    setAllCrLf(allCrLf);
 }
 
 int BreakIndex::crLfBefore(int block) const {

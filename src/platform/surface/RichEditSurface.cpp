@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -38,28 +39,29 @@ QFont defaultFont() {
     return font;
 }
 
-// Remembers on a document that is put away whether all its breaks are CR LF,
-// so taking it back needs no walk over its paragraphs.
-const char* const AllCrLfProperty = "tarvelAllCrLf";
-
-bool allCrLf(const QTextDocument& document) {
-    for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next())
-        if (BreakIndex::kindOf(block) != LineBreak::CrLf)
-            return false;
-    return true;
-}
-
 bool allCrLf(const std::vector<LineBreak>& breaks) {
     return std::all_of(breaks.begin(), breaks.end(),
                        [](LineBreak kind) { return kind == LineBreak::CrLf; });
 }
 
-// The widget copies the format of the paragraph it splits to each new one;
-// the new paragraphs that follow a break of another kind get theirs here.
-void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, LineBreak copied) {
+// The kind most breaks have: the new text is inserted with it, so only the
+// others need marking.
+LineBreak commonKind(const std::vector<LineBreak>& breaks) {
+    std::array<std::size_t, 3> counts{};
+    for (const LineBreak kind : breaks)
+        ++counts[static_cast<std::size_t>(kind)];
+    return static_cast<LineBreak>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+}
+
+// Gives the breaks that start at block, in order, their kinds; a break that
+// already has its kind (inserted with it) is left alone.
+void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, LineBreak inserted) {
+    QTextCursor cursor(block);
     for (const LineBreak kind : breaks) {
-        if (kind != copied)
-            QTextCursor(block).setBlockFormat(BreakIndex::formatFor(kind));
+        if (kind != inserted) {
+            cursor.setPosition(block.position());
+            BreakIndex::setKindBefore(cursor, kind);
+        }
         block = block.next();
     }
 }
@@ -69,11 +71,28 @@ void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, Line
 RichEditSurface::RichEditSurface(QWidget* parent)
     : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document) {
     setParent(m_edit);
+    // The widget would delete the document it made when another is shown;
+    // the surface keeps it, as the first of the documents it may show.
+    m_document->setParent(this);
     m_edit->setObjectName(QStringLiteral("Text1"));
     m_document->setDefaultFont(defaultFont());
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
     m_edit->setUserInsertion([this](const QString& text) { replaceSelection(text); });
     m_edit->setSelectionText([this] { return selText(); });
+    m_edit->setUserDeletion([this](const std::function<void()>& deleteText) {
+        // A single Delete or Backspace is no edit block of the widget's own,
+        // and only a block can take the joining of a split CR LF after it.
+        // Where no lone break can meet another, the widget keeps its way of
+        // undoing a run of them at once.
+        if (m_breaks.allCrLf()) {
+            deleteText();
+            return;
+        }
+        QTextCursor step(m_document);
+        step.beginEditBlock();
+        deleteText();
+        step.endEditBlock();
+    });
 }
 
 QTextDocument* RichEditSurface::newDocument(QObject* parent) {
@@ -85,19 +104,17 @@ QTextDocument* RichEditSurface::newDocument(QObject* parent) {
 void RichEditSurface::setDocument(QTextDocument* document) {
     if (document == m_document)
         return;
-    m_document->setProperty(AllCrLfProperty, m_breaks.allCrLf());
     disconnect(m_document, &QTextDocument::contentsChange, this,
                &RichEditSurface::onContentsChange);
+    // A document that never held text starts with the editor's font, as the
+    // first one did; one that did keeps its own (changing it lays it all out).
+    if (document->isEmpty() && document->defaultFont() != m_document->defaultFont())
+        document->setDefaultFont(m_document->defaultFont());
+    m_edit->setDocument(document);
     m_document = document;
-    m_breaks = BreakIndex(document);
-    const QVariant known = document->property(AllCrLfProperty);
-    m_breaks.setAllCrLf(known.isValid() ? known.toBool() : allCrLf(*document));
+    m_breaks.reset(document);
     m_waitingLook = QTextCharFormat();
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
-    // The widget reports its own settings given to the document as changes.
-    ++m_quiet;
-    m_edit->setDocument(document);
-    --m_quiet;
 }
 
 QString RichEditSurface::textOf(const QTextDocument& document) {
@@ -115,8 +132,74 @@ void RichEditSurface::onContentsChange(int position, int removed, int added) {
     m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
     if (added > 0 && !m_document->isEmpty())
         m_waitingLook = QTextCharFormat();
-    if (m_quiet == 0 && (removed > 0 || added > 0))
-        Q_EMIT textChanged();
+    if (m_quiet > 0 || (removed == 0 && added == 0))
+        return;
+    // An edit by the widget itself (Delete, Backspace, cut) may leave a lone
+    // CR break right before a lone LF break; they join in the edit's own undo
+    // step. Undoing and redoing only ever return to states that were whole.
+    if (!m_breaks.allCrLf() && !m_document->isRedoAvailable()) {
+        QTextCursor step(m_document);
+        ++m_quiet;
+        step.joinPreviousEditBlock();
+        const bool joined = joinSplitPair(position + added) | joinSplitPair(position);
+        step.endEditBlock();
+        --m_quiet;
+        if (joined)
+            m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
+    }
+    Q_EMIT textChanged();
+}
+
+bool RichEditSurface::joinSplitPair(int widgetPosition) {
+    const QTextBlock line = m_document->findBlock(widgetPosition);
+    if (line.position() != widgetPosition || widgetPosition == 0 || line.length() != 1 ||
+        !line.next().isValid())
+        return false;
+    if (BreakIndex::kindOf(line) != LineBreak::Cr ||
+        BreakIndex::kindOf(line.next()) != LineBreak::Lf)
+        return false;
+    QTextCursor join(m_document);
+    join.setPosition(widgetPosition);
+    join.deleteChar(); // the LF break
+    BreakIndex::setKindBefore(join, LineBreak::CrLf);
+    return true;
+}
+
+QTextCursor RichEditSurface::cursor() const {
+    return m_bulk > 0 ? m_bulkCursor : m_edit->textCursor();
+}
+
+void RichEditSurface::setCursor(const QTextCursor& cursor) {
+    if (m_bulk > 0)
+        m_bulkCursor = cursor;
+    else
+        m_edit->setTextCursor(cursor);
+}
+
+// --- bulk steps --------------------------------------------------------------
+
+// One edit block, laid out once at its end; with the undo history off (which
+// empties it) nothing of it is recorded. The widget's own selection is left
+// alone until the end, so selecting the whole text lays nothing out.
+void RichEditSurface::beginFormatting() {
+    if (m_bulk++ > 0)
+        return;
+    ++m_quiet;
+    m_bulkCursor = m_edit->textCursor();
+    m_bulkModified = m_document->isModified();
+    m_document->setUndoRedoEnabled(false);
+    QTextCursor(m_document).beginEditBlock();
+}
+
+void RichEditSurface::endFormatting() {
+    if (--m_bulk > 0)
+        return;
+    QTextCursor(m_document).endEditBlock();
+    m_document->setUndoRedoEnabled(true);
+    m_document->setModified(m_bulkModified);
+    --m_quiet;
+    m_edit->setTextCursor(m_bulkCursor);
+    m_bulkCursor = QTextCursor();
 }
 
 // --- positions -------------------------------------------------------------
@@ -216,71 +299,78 @@ QString RichEditSurface::text() const {
     return toProgramText(m_document->toRawText(), 0);
 }
 
+// A new document, as the widget's own plain-text setter makes one: the old
+// one is cleared and the new text inserted in its look within one edit
+// block, so the widget lays it out in the background from the top.
 void RichEditSurface::setText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const QTextCharFormat format = leadingFormat();
-    const LineBreak first = paragraphs.breaks.empty() ? LineBreak::CrLf : paragraphs.breaks.front();
-    ++m_quiet;
-    m_document->setUndoRedoEnabled(false);
+    const QTextCharFormat look = BreakIndex::withoutKind(leadingFormat());
+    const LineBreak common = commonKind(paragraphs.breaks);
+    beginFormatting();
+    m_document->clear();
     QTextCursor cursor(m_document);
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    cursor.setBlockFormat(BreakIndex::formatFor(first));
-    cursor.insertText(paragraphs.text, format);
-    markBreakKinds(m_document->begin().next(), paragraphs.breaks, first);
-    m_document->setUndoRedoEnabled(true);
-    --m_quiet;
+    if (!paragraphs.text.isEmpty()) {
+        cursor.insertText(paragraphs.text, BreakIndex::withKind(look, common));
+        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
+    }
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
-    m_edit->setTextCursor(QTextCursor(m_document));
+    m_bulkCursor = QTextCursor(m_document);
     Q_EMIT textChanged();
+    endFormatting();
 }
 
 void RichEditSurface::replaceSelection(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    QTextCursor cursor = m_edit->textCursor();
-    const QTextCharFormat format = insertionFormat(cursor.selectionStart());
+    QTextCursor cursor = this->cursor();
+    const QTextCharFormat format =
+        BreakIndex::withoutKind(insertionFormat(cursor.selectionStart()));
     ++m_quiet;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    const LineBreak copied = BreakIndex::kindOf(cursor.block());
-    const QTextBlock split = cursor.block();
+    const int from = cursor.position();
     cursor.insertText(paragraphs.text, format);
-    markBreakKinds(split.next(), paragraphs.breaks, copied);
+    markBreakKinds(m_document->findBlock(from).next(), paragraphs.breaks, LineBreak::CrLf);
+    if (!m_breaks.allCrLf() || !allCrLf(paragraphs.breaks)) {
+        joinSplitPair(cursor.position());
+        joinSplitPair(from);
+    }
     cursor.endEditBlock();
     --m_quiet;
     if (m_breaks.allCrLf() && !allCrLf(paragraphs.breaks))
         m_breaks.setAllCrLf(false);
-    m_edit->setTextCursor(cursor);
+    // Inside a bulk step the widget reports the change only at its end.
+    m_breaks.invalidateFrom(m_document->findBlock(from).blockNumber());
+    setCursor(cursor);
     Q_EMIT textChanged();
 }
 
 // --- selection ---------------------------------------------------------------
 
 int RichEditSurface::selStart() const {
-    return toOur(m_edit->textCursor().selectionStart());
+    return toOur(cursor().selectionStart());
 }
 
 void RichEditSurface::setSelStart(int position) {
-    QTextCursor cursor = m_edit->textCursor();
+    QTextCursor cursor = this->cursor();
     cursor.setPosition(toWidget(position));
-    m_edit->setTextCursor(cursor);
+    setCursor(cursor);
 }
 
 int RichEditSurface::selLength() const {
-    const QTextCursor cursor = m_edit->textCursor();
+    const QTextCursor cursor = this->cursor();
     return toOur(cursor.selectionEnd()) - toOur(cursor.selectionStart());
 }
 
 void RichEditSurface::setSelLength(int length) {
     const int start = selStart();
-    QTextCursor cursor = m_edit->textCursor();
+    QTextCursor cursor = this->cursor();
     cursor.setPosition(toWidget(start));
     cursor.setPosition(toWidget(start + std::max(length, 0)), QTextCursor::KeepAnchor);
-    m_edit->setTextCursor(cursor);
+    setCursor(cursor);
 }
 
 QString RichEditSurface::selText() const {
-    const QTextCursor cursor = m_edit->textCursor();
+    const QTextCursor cursor = this->cursor();
     return toProgramText(cursor.selectedText(), cursor.selectionStart());
 }
 
@@ -339,19 +429,22 @@ QTextCharFormat RichEditSurface::leadingFormat() const {
 }
 
 QTextCharFormat RichEditSurface::formatForReading() const {
-    const QTextCursor cursor = m_edit->textCursor();
+    const QTextCursor cursor = this->cursor();
     if (cursor.hasSelection())
         return formatOfCharacter(cursor.selectionStart());
     return insertionFormat(cursor.position());
 }
 
 void RichEditSurface::mergeFormat(const QTextCharFormat& format) {
-    QTextCursor cursor = m_edit->textCursor();
+    QTextCursor cursor = this->cursor();
     ++m_quiet;
     if (cursor.hasSelection()) {
         cursor.mergeCharFormat(format);
     } else {
-        m_edit->mergeCurrentCharFormat(format);
+        if (m_bulk > 0)
+            m_bulkCursor.mergeCharFormat(format); // the caret's format, shown at the end
+        else
+            m_edit->mergeCurrentCharFormat(format);
         if (m_document->isEmpty())
             m_waitingLook.merge(format);
     }
@@ -425,15 +518,10 @@ void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
 
 void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
     const std::vector<int> ends = widgetEnds(runs);
-    const bool updates = m_edit->updatesEnabled();
-    ++m_quiet;
-    m_edit->setUpdatesEnabled(false);
     // Formatting is not an editing step: with the history on, each run would
     // leave undo steps whose undoing changes no text yet reports a change.
-    m_document->setUndoRedoEnabled(false);
+    const FormattingScope bulk(*this);
     QTextCursor cursor(m_document);
-    // One edit block: the widget lays the text out once, at its end.
-    cursor.beginEditBlock();
     QTextCharFormat format;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (ends[2 * i] == ends[2 * i + 1])
@@ -443,10 +531,6 @@ void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
         cursor.setPosition(ends[2 * i + 1], QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(format);
     }
-    cursor.endEditBlock();
-    m_document->setUndoRedoEnabled(true);
-    m_edit->setUpdatesEnabled(updates);
-    --m_quiet;
 }
 
 // --- the widget ------------------------------------------------------------------

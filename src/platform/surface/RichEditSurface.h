@@ -4,6 +4,7 @@
 #include "platform/surface/BreakIndex.h"
 
 #include <QTextCharFormat>
+#include <QTextCursor>
 
 class SurfaceTextEdit;
 class QTextDocument;
@@ -24,12 +25,15 @@ public:
 
     [[nodiscard]] SurfaceTextEdit* widget() const { return m_edit; }
 
+    // The document shown in the widget. setDocument() shows another one in
+    // its place (neither the widget nor the surface owns it; the document
+    // shown first is the surface's): its text, break kinds, undo history and
+    // look come with it, and the caret goes to 0. Use this rather than the
+    // widget's own setDocument, which the surface would not notice.
+    [[nodiscard]] QTextDocument* document() const { return m_document; }
+    void setDocument(QTextDocument* document);
     // A document with the surface's default font, for setDocument().
     [[nodiscard]] static QTextDocument* newDocument(QObject* parent);
-    // Puts document on the widget in place of the one shown, keeping both
-    // with their formatting and undo history; the caret goes to 0. The
-    // document is not the widget's: whoever made it keeps it.
-    void setDocument(QTextDocument* document);
     // The text of a document this surface has shown, as text() gives it.
     [[nodiscard]] static QString textOf(const QTextDocument& document);
 
@@ -57,9 +61,11 @@ public:
     void setSelItalic(bool italic) override;
     // One merge of one format: the widget lays the text out once.
     void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
-    // Switching the undo history off for the bulk change empties it: after a
+    // A bulk step keeps the undo history off, which empties it: after a
     // colouring the user's earlier edits cannot be undone, as after setText.
     void setColorRuns(const std::vector<ColorRun>& runs) override;
+    void beginFormatting() override;
+    void endFormatting() override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;
@@ -71,6 +77,12 @@ public:
 
 private:
     void onContentsChange(int position, int removed, int added);
+    // The widget's cursor, or during a bulk step the one shown at its end.
+    [[nodiscard]] QTextCursor cursor() const;
+    void setCursor(const QTextCursor& cursor);
+    // A lone CR break right before a lone LF break reads as CR LF: makes the
+    // two one break if the empty line between them starts at widgetPosition.
+    bool joinSplitPair(int widgetPosition);
     [[nodiscard]] int ourStartOf(int block) const;
     [[nodiscard]] int blockAtOur(int position) const;
     [[nodiscard]] int toOur(int widgetPosition) const;
@@ -95,4 +107,7 @@ private:
     // Formatting set in an empty document, for the text that comes next.
     QTextCharFormat m_waitingLook;
     int m_quiet = 0; // > 0 while the surface itself edits: no user change to report
+    int m_bulk = 0;  // depth of open bulk steps
+    QTextCursor m_bulkCursor;
+    bool m_bulkModified = false; // the document's own modified flag before the step
 };

@@ -7,10 +7,10 @@
 
 namespace {
 
+// With any modifiers: the widget would otherwise make a break of its own,
+// whose kind nobody chose. A menu shortcut on the key has had its turn.
 bool isEnterKey(const QKeyEvent* event) {
-    const auto key = event->key();
-    const auto chorded = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return (key == Qt::Key_Return || key == Qt::Key_Enter) && !(event->modifiers() & chorded);
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 // Keys the program's menus may claim: anything with Ctrl or Alt, and F1 to F35.
@@ -45,6 +45,10 @@ void SurfaceTextEdit::setSelectionText(std::function<QString()> selectionText) {
     m_selectionText = std::move(selectionText);
 }
 
+void SurfaceTextEdit::setUserDeletion(Deletion deletion) {
+    m_userDeletion = std::move(deletion);
+}
+
 bool SurfaceTextEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && isMenuKey(static_cast<QKeyEvent*>(event))) {
         // Not accepting the override lets a menu shortcut run; with no such
@@ -60,6 +64,11 @@ void SurfaceTextEdit::keyPressEvent(QKeyEvent* event) {
         m_userInsertion(QStringLiteral("\r\n"));
         ensureCursorVisible();
         event->accept();
+        return;
+    }
+    const bool deletion = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    if (deletion && m_userDeletion) {
+        m_userDeletion([this, event] { QTextEdit::keyPressEvent(event); });
         return;
     }
     if (event->text().isEmpty() || holdsOnlyAnsi(event->text())) {

@@ -18,6 +18,10 @@ public:
     void setUserInsertion(std::function<void(const QString&)> insert);
     // The program text of the selection, for the clipboard and drags.
     void setSelectionText(std::function<QString()> selectionText);
+    // Runs the widget's own handling of Delete and Backspace, so the surface
+    // can make it one step with what it adds.
+    using Deletion = std::function<void(const std::function<void()>& deleteText)>;
+    void setUserDeletion(Deletion deletion);
 
 Q_SIGNALS:
     void middleButtonClicked(const QPoint& globalPosition);
@@ -35,4 +39,5 @@ protected:
 private:
     std::function<void(const QString&)> m_userInsertion;
     std::function<QString()> m_selectionText;
+    Deletion m_userDeletion;
 };

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "core/text/ansi_code_page.h"
 #include "core/text/editor_surface.h"
 
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <string>
 
 // One implementation of EditorSurface that the contract runs against.
@@ -97,4 +100,76 @@ protected:
 
 private:
     std::unique_ptr<EditorSurface> m_surface;
+};
+
+// What a surface's text and selection must be after a series of edits, kept
+// as a plain string with the contract's rules for positions.
+struct TextModel {
+    QString text;
+    int selStart = 0;
+    int selLength = 0;
+
+    // Clamped to the text; a position between CR and LF moves past the LF.
+    [[nodiscard]] int normalized(qint64 position) const {
+        const qint64 p = std::clamp<qint64>(position, 0, text.size());
+        const bool insidePair =
+            p > 0 && p < text.size() && text[p - 1] == u'\r' && text[p] == u'\n';
+        return static_cast<int>(insidePair ? p + 1 : p);
+    }
+    void setText(const QString& t) {
+        text = ReplaceNonAnsi(t);
+        selStart = selLength = 0;
+    }
+    void setSelStart(int position) {
+        selStart = normalized(position);
+        selLength = 0;
+    }
+    void setSelLength(int length) {
+        selLength = normalized(qint64{selStart} + std::max(length, 0)) - selStart;
+    }
+    [[nodiscard]] QString selText() const { return text.mid(selStart, selLength); }
+    void replaceSelection(const QString& inserted) {
+        const QString stored = ReplaceNonAnsi(inserted);
+        text.replace(selStart, selLength, stored);
+        setSelStart(selStart + static_cast<int>(stored.size()));
+    }
+    // Length of the character or line break that starts at position.
+    [[nodiscard]] int unitAt(int position) const {
+        return text.mid(position, 2) == QStringLiteral("\r\n") ? 2 : 1;
+    }
+    [[nodiscard]] int lineCount() const {
+        int breaks = 0;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text[i] == u'\n' || (text[i] == u'\r' && text.mid(i, 2) != QStringLiteral("\r\n")))
+                ++breaks;
+        return breaks + 1;
+    }
+};
+
+// Random pieces of text rich in line breaks of every kind, next to each other
+// and next to characters the surface stores in another form.
+class RandomText {
+public:
+    explicit RandomText(unsigned seed) : m_random(seed) {}
+
+    int number(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(m_random);
+    }
+
+    [[nodiscard]] QString pieces(int most) {
+        static const QString Pieces[] = {
+            QStringLiteral("a"),      QStringLiteral("b"),      QStringLiteral("\u017e"),
+            QStringLiteral(" "),      QStringLiteral("\u00a0"), QStringLiteral("\r"),
+            QStringLiteral("\n"),     QStringLiteral("\r\n"),   QStringLiteral("\r\n"),
+            QStringLiteral("\r"),     QStringLiteral("\n"),     QString(QChar(0)),
+            QStringLiteral("\u0416"),
+        };
+        QString text;
+        for (int n = number(0, most); n > 0; --n)
+            text += Pieces[number(0, static_cast<int>(std::size(Pieces)) - 1)];
+        return text;
+    }
+
+private:
+    std::mt19937 m_random;
 };
