@@ -11,10 +11,8 @@
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
-#include "shell/main_window/Toolbar.h"
 #include "shell/shell_commands.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTabBar>
@@ -104,20 +102,6 @@ TEST_F(EditCommands, CutCopyAndCopyAllFillTheClipboard) {
     EXPECT_EQ(platform.clipboard.text(), QString());
     EXPECT_EQ(surface().text(), u"Dobrý e"_s);
     EXPECT_FALSE(form.documents().captionModified());
-}
-
-TEST_F(EditCommands, ToolbarCutCopyAndPasteRunTheEditEntries) {
-    select(u"abc"_s, 1, 1);
-    form.Toolbar1()->ButtonClick(u"Copy"_s);
-    EXPECT_EQ(platform.clipboard.text(), u"b"_s);
-    form.Toolbar1()->ButtonClick(u"Cut"_s);
-    EXPECT_EQ(surface().text(), u"ac"_s);
-    surface().setSelStart(0);
-    surface().setSelLength(1);
-    form.Toolbar1()->ButtonClick(u"Paste"_s);
-    EXPECT_EQ(surface().text(), u"bac"_s);
-    for (const QString& key : {u"Cut"_s, u"Copy"_s, u"Paste"_s})
-        EXPECT_TRUE(form.Toolbar1()->button(key)->isEnabled()) << key.toStdString();
 }
 
 TEST_F(EditCommands, ReplaceAllByTheClipboardAsksFirst) {
