@@ -16,3 +16,7 @@ bool QtClipboardService::hasText() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     return data != nullptr && data->hasText();
 }
+
+void QtClipboardService::clear() {
+    QGuiApplication::clipboard()->clear();
+}

@@ -43,6 +43,9 @@ struct ProgramState {
     ColorRuleSet ColorRules;
     // How ColorRules is matched when applied, set in the rule-set editor.
     ColorRuleOptions ColorOptions;
+    // The whole text as the last checkpoint stored it; shared by all tabs and
+    // never saved.
+    QString CheckpointText;
     // The main window stays above all others.
     bool AlwaysOnTop = false;
     // Set once the user has confirmed the end: nothing may start the event

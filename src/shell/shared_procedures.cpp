@@ -44,6 +44,15 @@ BusyScope::~BusyScope() {
     SetBusy(false, m_form);
 }
 
+bool Confirmed(const QString& text, const QString& title) {
+    MessageBoxRequest question;
+    question.text = text;
+    question.title = title;
+    question.buttons = MessageBoxButtons::YesNo;
+    question.icon = MessageBoxIcon::Exclamation;
+    return Platform().messageBox->show(question, MainForm::instance()) == MessageBoxAnswer::Yes;
+}
+
 void ReportError(const ProgramError& error, const QString& extra) {
     MessageBoxRequest request;
     request.text = ErrorReportText(error, extra);

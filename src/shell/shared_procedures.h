@@ -33,6 +33,10 @@ private:
     QPointer<QWidget> m_form;
 };
 
+// Asks text with Yes and No buttons and the exclamation icon over the main
+// window; true when the answer is Yes.
+[[nodiscard]] bool Confirmed(const QString& text, const QString& title);
+
 // Shows the error of an aborted action in the error box titled "Chyba".
 void ReportError(const ProgramError& error, const QString& extra = {});
 

@@ -3,11 +3,11 @@
 #include "core/settings/app_version.h"
 #include "core/text/editor_surface.h"
 #include "core/text/literal_commands.h"
-#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/edit/edit_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/insert_commands.h"
@@ -26,15 +26,6 @@
 
 namespace {
 
-bool confirmed(const QString& text, const QString& title) {
-    MessageBoxRequest question;
-    question.text = text;
-    question.title = title;
-    question.buttons = MessageBoxButtons::YesNo;
-    question.icon = MessageBoxIcon::Exclamation;
-    return Platform().messageBox->show(question, MainForm::instance()) == MessageBoxAnswer::Yes;
-}
-
 // Only after the user agreed to the new document: the old text is never
 // replaced when the question is answered No.
 void newFromClipboard() {
@@ -44,7 +35,7 @@ void newFromClipboard() {
 
 void reloadFile() {
     const QString& path = Program().CurrentFilePath;
-    if (confirmed(QStringLiteral("Opravdu reload souboru ?\r\nZměny od posledního uložení "
+    if (Confirmed(QStringLiteral("Opravdu reload souboru ?\r\nZměny od posledního uložení "
                                  "\"%1\" Budou ztraceny!")
                       .arg(path),
                   QStringLiteral("Reload")))
@@ -53,7 +44,7 @@ void reloadFile() {
 
 void saveFast() {
     const QString path = Program().CurrentFilePath;
-    if (confirmed(QStringLiteral("Opravdu uložit soubor?\r\n\"%1\"").arg(path),
+    if (Confirmed(QStringLiteral("Opravdu uložit soubor?\r\n\"%1\"").arg(path),
                   QStringLiteral("Soubor")))
         SaveDocument(path, MainSurface().text());
 }
@@ -150,4 +141,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     addBarCommands(commands);
     addLookCommands(commands);
     addLiteralCommands(commands);
+    RegisterEditCommands(commands);
 }

@@ -16,4 +16,12 @@ TEST(QtClipboard, TextRoundTripsAndAnEmptyTextIsStillText) {
     EXPECT_EQ(clipboard.text(), QString());
 }
 
+TEST(QtClipboard, ClearedClipboardHoldsNoText) {
+    QtClipboardService clipboard;
+    clipboard.setText(u"schránka"_s);
+    clipboard.clear();
+    EXPECT_FALSE(clipboard.hasText());
+    EXPECT_EQ(clipboard.text(), QString());
+}
+
 } // namespace

@@ -38,7 +38,7 @@ public:
         window.statusBar()->addWidget(panel);
         RegisterShellWindowCommands(commands);
         menu = new MainMenu(window, *editor(), *window.statusBar(), *fileTab, commands);
-        toolbar = new Toolbar(window, *menu, *surface);
+        toolbar = new Toolbar(window, *menu);
         window.resize(900, 480);
         window.show();
         QApplication::setActiveWindow(&window);

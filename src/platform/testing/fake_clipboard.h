@@ -11,7 +11,7 @@ public:
     void setText(const QString& text) override { m_text = text; }
     [[nodiscard]] bool hasText() const override { return m_text.has_value(); }
     // The clipboard then holds no text at all (a picture, or nothing).
-    void clear() { m_text.reset(); }
+    void clear() override { m_text.reset(); }
 
 private:
     std::optional<QString> m_text;

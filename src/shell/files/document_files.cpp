@@ -84,30 +84,33 @@ bool replaceConfirmed() {
 enum class Replacing { AskFirst, AlreadyAgreed };
 
 void loadDocument(const QString& path, Replacing replacing) {
-    // Only a path that is not there at all is "not found"; a folder or an
-    // unreadable file is reported by the read below.
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
+    const std::optional<QString> text = ReadDocumentText(path);
+    if (!text || (replacing == Replacing::AskFirst && !replaceConfirmed()))
         return;
-    }
-    if (QFileInfo(path).size() > LargestDocumentSize) {
-        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
-        return;
-    }
-    QString text;
-    try {
-        text = DecodeAnsi(ReadWholeFile(path));
-    } catch (const ProgramError& error) {
-        ReportError(error);
-        return;
-    }
-    if (replacing == Replacing::AskFirst && !replaceConfirmed())
-        return;
-    MainSurface().setText(text);
+    MainSurface().setText(*text);
     showAsCurrentDocument(path);
 }
 
 } // namespace
+
+std::optional<QString> ReadDocumentText(const QString& path) {
+    // Only a path that is not there at all is "not found"; a folder or an
+    // unreadable file is reported by the read below.
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
+        return std::nullopt;
+    }
+    if (QFileInfo(path).size() > LargestDocumentSize) {
+        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+        return std::nullopt;
+    }
+    try {
+        return DecodeAnsi(ReadWholeFile(path));
+    } catch (const ProgramError& error) {
+        ReportError(error);
+        return std::nullopt;
+    }
+}
 
 void OpenDocument(const QString& path) {
     loadDocument(path, Replacing::AskFirst);

@@ -3,12 +3,17 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 // The largest document the program opens, in bytes.
 inline constexpr qint64 LargestDocumentSize = 1442401;
 
 // The file-type filter of the document open and save dialogs.
 extern const QString DocumentFileFilter;
+
+// The text of the file at path, read as a document is; a missing, unreadable
+// or too large file is told and gives nothing.
+[[nodiscard]] std::optional<QString> ReadDocumentText(const QString& path);
 
 // Loads the file into the current tab as its document; a missing, unreadable
 // or too large file is told and changes nothing. Every way of opening a file

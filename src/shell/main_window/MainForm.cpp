@@ -60,7 +60,7 @@ QLabel* MainForm::panel(int number) const {
 
 void MainForm::buildMenusAndTimers(const CommandRegistry& commands) {
     m_menu = new MainMenu(*this, *Text1(), *statusBar(), *m_fileTab, commands);
-    m_toolbar = new Toolbar(*this, *m_menu, *m_surface);
+    m_toolbar = new Toolbar(*this, *m_menu);
     wireMenuHelpers();
     m_timer = new MainTimer(*this);
     m_autosave = new TimedAutosave(*this);

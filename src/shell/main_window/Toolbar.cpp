@@ -1,7 +1,5 @@
 #include "shell/main_window/Toolbar.h"
 
-#include "core/text/editor_surface.h"
-#include "platform/platform.h"
 #include "shell/main_window/MainMenu.h"
 #include "shell/main_window/toolbar_pictures.h"
 
@@ -31,7 +29,7 @@ struct ButtonRow {
     const char* key;
     const char16_t* tooltip;
     Picture picture;
-    // The menu entry the button stands for; none for Recent, Cut and Copy.
+    // The menu entry the button stands for; none for Recent.
     std::optional<MenuId> command;
 };
 
@@ -42,8 +40,8 @@ const std::array<ButtonRow, Toolbar::ButtonCount> Buttons = {{
     {"Open", u"Otevřít", standard(QStyle::SP_DialogOpenButton), MenuId::mnuopen},
     {"Recent", u"Předposlední soubor", standard(QStyle::SP_FileDialogBack), std::nullopt},
     {"Save", u"Uložit", standard(QStyle::SP_DialogSaveButton), MenuId::mnusave},
-    {"Cut", u"Vyjmout", own(ToolbarPicture::Cut), std::nullopt},
-    {"Copy", u"Kopítovat", own(ToolbarPicture::Copy), std::nullopt},
+    {"Cut", u"Vyjmout", own(ToolbarPicture::Cut), MenuId::mnucut},
+    {"Copy", u"Kopítovat", own(ToolbarPicture::Copy), MenuId::mnucopysel},
     {"Paste", u"Vložit", own(ToolbarPicture::Paste), MenuId::MnuAdd},
     {"Find", u"Najít", standard(QStyle::SP_FileDialogContentsView), MenuId::mnufind},
     {"Image", u"Obrázek", standard(QStyle::SP_DesktopIcon), MenuId::mnuobr},
@@ -77,8 +75,6 @@ const std::array<ColorItemRow, Toolbar::ColorItemCount> ColorItems = {{
 }};
 
 const QString RecentKey = QStringLiteral("Recent");
-const QString CutKey = QStringLiteral("Cut");
-const QString CopyKey = QStringLiteral("Copy");
 const QString ColorsKey = QStringLiteral("Colors");
 // The face of "Recent" opens the file before the current one.
 constexpr int RecentFaceEntry = 2;
@@ -104,8 +100,7 @@ std::optional<int> placeIn(const QMenu* menu, const QAction& item) {
 
 } // namespace
 
-Toolbar::Toolbar(QMainWindow& window, MainMenu& menu, EditorSurface& surface)
-    : QToolBar(&window), m_menu(menu), m_surface(surface) {
+Toolbar::Toolbar(QMainWindow& window, MainMenu& menu) : QToolBar(&window), m_menu(menu) {
     setObjectName(QStringLiteral("Toolbar1"));
     setWindowTitle(QStringLiteral("Toolbar1"));
     setMovable(false);
@@ -161,10 +156,6 @@ void Toolbar::ButtonClick(const QString& key) {
         m_menu.runCommand(*command);
     else if (key == RecentKey)
         openRecent(RecentFaceEntry);
-    else if (key == CutKey)
-        cut();
-    else if (key == CopyKey)
-        copy();
 }
 
 void Toolbar::ButtonMenuClick(const QAction& item) {
@@ -228,17 +219,6 @@ void Toolbar::refreshEnabled() {
         anyColorCommand = anyColorCommand || connected;
     }
     button(ColorsKey)->setEnabled(anyColorCommand);
-}
-
-void Toolbar::cut() {
-    copy();
-    // With nothing selected there is nothing to remove, and no change to mark.
-    if (m_surface.selLength() > 0)
-        m_surface.setSelText(QString());
-}
-
-void Toolbar::copy() {
-    Platform().clipboard->setText(m_surface.selText());
 }
 
 void Toolbar::openRecent(int index) const {

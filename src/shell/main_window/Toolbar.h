@@ -4,17 +4,15 @@
 #include <array>
 #include <functional>
 
-class EditorSurface;
 class MainMenu;
 class QMainWindow;
 class QMenu;
 
 // The main window's toolbar Toolbar1. Every button carries a key and one
 // handler dispatches on it; "Recent" and "Colors" also drop down a menu whose
-// items a second handler dispatches. Most buttons stand for a menu entry: they
-// run that entry's command and are enabled once it has one. "Cut" and "Copy"
-// work on the editing surface and the clipboard themselves; "Recent" and its
-// items go through the openRecent hook.
+// items a second handler dispatches. Every button but "Recent" stands for a
+// menu entry: it runs that entry's command and is enabled once it has one.
+// "Recent" and its items go through the openRecent hook.
 class Toolbar : public QToolBar {
     Q_OBJECT
 public:
@@ -24,7 +22,7 @@ public:
 
     // Puts itself at the top of window. A right click over it pops up the
     // menu's MnuPopUp.
-    Toolbar(QMainWindow& window, MainMenu& menu, EditorSurface& surface);
+    Toolbar(QMainWindow& window, MainMenu& menu);
 
     // The button with key, exactly as spelled; nullptr for an unknown key.
     [[nodiscard]] QAction* button(const QString& key) const;
@@ -51,12 +49,9 @@ private:
     QMenu* addDropDown(QAction* button);
     void addColorItems();
     void refreshEnabled();
-    void cut();
-    void copy();
     void openRecent(int index) const;
 
     MainMenu& m_menu;
-    EditorSurface& m_surface;
     std::function<void(int)> m_openRecent;
     std::array<QAction*, ButtonCount> m_buttons = {};
     std::array<QAction*, RecentCount> m_recentItems = {};

@@ -36,6 +36,10 @@ public:
             throw *failure;
         return holdsText;
     }
+    void clear() override {
+        m_text.clear();
+        holdsText = false;
+    }
 
     bool holdsText = false;
     std::optional<ProgramError> failure;
