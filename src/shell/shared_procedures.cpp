@@ -44,6 +44,16 @@ BusyScope::~BusyScope() {
     SetBusy(false, m_form);
 }
 
+MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
+                                MessageBoxButtons buttons, MessageBoxIcon icon) {
+    MessageBoxRequest request;
+    request.text = text;
+    request.title = title;
+    request.buttons = buttons;
+    request.icon = icon;
+    return Platform().messageBox->show(request, MainForm::instance());
+}
+
 void ReportError(const ProgramError& error, const QString& extra) {
     MessageBoxRequest request;
     request.text = ErrorReportText(error, extra);

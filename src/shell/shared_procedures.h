@@ -2,6 +2,7 @@
 
 #include "core/colour/colour_value.h"
 #include "core/text/program_error.h"
+#include "platform/message_box.h"
 
 #include <QPointer>
 #include <QString>
@@ -32,6 +33,10 @@ public:
 private:
     QPointer<QWidget> m_form;
 };
+
+// A message box owned by the main window, answered by the platform's service.
+MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
+                                MessageBoxButtons buttons, MessageBoxIcon icon);
 
 // Shows the error of an aborted action in the error box titled "Chyba".
 void ReportError(const ProgramError& error, const QString& extra = {});

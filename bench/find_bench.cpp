@@ -1,0 +1,154 @@
+// Replace-all of "<B>" by "<STRONG>" on a page of the largest size: the core
+// pass alone, the whole command through the replace window on the shown main
+// window, a bare QTextEdit taking the same new text, and sed on the same file.
+#include "bench_support.h"
+#include "core/find/text_search.h"
+#include "core/text/editor_surface.h"
+#include "platform/surface/SurfaceTextEdit.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/find/Zamena.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/shared_procedures.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <memory>
+
+namespace {
+
+// CR LF lines of a hand-written page, every other one with a bold word: about
+// 10 000 "<B>" in exactly the largest size the program opens.
+QString boldPage() {
+    const QString lines =
+        QStringLiteral("<P class=\"t\">Příliš žluťoučký <B>kůň</B> úpěl ďábelské ódy.<BR></P>\r\n"
+                       "<P class=\"t\">Příliš žluťoučký <I>kůň</I> úpěl ďábelské ódy.<BR>"
+                       "</P>\r\n<P>Další řádek textu stránky bez značky.</P>\r\n");
+    QString text = lines.repeated(LargestDocument / lines.size() + 1);
+    text.truncate(LargestDocument);
+    return text;
+}
+
+const QString& page() {
+    static const QString text = boldPage();
+    return text;
+}
+
+const QString Bold = QStringLiteral("<B>");
+const QString Strong = QStringLiteral("<STRONG>");
+
+// Waits for what a user waits for: the layout of the whole text and a paint.
+void settle(QTextEdit& edit) {
+    QCoreApplication::processEvents();
+    (void)edit.document()->documentLayout()->documentSize();
+    edit.viewport()->repaint();
+}
+
+void ReplaceEveryInCore(benchmark::State& state) {
+    int count = 0;
+    for (auto _ : state)
+        count = ReplaceEvery(page(), Bold, Strong).count;
+    state.counters["hits"] = count;
+}
+BENCHMARK(ReplaceEveryInCore)->Unit(benchmark::kMillisecond);
+
+struct MainWindow {
+    MainWindow() {
+        Program().Applied.AppliedFontName = QStringLiteral("Courier New CE");
+        form.resize(800, 600);
+        form.show();
+    }
+    TestPlatform platform;
+    MainForm form;
+};
+
+// A bare widget shown at the same size, given the replaced text as the
+// widget's own plain-text setter gives it.
+struct BareWidget {
+    BareWidget() {
+        edit.resize(800, 600);
+        edit.show();
+    }
+    QTextEdit edit;
+};
+
+// The replace window's "zaměnit Vše" on the shown main window holding the
+// page, to the end of the layout; beside it, in the same iteration, the bare
+// widget taking the same new text. Reported: ours, bare, and their ratio.
+void ReplaceAllThroughTheWindow(benchmark::State& state) {
+    auto window = std::make_unique<MainWindow>();
+    BareWidget bare;
+    QString replacedText = ReplaceEvery(page(), Bold, Strong).text;
+    replacedText.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+    Zamena replace(&window->form);
+    replace.Rozlisovat()->setChecked(true);
+    double ours = 0;
+    double theirs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainSurface().setText(page());
+        settle(*window->form.Text1());
+        bare.edit.setPlainText(page());
+        settle(bare.edit);
+        replace.Command4()->click();
+        replace.Find()->setText(Bold);
+        replace.Chage()->setText(Strong);
+        replace.Command1()->click();
+        state.ResumeTiming();
+
+        QElapsedTimer timer;
+        timer.start();
+        replace.Command6()->click();
+        settle(*window->form.Text1());
+        ours += double(timer.nsecsElapsed()) / 1e6;
+
+        state.PauseTiming();
+        timer.restart();
+        bare.edit.setPlainText(replacedText);
+        settle(bare.edit);
+        theirs += double(timer.nsecsElapsed()) / 1e6;
+        state.ResumeTiming();
+    }
+    const double n = double(state.iterations());
+    state.counters["ours_ms"] = ours / n;
+    state.counters["bare_ms"] = theirs / n;
+    state.counters["ratio"] = ours / theirs;
+}
+BENCHMARK(ReplaceAllThroughTheWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// sed doing the same replacement on the same file, start-up included.
+void SedOnTheSameFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write the page");
+        return;
+    }
+    file.write(page().toUtf8());
+    file.close();
+    const QString out = folder.filePath(QStringLiteral("out.html"));
+    for (auto _ : state) {
+        QProcess sed;
+        sed.setStandardOutputFile(out);
+        sed.start(QStringLiteral("sed"), {QStringLiteral("s/<B>/<STRONG>/g"), path});
+        if (!sed.waitForFinished() || sed.exitCode() != 0) {
+            state.SkipWithError("sed failed");
+            return;
+        }
+    }
+}
+BENCHMARK(SedOnTheSameFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return RunBenchmarks(argc, argv);
+}
