@@ -24,8 +24,7 @@ SearchWindow::SearchWindow(QWidget* owner, const QString& name, const QString& t
     m_chkSelection =
         MakeNamed<QCheckBox>(this, QStringLiteral("ChkSelection"),
                              {.text = texts.selectionCaption, .toolTip = texts.selectionToolTip});
-    m_history =
-        MakeNamed<QListWidget>(this, QStringLiteral("History"), {.toolTip = texts.historyToolTip});
+    m_history = historyList(QStringLiteral("History"), texts.historyToolTip);
     m_command1 = button(QStringLiteral("Command1"), texts.startCaption, texts.startToolTip);
     m_command2 = button(QStringLiteral("Command2"), texts.nextCaption, texts.nextToolTip);
     m_command4 = button(QStringLiteral("Command4"), texts.newCaption, texts.newToolTip);
@@ -43,6 +42,14 @@ SearchWindow::SearchWindow(QWidget* owner, const QString& name, const QString& t
 
 QLabel* SearchWindow::heading(const QString& name, const QString& text) {
     return MakeNamed<QLabel>(this, name, {.text = text});
+}
+
+QListWidget* SearchWindow::historyList(const QString& name, const QString& toolTip) {
+    constexpr int VisibleEntries = 5;
+    auto* list = MakeNamed<QListWidget>(this, name, {.toolTip = toolTip});
+    list->setFixedHeight(list->fontMetrics().lineSpacing() * VisibleEntries +
+                         2 * list->frameWidth() + 4);
+    return list;
 }
 
 QPushButton* SearchWindow::button(const QString& name, const QString& text,

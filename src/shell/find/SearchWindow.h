@@ -73,6 +73,9 @@ protected:
     virtual void recordHistory() {}
 
     [[nodiscard]] QLabel* heading(const QString& name, const QString& text);
+    // A history list a few entries high, so the window stays small beside
+    // the text it searches.
+    [[nodiscard]] QListWidget* historyList(const QString& name, const QString& toolTip = {});
     [[nodiscard]] QPushButton* button(const QString& name, const QString& text,
                                       const QString& toolTip = {});
 

@@ -22,7 +22,7 @@ Zamena::Zamena(QWidget* owner)
                     .newCaption = QStringLiteral("&Nová")}) {
     m_chage = MakeNamed<QLineEdit>(this, QStringLiteral("Chage"));
     m_chage->setText(QStringLiteral("Zaměň"));
-    m_list1 = MakeNamed<QListWidget>(this, QStringLiteral("List1"));
+    m_list1 = historyList(QStringLiteral("List1"));
     m_command5 = button(QStringLiteral("Command5"), QStringLiteral("&Zaměnit"));
     m_command6 = button(QStringLiteral("Command6"), QStringLiteral("zaměnit &Vše"));
     m_label5 = heading(QStringLiteral("Label5"), QString());
