@@ -44,13 +44,19 @@ BusyScope::~BusyScope() {
     SetBusy(false, m_form);
 }
 
+MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
+                                MessageBoxButtons buttons, MessageBoxIcon icon) {
+    MessageBoxRequest request;
+    request.text = text;
+    request.title = title;
+    request.buttons = buttons;
+    request.icon = icon;
+    return Platform().messageBox->show(request, MainForm::instance());
+}
+
 bool Confirmed(const QString& text, const QString& title) {
-    MessageBoxRequest question;
-    question.text = text;
-    question.title = title;
-    question.buttons = MessageBoxButtons::YesNo;
-    question.icon = MessageBoxIcon::Exclamation;
-    return Platform().messageBox->show(question, MainForm::instance()) == MessageBoxAnswer::Yes;
+    return ShowMessageBox(text, title, MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation) ==
+           MessageBoxAnswer::Yes;
 }
 
 void ReportError(const ProgramError& error, const QString& extra) {

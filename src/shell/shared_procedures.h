@@ -2,6 +2,7 @@
 
 #include "core/colour/colour_value.h"
 #include "core/text/program_error.h"
+#include "platform/message_box.h"
 
 #include <QPointer>
 #include <QString>
@@ -36,6 +37,10 @@ private:
 // Asks text with Yes and No buttons and the exclamation icon over the main
 // window; true when the answer is Yes.
 [[nodiscard]] bool Confirmed(const QString& text, const QString& title);
+
+// A message box owned by the main window, answered by the platform's service.
+MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
+                                MessageBoxButtons buttons, MessageBoxIcon icon);
 
 // Shows the error of an aborted action in the error box titled "Chyba".
 void ReportError(const ProgramError& error, const QString& extra = {});

@@ -10,6 +10,7 @@
 #include "shell/edit/edit_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/find/find_commands.h"
 #include "shell/insert_commands.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
@@ -142,4 +143,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     addLookCommands(commands);
     addLiteralCommands(commands);
     RegisterEditCommands(commands);
+    RegisterFindCommands(commands);
 }

@@ -11,7 +11,8 @@ inline constexpr std::array<MenuId, 6> EditorFontSizeEntries{
     MenuId::mnu08, MenuId::mnu10, MenuId::mnu12, MenuId::mnu14, MenuId::mnu17, MenuId::mnu24};
 
 // Registers the work the shell itself does: documents, the bars, the editor's
-// look, the literal insertions, the settings and start windows, quitting.
+// look, the literal insertions, find and replace, the settings and start
+// windows, quitting.
 void RegisterShellCommands(CommandRegistry& commands);
 
 // The part of it that needs no document: quitting, the settings window and

@@ -19,6 +19,8 @@
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/find/Hledani.h"
+#include "shell/find/Zamena.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainTimer.h"
 #include "shell/shared_procedures.h"
@@ -240,6 +242,8 @@ const WindowCase Windows[] = {
          return start;
      }},
     window<Visual>("Visual"),
+    window<Hledani>("Hledani"),
+    window<Zamena>("Zamena"),
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);

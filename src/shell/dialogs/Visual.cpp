@@ -124,12 +124,12 @@ void Visual::buildTextPage() {
     m_combo1->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
                         QStringLiteral("14"), QStringLiteral("17"), QStringLiteral("24")});
     placeTwips(m_combo1, 2400, 1800, 960, 315);
-    placeTwips(
-        makeInert<QCheckBox>(page, QStringLiteral("Check2"), {.text = QStringLiteral("&Tučný")}),
-        2400, 2160, 1080, 285);
-    placeTwips(
-        makeInert<QCheckBox>(page, QStringLiteral("Check3"), {.text = QStringLiteral("&Kurzíva")}),
-        2400, 2460, 1080, 285);
+    m_check2 =
+        makeInert<QCheckBox>(page, QStringLiteral("Check2"), {.text = QStringLiteral("&Tučný")});
+    placeTwips(m_check2, 2400, 2160, 1080, 285);
+    m_check3 =
+        makeInert<QCheckBox>(page, QStringLiteral("Check3"), {.text = QStringLiteral("&Kurzíva")});
+    placeTwips(m_check3, 2400, 2460, 1080, 285);
 
     struct Button {
         const char16_t *name, *text, *toolTip;

@@ -60,6 +60,9 @@ public:
     [[nodiscard]] QPlainTextEdit* Label1() const { return m_label1; }
     // The size box; its edit rule is not wired yet.
     [[nodiscard]] QComboBox* Combo1() const { return m_combo1; }
+    // Bold and italic, kept in step by the text menu.
+    [[nodiscard]] QCheckBox* Check2() const { return m_check2; }
+    [[nodiscard]] QCheckBox* Check3() const { return m_check3; }
     [[nodiscard]] QScrollBar* VScroll7() const { return m_vScroll7; }
     [[nodiscard]] QLabel* Label12() const { return m_label12; }
     [[nodiscard]] QLabel* Picture1() const { return m_picture1; }
@@ -100,6 +103,8 @@ private:
     std::array<QGroupBox*, TabCount> m_frames = {};
     QPlainTextEdit* m_label1 = nullptr;
     QComboBox* m_combo1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QCheckBox* m_check3 = nullptr;
     QScrollBar* m_vScroll7 = nullptr;
     QLabel* m_label12 = nullptr;
     QLabel* m_picture1 = nullptr;

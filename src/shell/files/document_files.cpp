@@ -29,12 +29,7 @@ RecentMenuFiller& recentMenuFiller() {
 
 MessageBoxAnswer ask(const QString& text, const QString& title, MessageBoxButtons buttons,
                      MessageBoxIcon icon) {
-    MessageBoxRequest request;
-    request.text = text;
-    request.title = title;
-    request.buttons = buttons;
-    request.icon = icon;
-    return Platform().messageBox->show(request, MainForm::instance());
+    return ShowMessageBox(text, title, buttons, icon);
 }
 
 void tellAboutFile(const QString& text) {
