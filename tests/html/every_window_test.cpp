@@ -18,6 +18,8 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/dialogs/O.h"
+#include "shell/dialogs/Pass.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainTimer.h"
@@ -240,6 +242,12 @@ const WindowCase Windows[] = {
          return start;
      }},
     window<Visual>("Visual"),
+    window<Pass>("Pass"),
+    {"O",
+     [](MainForm& form) -> QWidget* {
+         Program().Settings.UserName = u"Jiřina Nováková-Procházková"_s;
+         return new O(&form);
+     }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);

@@ -153,20 +153,21 @@ void Visual::buildTextPage() {
     // Choosing the size the box already shows still resets the preview to it.
     connect(m_combo1, &QComboBox::textActivated, this, &Visual::sizeEdited);
 
+    // Each style box switches its part of the preview.
+    const auto styleBox = [this, page](const QString& name, const QString& text, int top,
+                                       bool PreviewLook::*style) {
+        auto* box = MakeNamed<QCheckBox>(page, name, {.text = text});
+        PlaceTwips(box, 2400, top, 1080, 285);
+        connect(box, &QCheckBox::toggled, this, [this, style](bool on) {
+            m_preview.*style = on;
+            renderPreview();
+        });
+        return box;
+    };
     m_check2 =
-        MakeNamed<QCheckBox>(page, QStringLiteral("Check2"), {.text = QStringLiteral("&Tučný")});
-    PlaceTwips(m_check2, 2400, 2160, 1080, 285);
-    connect(m_check2, &QCheckBox::toggled, this, [this](bool on) {
-        m_preview.bold = on;
-        renderPreview();
-    });
+        styleBox(QStringLiteral("Check2"), QStringLiteral("&Tučný"), 2160, &PreviewLook::bold);
     m_check3 =
-        MakeNamed<QCheckBox>(page, QStringLiteral("Check3"), {.text = QStringLiteral("&Kurzíva")});
-    PlaceTwips(m_check3, 2400, 2460, 1080, 285);
-    connect(m_check3, &QCheckBox::toggled, this, [this](bool on) {
-        m_preview.italic = on;
-        renderPreview();
-    });
+        styleBox(QStringLiteral("Check3"), QStringLiteral("&Kurzíva"), 2460, &PreviewLook::italic);
 
     m_command8 =
         makeTextButton(u"Command8", u"Barva po&předí ...", u"ForeColor", {3480, 1800}, 1680);

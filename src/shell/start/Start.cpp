@@ -5,12 +5,13 @@
 #include "platform/named_control.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
-#include "shell/command_registry.h"
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
 #include "shell/window_instances.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -129,11 +130,14 @@ void Start::buildMenuFrame() {
     m_command2 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command2"));
     m_command2->setText(QStringLiteral("Otevřít soubor"));
     PlaceTwips(m_command2, 1440, 105, 1680, 375);
-    m_command2->setEnabled(ProgramCommands().has(MenuId::mnuopen));
-    connect(&ProgramCommands(), &CommandRegistry::added, m_command2, [this](MenuId id) {
-        if (id == MenuId::mnuopen)
-            m_command2->setEnabled(true);
-    });
+    m_command2->setEnabled(false);
+    if (const MainForm* form = MainForm::instance()) {
+        m_command2->setEnabled(form->menu().hasCommand(MenuId::mnuopen));
+        connect(&form->menu(), &MainMenu::commandConnected, m_command2, [this](MenuId id) {
+            if (id == MenuId::mnuopen)
+                m_command2->setEnabled(true);
+        });
+    }
     connect(m_command2, &QPushButton::clicked, this, &Start::openFile);
     m_command3 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command3"));
     m_command3->setText(QStringLiteral("Freeware ..."));
@@ -190,7 +194,7 @@ void Start::openFile() {
         return;
     form->show();
     hide();
-    ProgramCommands().run(MenuId::mnuopen, *form);
+    form->menu().action(MenuId::mnuopen)->trigger();
 }
 
 void Start::writeShowStartScreen(bool checked) {
