@@ -40,7 +40,7 @@ QPixmap padlock(int size) {
 Pass::Pass(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Pass"));
     setWindowTitle(QStringLiteral("Heslo !"));
-    setFixedSize(TwipsToPixels(5400), TwipsToPixels(1800));
+    setFixedSize(TwipsToPixels(5400), TwipsToPixels(1380));
 
     auto* image = MakeNamed<QLabel>(this, QStringLiteral("Image1"));
     PlaceTwips(image, 120, 240, 720, 720);

@@ -131,9 +131,7 @@ void Visual::buildTextPage() {
                        QStringLiteral("Fixed width"), 2100);
     m_option3 = option(QStringLiteral("Option3"), QStringLiteral("Terminal"),
                        QStringLiteral("ISO char"), 2400);
-    for (const auto& [button, font] :
-         {std::pair(m_option1, FontOption1), std::pair(m_option2, FontOption2),
-          std::pair(m_option3, FontOption3)}) {
+    for (const auto& [button, font] : fontOptions()) {
         connect(button, &QRadioButton::toggled, this, [this, font](bool on) {
             if (!on)
                 return;
@@ -397,10 +395,12 @@ void Visual::loadLookFromEditor() {
     m_combo1->setEditText(QString::number(surface.selFontSize()));
 }
 
+std::array<std::pair<QRadioButton*, const char16_t*>, 3> Visual::fontOptions() const {
+    return {{{m_option1, FontOption1}, {m_option2, FontOption2}, {m_option3, FontOption3}}};
+}
+
 void Visual::selectFontOption(const QString& fontName) {
-    for (const auto& [button, font] :
-         {std::pair(m_option1, FontOption1), std::pair(m_option2, FontOption2),
-          std::pair(m_option3, FontOption3)}) {
+    for (const auto& [button, font] : fontOptions()) {
         if (fontName == QString::fromUtf16(font))
             button->setChecked(true);
     }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <utility>
 
 struct SettingsRecord;
 class QCheckBox;
@@ -128,6 +129,8 @@ private:
     void showModal();
     void confirmUser();
     void renderPreview();
+    // The three font options with the font each selects.
+    [[nodiscard]] std::array<std::pair<QRadioButton*, const char16_t*>, 3> fontOptions() const;
     void selectFontOption(const QString& fontName);
     void sizeEdited(const QString& text);
     void pickColour(ColorValue PreviewLook::*colour);

@@ -26,15 +26,11 @@ TEST(FreewareNotice, NamesLicenseeBetweenTheFreewareLineAndTheFiles) {
     EXPECT_EQ(QString::fromUtf16(FreewareNoticeTitle), u"Freeware"_s);
 }
 
-TEST(AboutBox, TextsCarryTheVersionAndNameNoPerson) {
+TEST(AboutBox, TextsCarryTheVersion) {
     EXPECT_EQ(AboutVersionLine(u"1.0.0b CZ"_s), u"Tarvel Qor - (Malý) textový editor v1.0.0b CZ"_s);
     EXPECT_EQ(SystemAboutTitle(u"1.0.0b CZ"_s), u"O aplikaci Halvereths Tarvel Qor v1.0.0b CZ"_s);
     EXPECT_TRUE(SystemAboutText(u"2.1.3b CZ"_s)
                     .startsWith(u"Halvereths Tarvel Qor v2.1.3b CZ\r\nCopyright"_s));
-    for (const QString& text :
-         {AboutCreditLine(), AboutEmail(), AboutHomePage(), AboutProjectPage()})
-        EXPECT_TRUE(text.contains(u"Tarvel Qor"_s) || text.contains(u"tarvel-qor"_s))
-            << text.toStdString();
 }
 
 // Draws answered from a script, recording the range each asked for.
