@@ -2,7 +2,9 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/ColorControl.h"
+#include "colour/PickColor.h"
 #include "shell/ProgramState.h"
+#include "shell/colour_picking.h"
 #include "shell/command_registry.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/window_instances.h"
@@ -31,4 +33,6 @@ void RegisterColourCommands(CommandRegistry& commands) {
     commands.add(MenuId::MnuColorEdit, showRuleEditor);
     commands.add(MenuId::MnuColorMakeIt, highlightDocument);
     commands.add(MenuId::MnuColorOpenSet, loadRuleSet);
+    // The shell's settings dialog asks this picker for its colours.
+    InstallColourPicker(PickColor);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -31,4 +33,10 @@ Control* MakeNamed(QWidget* parent, const QString& name, const ControlLook& look
     if (!look.place.isEmpty())
         control->setGeometry(look.place);
     return control;
+}
+
+// Places a control by its left, top, width and height in twips.
+inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                        TwipsToPixels(height));
 }

@@ -3,6 +3,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/file_dialogs_service.h"
+#include "platform/font_dialog.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
 #include "platform/window_registry.h"
@@ -18,6 +19,7 @@ struct PlatformServices {
     ClipboardService* clipboard = nullptr;
     BusyCursorService* busyCursor = nullptr;
     WindowRegistry* windows = nullptr;
+    FontDialogService* fontDialog = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();

@@ -1,12 +1,12 @@
 #include "shell/shell_commands.h"
 
-#include "core/settings/app_version.h"
 #include "core/text/editor_surface.h"
 #include "core/text/literal_commands.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/dialogs/dialog_commands.h"
 #include "shell/edit/edit_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
@@ -17,7 +17,6 @@
 #include "shell/main_window/Toolbar.h"
 #include "shell/main_window/editor_look.h"
 #include "shell/shared_procedures.h"
-#include "shell/start/Start.h"
 #include "shell/window_instances.h"
 
 #include <QAction>
@@ -60,17 +59,6 @@ void saveStandard() {
     const QString path = ShowSaveDialog(DocumentFileFilter, MainForm::instance());
     if (!path.isEmpty())
         SaveDocument(path, MainSurface().text());
-}
-
-// The start screen comes back with its menu frame; when the frame was gone
-// the welcome lines are written afresh.
-void showStartScreen() {
-    Start& start = LoadedWindow<Start>();
-    if (start.MenuFrame()->isHidden()) {
-        start.showMenuFrame();
-        start.setVersionText(AppVersionText());
-    }
-    ShowOwned(start);
 }
 
 using BarOf = QWidget* (*)(const MainForm&);
@@ -116,7 +104,6 @@ void addLookCommands(CommandRegistry& commands) {
         const int size = EditorFontSizes[i];
         commands.add(EditorFontSizeEntries[i], [size] { SetEditorFontSize(size); });
     }
-    commands.add(MenuId::mnu_Text_Dos, ApplyDosLook);
 }
 
 void addLiteralCommands(CommandRegistry& commands) {
@@ -132,12 +119,11 @@ void addLiteralCommands(CommandRegistry& commands) {
 
 void RegisterShellWindowCommands(CommandRegistry& commands) {
     commands.addWindowCommand(MenuId::mnuquit, [](QMainWindow& window) { window.close(); });
-    commands.add(MenuId::mnumore, [] { ShowOwned(LoadedWindow<Visual>()); });
-    commands.add(MenuId::mnustart, showStartScreen);
 }
 
 void RegisterShellCommands(CommandRegistry& commands) {
     RegisterShellWindowCommands(commands);
+    RegisterDialogCommands(commands);
     addFileCommands(commands);
     addBarCommands(commands);
     addLookCommands(commands);

@@ -15,6 +15,5 @@ inline constexpr std::array<MenuId, 6> EditorFontSizeEntries{
 // windows, quitting.
 void RegisterShellCommands(CommandRegistry& commands);
 
-// The part of it that needs no document: quitting, the settings window and
-// the start screen.
+// The part of it that needs no document: quitting.
 void RegisterShellWindowCommands(CommandRegistry& commands);

@@ -18,6 +18,8 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/dialogs/O.h"
+#include "shell/dialogs/Pass.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/find/Hledani.h"
 #include "shell/find/Zamena.h"
@@ -244,6 +246,12 @@ const WindowCase Windows[] = {
     window<Visual>("Visual"),
     window<Hledani>("Hledani"),
     window<Zamena>("Zamena"),
+    window<Pass>("Pass"),
+    {"O",
+     [](MainForm& form) -> QWidget* {
+         Program().Settings.UserName = u"Jiřina Nováková-Procházková"_s;
+         return new O(&form);
+     }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);

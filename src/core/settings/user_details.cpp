@@ -10,6 +10,10 @@ QString UserDetailsProblem(const UserDetails& details) {
     return {};
 }
 
+QString StoredLockPassword(const UserDetails& details) {
+    return details.passwordOn ? details.password : QString();
+}
+
 QString LicenceCaption(const QString& userName) {
     return QStringLiteral("Licencováno : ") + userName;
 }

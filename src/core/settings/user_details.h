@@ -16,6 +16,11 @@ struct UserDetails {
 // must match exactly (letter case counts; two empty boxes match).
 [[nodiscard]] QString UserDetailsProblem(const UserDetails& details);
 
+// The lock password the confirmed details store: the password box with the
+// password switched on, "" (no lock password) with it off, whatever the box
+// still holds then.
+[[nodiscard]] QString StoredLockPassword(const UserDetails& details);
+
 // The licence line that shows the user's name on the start screen and in the
 // about box.
 [[nodiscard]] QString LicenceCaption(const QString& userName);

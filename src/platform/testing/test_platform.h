@@ -4,6 +4,7 @@
 #include "platform/testing/fake_clipboard.h"
 #include "platform/testing/recording_busy_cursor.h"
 #include "platform/testing/scripted_file_dialogs.h"
+#include "platform/testing/scripted_font_dialog.h"
 #include "platform/testing/scripted_input_box.h"
 #include "platform/testing/scripted_message_box.h"
 #include "platform/window_registry.h"
@@ -23,6 +24,7 @@ public:
     FakeClipboard clipboard;
     RecordingBusyCursor busyCursor;
     WindowRegistry windows;
+    ScriptedFontDialog fontDialog;
 
 private:
     PlatformServices m_previous;

@@ -5,10 +5,13 @@
 #include "platform/named_control.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
+#include "shell/dialogs/O.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
 #include "shell/window_instances.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -24,11 +27,6 @@
 namespace {
 
 const QString DesignTitle = QStringLiteral("* * ! Tarvel Qor !* *");
-
-void placeTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                        TwipsToPixels(height));
-}
 
 QFont titleFont() {
     QFont font(QStringLiteral("Courier New"), 11, QFont::Bold);
@@ -73,7 +71,7 @@ Start::Start(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_action = MakeNamed<QLabel>(this, QStringLiteral("Action"));
     m_action->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_action->setWordWrap(true);
-    placeTwips(m_action, 120, 4680, 7080, 840);
+    PlaceTwips(m_action, 120, 4680, 7080, 840);
     buildMenuFrame();
 }
 
@@ -84,11 +82,11 @@ void Start::buildTitles() {
         // The elements of the array share its name and differ by Index.
         m_label8[i] = MakeNamed<QLabel>(this, QStringLiteral("Label8"));
         m_label8[i]->setProperty("Index", i);
-        placeTwips(m_label8[i], 150 - 15 * i, 150 - 15 * i, 7080, 420);
+        PlaceTwips(m_label8[i], 150 - 15 * i, 150 - 15 * i, 7080, 420);
         m_label8[i]->setStyleSheet(QStringLiteral("color: %1").arg(shades[i].name()));
     }
     m_label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"));
-    placeTwips(m_label1, 120, 120, 7080, 420);
+    PlaceTwips(m_label1, 120, 120, 7080, 420);
     m_label1->setStyleSheet(QStringLiteral("color: #000080"));
     for (QLabel* title : {m_label8[0], m_label8[1], m_label1}) {
         title->setFont(titleFont());
@@ -98,19 +96,19 @@ void Start::buildTitles() {
     m_label7 = MakeNamed<QLabel>(this, QStringLiteral("Label7"));
     m_label7->setText(QStringLiteral("A  navíc  :  je  to  FREEWARE  !"));
     m_label7->setAlignment(Qt::AlignCenter);
-    placeTwips(m_label7, 120, 600, 7080, 285);
+    PlaceTwips(m_label7, 120, 600, 7080, 285);
 }
 
 void Start::buildBlurb() {
     m_adImage = MakeNamed<QLabel>(this, QStringLiteral("AdImage"));
-    placeTwips(m_adImage, 120, 960, 1800, 3600);
+    PlaceTwips(m_adImage, 120, 960, 1800, 3600);
     m_adImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_adImage->setPixmap(blurbPicture(m_adImage->size()));
     m_adImage->setMouseTracking(true);
     m_adImage->installEventFilter(this);
 
     m_adText = MakeNamed<QPlainTextEdit>(this, QStringLiteral("AdText"));
-    placeTwips(m_adText, 2040, 960, 5160, 3600);
+    PlaceTwips(m_adText, 2040, 960, 5160, 3600);
     m_adText->setReadOnly(true);
     m_adText->setPlainText(StartBlurbText());
 }
@@ -124,27 +122,36 @@ void Start::buildMenuFrame() {
 
     m_command1 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command1"));
     m_command1->setText(QStringLiteral("Začni !"));
-    placeTwips(m_command1, 120, 105, 1200, 375);
+    PlaceTwips(m_command1, 120, 105, 1200, 375);
     connect(m_command1, &QPushButton::clicked, this, &Start::beginWork);
 
-    // The open-file window and the freeware notice come later.
+    // Opening a file is the work of the main menu's "&Otevři"; the button
+    // waits until that entry has work.
     m_command2 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command2"));
     m_command2->setText(QStringLiteral("Otevřít soubor"));
-    placeTwips(m_command2, 1440, 105, 1680, 375);
+    PlaceTwips(m_command2, 1440, 105, 1680, 375);
     m_command2->setEnabled(false);
+    if (const MainForm* form = MainForm::instance()) {
+        m_command2->setEnabled(form->menu().hasCommand(MenuId::mnuopen));
+        connect(&form->menu(), &MainMenu::commandConnected, m_command2, [this](MenuId id) {
+            if (id == MenuId::mnuopen)
+                m_command2->setEnabled(true);
+        });
+    }
+    connect(m_command2, &QPushButton::clicked, this, &Start::openFile);
     m_command3 = MakeNamed<QPushButton>(m_menuFrame, QStringLiteral("Command3"));
     m_command3->setText(QStringLiteral("Freeware ..."));
-    placeTwips(m_command3, 3240, 105, 1320, 375);
-    m_command3->setEnabled(false);
+    PlaceTwips(m_command3, 3240, 105, 1320, 375);
+    connect(m_command3, &QPushButton::clicked, this, [] { ShowFreewareNotice(); });
 
     m_check1 = MakeNamed<QCheckBox>(m_menuFrame, QStringLiteral("Check1"));
     m_check1->setText(QStringLiteral("Hned po startu zavři"));
     m_check1->setToolTip(QStringLiteral("Nikdy více!"));
-    placeTwips(m_check1, 4680, 105, 2280, 375);
+    PlaceTwips(m_check1, 4680, 105, 2280, 375);
     connect(m_check1, &QCheckBox::toggled, this, &Start::writeShowStartScreen);
 
     m_label9 = MakeNamed<QLabel>(m_menuFrame, QStringLiteral("Label9"));
-    placeTwips(m_label9, 120, 540, 6840, 240);
+    PlaceTwips(m_label9, 120, 540, 6840, 240);
     m_label9->setCursor(Qt::PointingHandCursor);
     m_label9->installEventFilter(this);
     setLicensee(Program().Settings.UserName);
@@ -179,6 +186,15 @@ void Start::beginWork() {
     hide();
     if (MainForm* form = MainForm::instance())
         form->show();
+}
+
+void Start::openFile() {
+    MainForm* form = MainForm::instance();
+    if (!form)
+        return;
+    form->show();
+    hide();
+    form->menu().action(MenuId::mnuopen)->trigger();
 }
 
 void Start::writeShowStartScreen(bool checked) {

@@ -60,6 +60,8 @@ private:
     void buildBlurb();
     void buildMenuFrame();
     void beginWork();
+    // Brings up the main window and its open-file window.
+    void openFile();
     void writeShowStartScreen(bool checked);
     void selectBlurbItem(double yTwips);
 

@@ -32,6 +32,24 @@ TEST(UserDetails, FirstMissingOrMismatchedEntryIsReported) {
     }
 }
 
+// An unconfirmed password never becomes the lock password: with the check
+// box off the lock is switched off.
+TEST(UserDetails, LockPasswordIsStoredOnlyWhenSwitchedOn) {
+    const struct {
+        bool on;
+        QString password, stored;
+    } cases[] = {
+        {true, u"Tajne"_s, u"Tajne"_s},
+        {true, {}, {}},
+        {false, u"abc"_s, {}},
+        {false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        const UserDetails details{u"Eva"_s, u"eva@pc.cz"_s, c.on, c.password, u"jiné"_s};
+        EXPECT_EQ(StoredLockPassword(details), c.stored) << c.password.toStdString();
+    }
+}
+
 TEST(UserDetails, LicenceCaptionPrefixesTheName) {
     EXPECT_EQ(LicenceCaption(u"Jana Nováková"_s), u"Licencováno : Jana Nováková"_s);
     EXPECT_EQ(LicenceCaption({}), u"Licencováno : "_s);

@@ -118,17 +118,20 @@ TEST_F(VisualDialog, RefusedUserPageKeepsDialogOpenAndStoresNothing) {
     EXPECT_EQ(shown.owner, &dialog);
 }
 
-// The password boxes are open only with Check1 on, keep their texts when it
-// goes off, and the first one is stored as it stands either way.
-TEST_F(VisualDialog, ConfirmedUserPageStoresPasswordBoxAsItStands) {
+// The password boxes are open only with Check1 on and keep their texts when
+// it goes off; confirmed with it off, the lock password is switched off,
+// never set to what the boxes still hold unconfirmed.
+TEST_F(VisualDialog, ConfirmedUserPageStoresPasswordOnlyWhenSwitchedOn) {
     const struct {
         bool typeWithCheckOn;
         QString password, confirmation;
         bool checkAtConfirm;
+        QString stored;
     } cases[] = {
-        {false, {}, {}, false},
-        {true, u"Tajne"_s, u"Tajne"_s, true},
-        {true, u"abc"_s, u"xyz"_s, false},
+        {false, {}, {}, false, {}},
+        {true, u"Tajne"_s, u"Tajne"_s, true, u"Tajne"_s},
+        {true, u"abc"_s, u"xyz"_s, false, {}},
+        {true, {}, {}, true, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.password.toStdString());
@@ -147,7 +150,7 @@ TEST_F(VisualDialog, ConfirmedUserPageStoresPasswordBoxAsItStands) {
         EXPECT_EQ(dialog.Text3()->isEnabled(), c.checkAtConfirm);
         EXPECT_EQ(dialog.Text4()->isEnabled(), c.checkAtConfirm);
         click(dialog.Command16());
-        EXPECT_EQ(Program().Settings.LockPassword, c.password);
+        EXPECT_EQ(Program().Settings.LockPassword, c.stored);
         EXPECT_FALSE(dialog.isVisible());
         flushUnloads();
     }

@@ -1,15 +1,10 @@
 #include "shell/main_window/MainMenu.h"
 
-#include "core/settings/app_version.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
-#include "shell/dialogs/Visual.h"
 #include "shell/menu_test_window.h"
-#include "shell/start/Start.h"
-#include "shell/window_instances.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMenuBar>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -39,7 +34,7 @@ bool isUnder(MenuId id, MenuId ancestor) {
 }
 
 // Commands the menu wires itself, for work that already exists.
-const QSet<MenuId> PrewiredCommands = {MenuId::mnuquit, MenuId::mnumore, MenuId::mnustart};
+const QSet<MenuId> PrewiredCommands = {MenuId::mnuquit};
 
 TEST(MainMenuTable, CountsPopUpsAndCheckMarksFollowTheMenuTree) {
     EXPECT_EQ(MainMenuEntries().size(), 222u);
@@ -158,7 +153,7 @@ TEST_F(MainMenuTest, BuildsEveryEntryUnderItsParentInOrderEnabledOnlyWithWork) {
             built.append(action->objectName());
         EXPECT_EQ(built, children) << parent->objectName().toStdString();
     }
-    EXPECT_EQ(enabledCommands, 3);
+    EXPECT_EQ(enabledCommands, 1);
 }
 
 TEST_F(MainMenuTest, ConnectCommandEnablesTheEntryAndReplacesItsWork) {
@@ -201,32 +196,9 @@ TEST_F(MainMenuTest, EveryShortcutReachesItsCommandWhileTheEditorHasFocus) {
     EXPECT_EQ(w.surface->text(), u"abc"_s);
 }
 
-TEST_F(MainMenuTest, PrewiredCommandsShowTheirWindowsAndQuit) {
-    menu().action(MenuId::mnumore)->trigger();
-    Visual& visual = LoadedWindow<Visual>();
-    EXPECT_TRUE(visual.isVisible());
-    EXPECT_FALSE(visual.isModal());
-
+TEST_F(MainMenuTest, PrewiredQuitClosesTheWindow) {
     QTest::keyClick(w.editor(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.window.isVisible());
-}
-
-TEST_F(MainMenuTest, StartScreenComesBackWithItsMenuFrameAndWelcome) {
-    Start& start = LoadedWindow<Start>();
-    start.MenuFrame()->hide();
-    start.Label1()->setText(u"staré"_s);
-
-    menu().action(MenuId::mnustart)->trigger();
-    EXPECT_TRUE(start.isVisible());
-    EXPECT_TRUE(start.MenuFrame()->isVisible());
-    EXPECT_EQ(start.Label1()->text(), u"Vítá vás textový editor Tarvel Qor v"_s + AppVersionText());
-
-    // With the frame already up nothing is rewritten.
-    start.Label1()->setText(u"beze změny"_s);
-    start.hide();
-    menu().action(MenuId::mnustart)->trigger();
-    EXPECT_TRUE(start.isVisible());
-    EXPECT_EQ(start.Label1()->text(), u"beze změny"_s);
 }
 
 TEST_F(MainMenuTest, RightClickOverTheBarsPopsUpTheWindowMenuButNotOverTheEditor) {

@@ -4,6 +4,7 @@
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/window_instances.h"
@@ -40,7 +41,7 @@ protected:
 
     // The start screen as start-up leaves it, over a hidden main window.
     Start& startScreen() {
-        mainForm = std::make_unique<MainForm>();
+        mainForm = std::make_unique<MainForm>(commands);
         Start& start = LoadedWindow<Start>();
         start.show();
         start.showMenuFrame();
@@ -48,6 +49,7 @@ protected:
     }
 
     TestPlatform platform;
+    CommandRegistry commands;
     std::unique_ptr<MainForm> mainForm;
 };
 
@@ -132,9 +134,7 @@ TEST_F(StartScreen, MenuFrameCoversActionAndNamesTheUser) {
     EXPECT_TRUE(onTop == start.MenuFrame() || start.MenuFrame()->isAncestorOf(onTop));
     EXPECT_EQ(start.Label9()->text(), u"Licencováno : Eva"_s);
     EXPECT_TRUE(start.Command1()->isEnabled());
-    // Their windows come later.
-    EXPECT_FALSE(start.Command2()->isEnabled());
-    EXPECT_FALSE(start.Command3()->isEnabled());
+    EXPECT_TRUE(start.Command3()->isEnabled());
 }
 
 TEST_F(StartScreen, BeginWorkOrAnyTypedKeyHidesItAndShowsMainWindow) {
@@ -174,9 +174,9 @@ TEST_F(StartScreen, PictureHeightSelectsBlurbItem) {
         int y; // pixels from the picture's top
         int band;
     };
-    // 15 twips a pixel: 32 is 480 twips, 33 is 495, 231 is 3465; the bands
-    // themselves are tested in core.
-    const Case kCases[] = {{32, 0}, {33, 1}, {120, 3}, {231, 5}};
+    // 15 twips a pixel: 32 is 480 twips, 33 is 495, 231 is 3465; the bands'
+    // edges are tested in core.
+    const Case kCases[] = {{32, 0}, {33, 1}, {75, 2}, {120, 3}, {170, 4}, {200, 5}, {231, 5}};
     for (const Case& c : kCases) {
         moveMouseOver(start.AdImage(), {10, c.y});
         const BlurbRange item = BlurbBands().at(c.band).item;
@@ -185,6 +185,31 @@ TEST_F(StartScreen, PictureHeightSelectsBlurbItem) {
     // Below the last band the selection stays.
     moveMouseOver(start.AdImage(), {10, 3570 / 15});
     EXPECT_TRUE(selectedBlurb(start.AdText()).startsWith(u"morseovka"_s));
+}
+
+TEST_F(StartScreen, FreewareButtonShowsTheNoticeWithTheUsersAddress) {
+    Program().Settings.UserName = {};
+    Program().Settings.UserEmail = u"root@stroj.cz"_s;
+    Start& start = startScreen();
+    QTest::mouseClick(start.Command3(), Qt::LeftButton);
+    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    EXPECT_EQ(platform.messageBox.shown[0].request.title, u"Freeware"_s);
+    EXPECT_TRUE(
+        platform.messageBox.shown[0].request.text.contains(u"\r\n\"\" <root@stroj.cz>\r\n"_s));
+    EXPECT_TRUE(start.isVisible());
+}
+
+// The open-file window is the work of the main menu's "Otevři": the button
+// waits for it, then brings up the main window and that work.
+TEST_F(StartScreen, OpenFileButtonRunsTheOpenEntryOverTheMainWindow) {
+    Start& start = startScreen();
+    EXPECT_FALSE(start.Command2()->isEnabled());
+    bool mainShownFirst = false;
+    commands.add(MenuId::mnuopen, [&] { mainShownFirst = mainForm->isVisible(); });
+    ASSERT_TRUE(start.Command2()->isEnabled());
+    QTest::mouseClick(start.Command2(), Qt::LeftButton);
+    EXPECT_TRUE(mainShownFirst);
+    EXPECT_FALSE(start.isVisible());
 }
 
 TEST_F(StartScreen, Label9OpensSettingsOnUserPageModally) {
