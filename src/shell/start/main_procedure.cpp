@@ -188,6 +188,12 @@ void obeyCommandLine(Start& start, MainForm& form, const QString& arguments) {
     const StartCommand command = ParseStartCommand(arguments);
     applyEditorLook();
     start.showMenuFrame();
+    if (command == StartCommand::Calculator && Program().ShowCalculatorAlone) {
+        Program().StartMode = QStringLiteral("C");
+        start.hide();
+        Program().ShowCalculatorAlone();
+        return;
+    }
     if (command == StartCommand::None && Program().Settings.ShowStartScreen)
         return;
     if (command == StartCommand::Calculator)
