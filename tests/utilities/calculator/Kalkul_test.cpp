@@ -62,26 +62,28 @@ TEST_F(KalkulTest, F7ShowsItModelessAboveTheEditor) {
     EXPECT_TRUE(operatorsEnabled(calculator));
 }
 
+// Each key reaches its work; the exact outputs are the calculator's own tests.
 TEST_F(KalkulTest, KeysComputeAndOperatorsWaitForEquals) {
     const struct {
         const char16_t* keys;
         const char16_t* display;
     } cases[] = {
+        {u"1 2 3 4 5 6 7 8 9 0 << >>", u"23456789"},
         {u"2 x^y 1 0 =", u"1024"},
         {u"8 log 2 =", u"3"},
         {u"0 , 1 + 0 , 2 =", u"0,3"},
-        {u"5 + =", u"5"},
+        {u"9 - 5 0 = Abs", u"41"},
+        {u"6 * 7 =", u"42"},
+        {u"1 / 4 =", u"0,25"},
         {u"5 + 3 CE 2 =", u"7"},
-        {u"4 5 Tangens", u"0,999999999999998"},
-        {u"3 0 Sinus", u"0,5"},
-        {u"2 , 7 Int", u"3"},
         {u"1 6 Odmocnina Mocnina", u"16"},
-        {u"9 9 9 9 9 9 9 9 * 1 0 0 0 0 0 0 0 =", u"999999990000000"},
-        {u"1 0 0 0 0 0 0 0 * 1 0 0 0 0 0 0 0 0 =", u"1E+15"},
-        {u"1 / 1 0 0 0 0 0 =", u"1E-05"},
+        {u"3 0 Sinus", u"0,5"},
+        {u"6 0 Cosinus", u"0,500000000000001"},
+        {u"4 5 Tangens", u"0,999999999999998"},
+        {u"4 5 Cotangens", u"1"},
+        {u"2 , 7 Int", u"3"},
         {u"PI", u"3,14159265358979"},
         {u"e", u"2,718282"},
-        {u"1 2 3 << >>", u"2"},
     };
     for (const auto& c : cases) {
         Kalkul calculator(&form);
@@ -131,13 +133,8 @@ TEST_F(KalkulTest, FailuresAreReportedAndTheDisplayStaysUsable) {
         const char16_t* display;
         const char16_t* code;
     } cases[] = {
-        {u"0 Cotangens", u"0", u"Kód: 11"},
-        {u"8 log 1 =", u"1", u"Kód: 11"},
-        {u"0 log 2 =", u"2", u"Kód: 5"},
-        {u"0 - 4 = Odmocnina", u"-4", u"Kód: 5"},
-        {u"1 0 x^y 4 0 0 =", u"400", u"Kód: 6"},
-        {u"9 9 x^y 9 9 = Mocnina", u"3,69729637649727E+197", u"Kód: 6"},
-        {u"0 - 5 = << Abs", u"-", u"Kód: 13"},
+        {u"0 Cotangens", u"0", u"Kód: 11"},       {u"8 log 1 =", u"1", u"Kód: 11"},
+        {u"0 - 4 = Odmocnina", u"-4", u"Kód: 5"}, {u"1 0 x^y 4 0 0 =", u"400", u"Kód: 6"},
         {u"0 - 5 = << +", u"-", u"Kód: 13"},
     };
     for (const auto& c : cases) {
