@@ -5,6 +5,7 @@
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/start/main_procedure.h"
+#include "utilities/calculator/Kalkul.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,7 +27,12 @@ void closeOnTermination(QApplication& application) {
     std::signal(SIGTERM, requestClose);
     auto* poll = new QTimer(&application);
     QObject::connect(poll, &QTimer::timeout, &application, [] {
-        if (closeRequested.exchange(false) && MainForm::instance())
+        if (!closeRequested.exchange(false))
+            return;
+        // The calculator alone has nothing to save and its close would ask.
+        if (Program().StartMode == QStringLiteral("C"))
+            EndCalculatorAlone();
+        else if (MainForm::instance())
             MainForm::instance()->close();
     });
     poll->start(200);
@@ -42,6 +48,7 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     closeOnTermination(application);
     Program().EndProgram = [] { QCoreApplication::exit(0); };
+    Program().ShowCalculatorAlone = ShowCalculatorAlone;
     RegisterProgramCommands(ProgramCommands());
     const QStringList arguments = QApplication::arguments().mid(1);
     Main(QApplication::applicationDirPath() + QStringLiteral("/"),

@@ -54,6 +54,9 @@ struct ProgramState {
     // Ends the event loop once the user confirmed the end; the program sets
     // it at start, tests leave it empty so their process keeps running.
     std::function<void()> EndProgram;
+    // Shows the calculator alone for the start mode "C"; the program sets it
+    // at start. Without it that mode opens the editor.
+    std::function<void()> ShowCalculatorAlone;
 };
 
 [[nodiscard]] ProgramState& Program();

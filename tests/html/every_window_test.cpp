@@ -27,6 +27,8 @@
 #include "shell/main_window/MainTimer.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
+#include "utilities/calculator/Kalkul.h"
+#include "utilities/calculator/Prev.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -273,6 +275,8 @@ const WindowCase Windows[] = {
     window<TableRow>("TableRow"),
     window<Vytvor>("Vytvor"),
     window<Zlomek>("Zlomek"),
+    window<Kalkul>("Kalkul"),
+    window<Prev>("Prev"),
 };
 
 class EveryWindow : public ::testing::Test {

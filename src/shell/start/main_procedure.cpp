@@ -186,6 +186,12 @@ void obeyCommandLine(Start& start, MainForm& form, const QString& arguments) {
         QStringLiteral("Parsuji parametry příkazové řádky. Parametr je: \"%1\"").arg(arguments));
     const StartCommand command = ParseStartCommand(arguments);
     start.showMenuFrame();
+    if (command == StartCommand::Calculator && Program().ShowCalculatorAlone) {
+        Program().StartMode = QStringLiteral("C");
+        start.hide();
+        Program().ShowCalculatorAlone();
+        return;
+    }
     if (command == StartCommand::None && Program().Settings.ShowStartScreen)
         return;
     if (command == StartCommand::Calculator)
