@@ -5,6 +5,8 @@
 #include "platform/file_dialogs_service.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
+#include "platform/printing/printer.h"
+#include "platform/program_instances.h"
 #include "platform/window_registry.h"
 
 #include <memory>
@@ -18,6 +20,8 @@ struct PlatformServices {
     ClipboardService* clipboard = nullptr;
     BusyCursorService* busyCursor = nullptr;
     WindowRegistry* windows = nullptr;
+    PrinterService* printer = nullptr;
+    InstanceService* instances = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();
