@@ -21,6 +21,7 @@
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainTimer.h"
+#include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
 
@@ -240,6 +241,12 @@ const WindowCase Windows[] = {
          return start;
      }},
     window<Visual>("Visual"),
+    {"UpravToolbar",
+     [](MainForm& form) -> QWidget* {
+         auto* customise = new UpravToolbar(&form);
+         customise->showFor(*form.Toolbar1());
+         return customise;
+     }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);

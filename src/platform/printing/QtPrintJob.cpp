@@ -70,7 +70,10 @@ void QtPrintJob::endLine() {
 void QtPrintJob::endDocument() {
     QPainter painter;
     if (!painter.begin(m_printer.get()))
-        throw printerError(QStringLiteral("Tiskárnu nelze otevřít: ") + m_printer->printerName());
+        throw printerError(m_printer->printerName().isEmpty()
+                               ? QStringLiteral("Není vybrána žádná tiskárna.")
+                               : QStringLiteral("Tiskárnu nelze otevřít: ") +
+                                     m_printer->printerName());
     // A printer that makes the copies itself is given the pages once.
     const int rounds = m_printer->supportsMultipleCopies() ? 1 : std::max(1, copies());
     bool pagesSent = true;

@@ -12,6 +12,8 @@ namespace {
 constexpr int KeyRole = Qt::UserRole;
 constexpr int ListWidth = 300;
 constexpr int ListHeight = 360;
+// The size every button picture has in the list, whatever sizes it comes in.
+constexpr int IconSize = 16;
 } // namespace
 
 UpravToolbar::UpravToolbar(QWidget* parent)
@@ -27,6 +29,7 @@ UpravToolbar::UpravToolbar(QWidget* parent)
     setObjectName(QStringLiteral("UpravToolbar"));
     setWindowTitle(QStringLiteral("Uprav toolbar"));
     m_list->setMinimumSize(ListWidth, ListHeight);
+    m_list->setIconSize(QSize(IconSize, IconSize));
     m_list->setToolTip(QStringLiteral("Zaškrtnuté tlačítko se na toolbaru zobrazí"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_list, 0, 0, 5, 1);
