@@ -33,12 +33,14 @@ QFont fontFor(const PrintFont& wanted) {
 
 } // namespace
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
+QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer)
+    : m_printer(std::move(printer)), m_metrics(m_font, m_printer.get()) {}
 
 QtPrintJob::~QtPrintJob() = default;
 
 void QtPrintJob::setFont(const PrintFont& font) {
     m_font = fontFor(font);
+    m_metrics = QFontMetricsF(m_font, m_printer.get());
 }
 
 int QtPrintJob::copies() const {
@@ -54,7 +56,7 @@ double QtPrintJob::printableWidth() const {
 }
 
 double QtPrintJob::textWidth(const QString& text) const {
-    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text);
+    return m_metrics.horizontalAdvance(text);
 }
 
 void QtPrintJob::print(const QString& text) {
@@ -92,7 +94,7 @@ bool QtPrintJob::paintAll(QPainter& painter) {
     const double bottom = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
     double y = 0;
     for (const Line& line : m_lines) {
-        double height = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+        double height = m_metrics.lineSpacing();
         for (const Piece& piece : line)
             height = std::max(height, QFontMetricsF(piece.font, m_printer.get()).lineSpacing());
         if (y > 0 && y + height > bottom) {

@@ -3,6 +3,7 @@
 #include "platform/printing/printer.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <memory>
 
@@ -37,6 +38,8 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
     QFont m_font;
+    // Of m_font on the printer: measuring runs once for every word printed.
+    QFontMetricsF m_metrics;
     QList<Line> m_lines{Line()};
     double m_x = 0;
 };
