@@ -160,6 +160,24 @@ TEST_F(FileMenu, QuickSaveAndReloadUseTheCurrentDocumentsPath) {
     EXPECT_FALSE(form.documents().captionModified());
 }
 
+TEST_F(FileMenu, NewFromTheClipboardAnsweredNoLeavesTextAndPathTogether) {
+    const QString path = folder.filePath(u"dopis.txt"_s);
+    surface().setText(u"dopis"_s);
+    form.documents().setCaption(path, false);
+    platform.clipboard.setText(u"schránka"_s);
+    platform.messageBox.queue(MessageBoxAnswer::No);
+    run(MenuId::mnunewclip);
+    EXPECT_EQ(surface().text(), u"dopis"_s);
+    EXPECT_EQ(Program().CurrentFilePath, path);
+    EXPECT_FALSE(form.documents().captionModified());
+
+    platform.messageBox.queue(MessageBoxAnswer::Yes);
+    run(MenuId::mnunewclip);
+    EXPECT_EQ(surface().text(), u"schránka"_s);
+    EXPECT_EQ(Program().CurrentFilePath, QString());
+    EXPECT_EQ(form.windowTitle(), u"Tarvel Qor ()*"_s);
+}
+
 TEST_F(FileMenu, FreeingMemoryUnloadsOtherWindowsAndKeepsTheProgramsState) {
     ColorRuleSet rules;
     rules.Rules.append({RgbColor(255, 0, 0), u"<"_s, u">"_s});
