@@ -13,12 +13,14 @@ struct QtPlatform::Services {
     QtBusyCursorService busyCursor;
     WindowRegistry windows;
     QtFontDialogService fontDialog;
+    QtPrinterService printer;
+    QtInstanceService instances;
 };
 
 QtPlatform::QtPlatform() : m_services(std::make_unique<Services>()), m_previous(Platform()) {
     Services& s = *m_services;
-    Platform() = {&s.messageBox, &s.inputBox, &s.fileDialogs, &s.clipboard,
-                  &s.busyCursor, &s.windows,  &s.fontDialog};
+    Platform() = {&s.messageBox, &s.inputBox,   &s.fileDialogs, &s.clipboard, &s.busyCursor,
+                  &s.windows,    &s.fontDialog, &s.printer,     &s.instances};
 }
 
 QtPlatform::~QtPlatform() {

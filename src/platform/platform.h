@@ -6,6 +6,8 @@
 #include "platform/font_dialog.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
+#include "platform/printing/printer.h"
+#include "platform/program_instances.h"
 #include "platform/window_registry.h"
 
 #include <memory>
@@ -20,6 +22,8 @@ struct PlatformServices {
     BusyCursorService* busyCursor = nullptr;
     WindowRegistry* windows = nullptr;
     FontDialogService* fontDialog = nullptr;
+    PrinterService* printer = nullptr;
+    InstanceService* instances = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();

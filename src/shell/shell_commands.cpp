@@ -9,6 +9,7 @@
 #include "shell/dialogs/dialog_commands.h"
 #include "shell/edit/edit_commands.h"
 #include "shell/files/document_files.h"
+#include "shell/files/file_commands.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/find/find_commands.h"
 #include "shell/insert_commands.h"
@@ -26,77 +27,9 @@
 
 namespace {
 
-// Only after the user agreed to the new document: the old text is never
-// replaced when the question is answered No.
-void newFromClipboard() {
-    if (NewDocument() && Platform().clipboard->hasText())
-        MainSurface().setText(Platform().clipboard->text());
-}
-
-void reloadFile() {
-    const QString& path = Program().CurrentFilePath;
-    if (Confirmed(QStringLiteral("Opravdu reload souboru ?\r\nZměny od posledního uložení "
-                                 "\"%1\" Budou ztraceny!")
-                      .arg(path),
-                  QStringLiteral("Reload")))
-        ReloadDocument(path);
-}
-
-void saveFast() {
-    const QString path = Program().CurrentFilePath;
-    if (Confirmed(QStringLiteral("Opravdu uložit soubor?\r\n\"%1\"").arg(path),
-                  QStringLiteral("Soubor")))
-        SaveDocument(path, MainSurface().text());
-}
-
-void openStandard() {
-    const QString path = ShowOpenDialog(DocumentFileFilter, MainForm::instance());
-    if (!path.isEmpty())
-        OpenDocument(path);
-}
-
-void saveStandard() {
-    const QString path = ShowSaveDialog(DocumentFileFilter, MainForm::instance());
-    if (!path.isEmpty())
-        SaveDocument(path, MainSurface().text());
-}
-
-using BarOf = QWidget* (*)(const MainForm&);
-
-// The entry's check mark has already flipped when its command runs.
-void addBarToggle(CommandRegistry& commands, MenuId id, BarOf bar) {
-    commands.addWindowCommand(id, [id, bar](QMainWindow& window) {
-        if (auto* form = qobject_cast<MainForm*>(&window)) {
-            bar(*form)->setVisible(form->menu().action(id)->isChecked());
-            LayoutMainForm();
-        }
-    });
-}
-
-void addFileCommands(CommandRegistry& commands) {
-    commands.add(MenuId::mnuclean, NewDocument);
-    commands.add(MenuId::mnunewclip, newFromClipboard);
-    commands.add(MenuId::mnu_open_st, openStandard);
-    commands.add(MenuId::Mnu_Reload_File, reloadFile);
-    commands.add(MenuId::mnu_save_st, saveStandard);
-    commands.add(MenuId::Mnu_SaveFast, saveFast);
-    commands.add(MenuId::mnuulvyb, SaveSelectionAs);
+// Copying the selection to a file is saving it under a name of its own.
+void addSelectionFileCommand(CommandRegistry& commands) {
     commands.add(MenuId::mnukopsoub, SaveSelectionAs);
-}
-
-void addBarCommands(CommandRegistry& commands) {
-    addBarToggle(commands, MenuId::MnuTS,
-                 [](const MainForm& form) -> QWidget* { return form.Toolbar1(); });
-    addBarToggle(commands, MenuId::MnuSBS,
-                 [](const MainForm& form) -> QWidget* { return form.statusBar(); });
-    addBarToggle(commands, MenuId::mnuFTS,
-                 [](const MainForm& form) -> QWidget* { return form.FileTab(); });
-    commands.addWindowCommand(MenuId::MnuAllTop, [](QMainWindow& window) {
-        Program().AlwaysOnTop = !Program().AlwaysOnTop;
-        SetAlwaysOnTop(window, Program().AlwaysOnTop);
-        if (auto* form = qobject_cast<MainForm*>(&window))
-            form->menu().action(MenuId::MnuAllTop)->setChecked(Program().AlwaysOnTop);
-    });
 }
 
 void addLookCommands(CommandRegistry& commands) {
@@ -124,8 +57,8 @@ void RegisterShellWindowCommands(CommandRegistry& commands) {
 void RegisterShellCommands(CommandRegistry& commands) {
     RegisterShellWindowCommands(commands);
     RegisterDialogCommands(commands);
-    addFileCommands(commands);
-    addBarCommands(commands);
+    RegisterFileCommands(commands);
+    addSelectionFileCommand(commands);
     addLookCommands(commands);
     addLiteralCommands(commands);
     RegisterEditCommands(commands);

@@ -25,6 +25,7 @@
 #include "shell/find/Zamena.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainTimer.h"
+#include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
 #include "utilities/calculator/Kalkul.h"
@@ -253,6 +254,12 @@ const WindowCase Windows[] = {
      [](MainForm& form) -> QWidget* {
          Program().Settings.UserName = u"Jiřina Nováková-Procházková"_s;
          return new O(&form);
+     }},
+    {"UpravToolbar",
+     [](MainForm& form) -> QWidget* {
+         auto* customise = new UpravToolbar(&form);
+         customise->showFor(*form.Toolbar1());
+         return customise;
      }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {

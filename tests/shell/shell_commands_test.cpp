@@ -6,6 +6,7 @@
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
 #include "shell/files/document_files.h"
+#include "shell/main_form_test.h"
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
@@ -24,27 +25,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class MainFormCommands : public ::testing::Test {
-protected:
-    MainFormCommands() {
-        RegisterShellCommands(commands);
-        Program() = ProgramState{};
-        Program().AppFolder = folder.path() + u"/"_s;
-        form.documents().setCaption(QString(), false);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        form.Text1()->setFocus();
-    }
-    ~MainFormCommands() override { SetRecentMenuFiller({}); }
-
-    QAction* item(MenuId id) { return form.menu().action(id); }
-    EditorSurface& surface() { return form.surface(); }
-
-    QTemporaryDir folder;
-    TestPlatform platform;
-    CommandRegistry commands;
-    MainForm form{commands};
-};
+using MainFormCommands = MainFormTest;
 
 TEST_F(MainFormCommands, TagPairEntryWrapsAtTheCaretLikeTheProcedure) {
     surface().setText(u"0123456789abcdefghij"_s);
@@ -97,7 +78,7 @@ TEST_F(MainFormCommands, BarTogglesShowAndHideTheirBars) {
 
 TEST_F(MainFormCommands, FastSaveAsksThenSavesToTheCurrentPath) {
     const QString path = folder.filePath(u"fast.txt"_s);
-    Program().CurrentFilePath = path;
+    form.documents().setCaption(path, false);
     surface().setText(u"rychle"_s);
     platform.messageBox.queue(MessageBoxAnswer::Yes);
     item(MenuId::Mnu_SaveFast)->trigger();

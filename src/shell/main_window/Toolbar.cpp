@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -107,20 +108,19 @@ Toolbar::Toolbar(QMainWindow& window, MainMenu& menu) : QToolBar(&window), m_men
     setFloatable(false);
     addButtons();
     m_recentMenu = addDropDown(button(RecentKey));
+    m_colorsMenu = addDropDown(button(ColorsKey));
     for (int i = 0; i < RecentCount; ++i) {
         QAction* item = m_recentMenu->addAction(QString());
         item->setObjectName(QStringLiteral("M%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, item] { ButtonMenuClick(*item); });
         m_recentItems[static_cast<std::size_t>(i)] = item;
     }
-    m_colorsMenu = addDropDown(button(ColorsKey));
     addColorItems();
     FillRecentMenu({});
     window.addToolBar(Qt::TopToolBarArea, this);
-    // A tool button keeps a right click to itself, so each asks for the menu too.
     menu.popUpOnRightClick(*this);
     for (QAction* button : m_buttons)
-        menu.popUpOnRightClick(*widgetForAction(button));
+        setUpButtonWidget(button);
     connect(&menu, &MainMenu::commandConnected, this, &Toolbar::refreshEnabled);
     refreshEnabled();
 }
@@ -190,10 +190,56 @@ void Toolbar::addButtons() {
 QMenu* Toolbar::addDropDown(QAction* button) {
     auto* dropDown = new QMenu(this);
     dropDown->setObjectName(button->objectName() + QStringLiteral("Menu"));
-    auto* tool = qobject_cast<QToolButton*>(widgetForAction(button));
-    tool->setMenu(dropDown);
-    tool->setPopupMode(QToolButton::MenuButtonPopup);
     return dropDown;
+}
+
+void Toolbar::setUpButtonWidget(QAction* button) {
+    auto* tool = qobject_cast<QToolButton*>(widgetForAction(button));
+    if (tool == nullptr)
+        return;
+    const QString key = button->objectName();
+    if (QMenu* dropDown = key == RecentKey   ? m_recentMenu
+                          : key == ColorsKey ? m_colorsMenu
+                                             : nullptr) {
+        tool->setMenu(dropDown);
+        tool->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    // A tool button keeps a right click to itself, so each asks for the menu too.
+    m_menu.popUpOnRightClick(*tool);
+}
+
+QList<ToolbarPlace> Toolbar::arrangement() const {
+    QList<ToolbarPlace> places;
+    for (QAction* action : actions())
+        if (std::find(m_buttons.begin(), m_buttons.end(), action) != m_buttons.end())
+            places.append({action->objectName(), action->isVisible()});
+    return places;
+}
+
+void Toolbar::arrange(const QList<ToolbarPlace>& places) {
+    QList<QAction*> order;
+    for (const ToolbarPlace& place : places) {
+        QAction* moved = button(place.key);
+        if (moved == nullptr || order.contains(moved))
+            continue;
+        moved->setVisible(place.shown);
+        order.append(moved);
+    }
+    for (QAction* action : actions())
+        if (!order.contains(action))
+            order.append(action);
+    // Adding a button the toolbar holds moves it to the end, with a new widget.
+    for (QAction* action : order) {
+        addAction(action);
+        setUpButtonWidget(action);
+    }
+}
+
+QList<ToolbarPlace> Toolbar::DefaultArrangement() {
+    QList<ToolbarPlace> places;
+    for (const ButtonRow& row : Buttons)
+        places.append({QString::fromLatin1(row.key), true});
+    return places;
 }
 
 void Toolbar::addColorItems() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QToolBar>
 #include <array>
 #include <functional>
@@ -7,6 +8,14 @@
 class MainMenu;
 class QMainWindow;
 class QMenu;
+
+// One button's place on the toolbar as the user arranged it.
+struct ToolbarPlace {
+    QString key;
+    bool shown = true;
+
+    friend bool operator==(const ToolbarPlace&, const ToolbarPlace&) = default;
+};
 
 // The main window's toolbar Toolbar1. Every button carries a key and one
 // handler dispatches on it; "Recent" and "Colors" also drop down a menu whose
@@ -37,6 +46,15 @@ public:
     // Item i shows "&" i-1, a blank and entry i; an "&" in a path shows as it is.
     void FillRecentMenu(const std::array<QString, RecentCount>& files);
 
+    // The buttons in their order on the toolbar, each shown or hidden.
+    [[nodiscard]] QList<ToolbarPlace> arrangement() const;
+    // Puts the buttons in the order of places, showing or hiding each; a
+    // button places leaves out keeps its state and follows them; an unknown
+    // key is passed over.
+    void arrange(const QList<ToolbarPlace>& places);
+    // Every button shown, in the order the toolbar starts with.
+    [[nodiscard]] static QList<ToolbarPlace> DefaultArrangement();
+
     // The button handler: compares key exactly with the buttons' keys; an
     // unknown key does nothing.
     void ButtonClick(const QString& key);
@@ -47,6 +65,9 @@ public:
 private:
     void addButtons();
     QMenu* addDropDown(QAction* button);
+    // The button's widget, made anew whenever the button moves, gets its
+    // drop-down and the window's pop-up menu.
+    void setUpButtonWidget(QAction* button);
     void addColorItems();
     void refreshEnabled();
     void openRecent(int index) const;
