@@ -10,6 +10,7 @@
 #include "shell/dialogs/Visual.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/files/file_windows.h"
 #include "shell/insert_commands.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
@@ -150,4 +151,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     addBarCommands(commands);
     addLookCommands(commands);
     addLiteralCommands(commands);
+    RegisterFileWindowCommands(commands);
 }

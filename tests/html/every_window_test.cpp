@@ -19,6 +19,9 @@
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/files/FileProperties.h"
+#include "shell/files/Otevri.h"
+#include "shell/files/Uloz.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainTimer.h"
 #include "shell/shared_procedures.h"
@@ -240,6 +243,14 @@ const WindowCase Windows[] = {
          return start;
      }},
     window<Visual>("Visual"),
+    window<Otevri>("Otevri"),
+    window<Uloz>("Uloz"),
+    {"FileProperties",
+     [](MainForm& form) -> QWidget* {
+         auto* properties = new FileProperties(&form);
+         properties->showFile(QCoreApplication::applicationFilePath());
+         return properties;
+     }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);
