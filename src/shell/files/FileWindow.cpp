@@ -25,8 +25,8 @@ FileWindow::FileWindow(QWidget* parent, const QString& action, const QRect& butt
     m_lists = new FileBrowserLists(*this, *m_command1);
 }
 
-void FileWindow::showFolder(const QString& folder) {
-    (void)m_lists->showFolder(folder);
+bool FileWindow::showFolder(const QString& folder) {
+    return m_lists->showFolder(folder);
 }
 
 QComboBox* FileWindow::Drive1() const {

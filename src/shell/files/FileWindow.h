@@ -16,9 +16,9 @@ class QPushButton;
 class FileWindow : public QDialog {
     Q_OBJECT
 public:
-    // Shows folder in the drive and folder lists; one that cannot be read is
-    // reported and changes nothing.
-    void showFolder(const QString& folder);
+    // Shows folder in the drive and folder lists; one that cannot be read
+    // changes nothing, and false says so.
+    bool showFolder(const QString& folder);
 
     [[nodiscard]] QComboBox* Drive1() const;
     [[nodiscard]] FolderList* Dir1() const;

@@ -58,7 +58,7 @@ void Uloz::buildNameFields() {
 void Uloz::presetDocument(const QString& path) {
     Command1()->setEnabled(true);
     // A document whose folder has gone keeps the folder the lists show.
-    (void)lists().showFolder(GetPathPart(path, 1), false);
+    (void)showFolder(GetPathPart(path, 1));
     m_text1->setText(GetPathPart(path, 2));
     m_text2->setCurrentText(GetPathPart(path, 3));
     m_label1->setText(path);

@@ -139,6 +139,8 @@ void FileList::refresh() {
 
 void FileList::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
     if (const QListWidgetItem* item = itemAt(event->position().toPoint()))
         Q_EMIT fileClicked(item->text());
 }
@@ -169,7 +171,7 @@ FileBrowserLists::FileBrowserLists(QDialog& window, QPushButton& defaultButton)
     connect(m_dir1, &FolderList::focusEntered, button, [button] { button->setDefault(false); });
     connect(m_dir1, &FolderList::focusLeft, button, [button] { button->setDefault(true); });
 
-    if (!showFolder(QDir::currentPath(), false))
+    if (!showFolder(QDir::currentPath()))
         (void)showFolder(Root);
 }
 
@@ -183,16 +185,14 @@ void FileBrowserLists::chooseDrive(const QString& drive) {
     }
 }
 
-bool FileBrowserLists::showFolder(const QString& folder, bool report) {
+bool FileBrowserLists::showFolder(const QString& folder) {
     try {
         m_dir1->setPath(folder);
-        showDrive(DriveOfPath(m_drives, m_dir1->path()));
-        return true;
-    } catch (const ProgramError& error) {
-        if (report)
-            ReportError(error);
+    } catch (const ProgramError&) {
         return false;
     }
+    showDrive(DriveOfPath(m_drives, m_dir1->path()));
+    return true;
 }
 
 void FileBrowserLists::showDrive(const QString& drive) {

@@ -91,9 +91,8 @@ public:
     // cannot be read is reported, and both lists go back to the root.
     void chooseDrive(const QString& drive);
     // Shows folder in the lists, with its drive chosen in the drive list. A
-    // folder that cannot be read changes nothing and is reported when report
-    // is true. False when the folder could not be shown.
-    bool showFolder(const QString& folder, bool report = true);
+    // folder that cannot be read changes nothing, and false says so.
+    bool showFolder(const QString& folder);
 
 Q_SIGNALS:
     // The folder list opened another folder.

@@ -21,6 +21,6 @@ void PresetSaveWindow(const QString& path) {
 void ShowFolderInFileWindows(const QString& folder) {
     if (folder.isEmpty() || Platform().windows == nullptr)
         return;
-    LoadedWindow<Uloz>().showFolder(folder);
-    LoadedWindow<Otevri>().showFolder(folder);
+    (void)LoadedWindow<Uloz>().showFolder(folder);
+    (void)LoadedWindow<Otevri>().showFolder(folder);
 }

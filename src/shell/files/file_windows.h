@@ -13,5 +13,6 @@ void RegisterFileWindowCommands(CommandRegistry& commands);
 // (created hidden when it is not loaded yet). An empty path changes nothing.
 void PresetSaveWindow(const QString& path);
 
-// Both file windows show folder in their drive and folder lists.
+// Both file windows show folder in their drive and folder lists; a folder
+// that cannot be read changes nothing.
 void ShowFolderInFileWindows(const QString& folder);

@@ -6,6 +6,7 @@
 #include "platform/eliding_label.h"
 #include "platform/surface/paragraph_text.h"
 #include "shell/files/FileProperties.h"
+#include "shell/files/Uloz.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/files/file_window_fixture.h"
 #include "shell/main_window/MainMenu.h"
@@ -32,7 +33,7 @@ protected:
     // The open window, shown on the test folder.
     Otevri& window() {
         Otevri& open = LoadedWindow<Otevri>();
-        open.showFolder(folder.path());
+        EXPECT_TRUE(open.showFolder(folder.path()));
         open.show();
         (void)QTest::qWaitForWindowExposed(&open);
         return open;
@@ -208,9 +209,14 @@ TEST_F(OpenWindow, ChosenFolderShowsInBothFileWindows) {
     platform.fileDialogs.folderAnswers = {path(u"picked"_s)};
     EXPECT_EQ(ChooseFileDialogFolder(form), path(u"picked"_s));
     EXPECT_EQ(LoadedWindow<Otevri>().Dir1()->path(), path(u"picked"_s));
-    // Cancelled, the windows keep their folder.
+    EXPECT_EQ(LoadedWindow<Uloz>().Dir1()->path(), path(u"picked"_s));
+    // Cancelled, or gone before it could be shown, the windows keep their folder.
+    platform.fileDialogs.folderAnswers = {QString(), path(u"gone"_s)};
     EXPECT_EQ(ChooseFileDialogFolder(form), QString());
+    (void)ChooseFileDialogFolder(form);
     EXPECT_EQ(LoadedWindow<Otevri>().Dir1()->path(), path(u"picked"_s));
+    EXPECT_EQ(LoadedWindow<Uloz>().Dir1()->path(), path(u"picked"_s));
+    EXPECT_EQ(boxesShown(), 0);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST_F(SaveWindow, ClickedFilesSplitAtTheLastDotAndComposeTheTarget) {
     writeFile(u"archive.tar.gz"_s, "a");
     writeFile(u"README"_s, "r");
     Uloz& save = window();
-    save.showFolder(folder.path());
+    ASSERT_TRUE(save.showFolder(folder.path()));
     click(*save.File1(), u"archive.tar.gz"_s);
     expectTarget(save, folder.path(), u"archive.tar"_s, u"gz"_s, path(u"archive.tar.gz"_s));
     // A name without an extension composes without a trailing dot.
@@ -60,7 +60,7 @@ TEST_F(SaveWindow, ClickedFilesSplitAtTheLastDotAndComposeTheTarget) {
 
 TEST_F(SaveWindow, TargetAtTheRootHasOneSeparator) {
     Uloz& save = window();
-    save.showFolder(u"/"_s);
+    ASSERT_TRUE(save.showFolder(u"/"_s));
     save.Text1()->setText(u"index"_s);
     expectTarget(save, u"/"_s, u"index"_s, u"html"_s, u"/index.html"_s);
     save.Text2()->setEditText(QString());
@@ -69,7 +69,7 @@ TEST_F(SaveWindow, TargetAtTheRootHasOneSeparator) {
 
 TEST_F(SaveWindow, SavesTheEditorTextAsTheCurrentDocument) {
     Uloz& save = window();
-    save.showFolder(folder.path());
+    ASSERT_TRUE(save.showFolder(folder.path()));
     save.Text1()->setText(u"novy"_s);
     save.Text2()->setCurrentText(u"txt"_s);
     form->surface().setText(u"abc\r\n"_s);
