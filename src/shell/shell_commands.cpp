@@ -11,6 +11,7 @@
 #include "shell/files/document_files.h"
 #include "shell/files/file_commands.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/files/file_windows.h"
 #include "shell/find/find_commands.h"
 #include "shell/insert_commands.h"
 #include "shell/main_window/MainForm.h"
@@ -63,4 +64,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     addLiteralCommands(commands);
     RegisterEditCommands(commands);
     RegisterFindCommands(commands);
+    RegisterFileWindowCommands(commands);
 }

@@ -21,6 +21,9 @@
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Pass.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/files/FileProperties.h"
+#include "shell/files/Otevri.h"
+#include "shell/files/Uloz.h"
 #include "shell/find/Hledani.h"
 #include "shell/find/Zamena.h"
 #include "shell/main_window/MainForm.h"
@@ -260,6 +263,14 @@ const WindowCase Windows[] = {
          auto* customise = new UpravToolbar(&form);
          customise->showFor(*form.Toolbar1());
          return customise;
+     }},
+    window<Otevri>("Otevri"),
+    window<Uloz>("Uloz"),
+    {"FileProperties",
+     [](MainForm& form) -> QWidget* {
+         auto* properties = new FileProperties(&form);
+         properties->showFile(QCoreApplication::applicationFilePath());
+         return properties;
      }},
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/files/file_windows.h"
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
@@ -59,6 +60,7 @@ bool writeReportingErrors(const QString& path, const QString& text) {
 // The current tab now holds the document at path, unmodified.
 void showAsCurrentDocument(const QString& path) {
     MainForm::instance()->documents().setCaption(path, false);
+    PresetSaveWindow(path);
     AddRecentFile(path);
 }
 

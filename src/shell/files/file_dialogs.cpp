@@ -3,6 +3,7 @@
 #include "platform/file_dialogs_service.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
+#include "shell/files/file_windows.h"
 
 #include <QFileInfo>
 
@@ -24,6 +25,8 @@ QString ShowSaveDialog(const QString& filter, QWidget* owner) {
 }
 
 QString ChooseFileDialogFolder(QWidget* owner) {
-    return Platform().fileDialogs->chooseFolder(QStringLiteral("Vyberte složku a stisněte OK."),
-                                                owner);
+    const QString folder = Platform().fileDialogs->chooseFolder(
+        QStringLiteral("Vyberte složku a stisněte OK."), owner);
+    ShowFolderInFileWindows(folder);
+    return folder;
 }

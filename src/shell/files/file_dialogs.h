@@ -10,5 +10,6 @@ class QWidget;
 [[nodiscard]] QString ShowOpenDialog(const QString& filter, QWidget* owner);
 [[nodiscard]] QString ShowSaveDialog(const QString& filter, QWidget* owner);
 
-// Asks for a folder; returns it, or "" when cancelled.
+// Asks for a folder, which the program's own open and save windows then show;
+// returns it, or "" when cancelled.
 [[nodiscard]] QString ChooseFileDialogFolder(QWidget* owner);

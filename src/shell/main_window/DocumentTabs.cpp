@@ -6,6 +6,7 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
 #include "shell/ProgramState.h"
+#include "shell/files/file_windows.h"
 #include "shell/main_window/MainForm.h"
 
 #include <QTabBar>
@@ -175,6 +176,7 @@ void DocumentTabs::enterTab(int number) {
         takeRestoredText();
     m_surface.setSelStart(slot(number).Caret);
     Program().CurrentFilePath = slot(number).Path;
+    PresetSaveWindow(Program().CurrentFilePath);
     showCaption();
     m_form.Text1()->setFocus();
 }
