@@ -38,14 +38,6 @@ QString FreewareNoticeText(const QString& userName, const QString& userEmail) {
                           "v souboru readme.txt, které jsou přiloženy k programu.");
 }
 
-QString CaseByDraws(const QString& text, const std::function<int(int, int)>& draw) {
-    QString cased;
-    cased.reserve(text.size());
-    for (const QChar c : text)
-        cased += draw(1, 2) == 1 ? c.toLower() : c.toUpper();
-    return cased;
-}
-
 std::array<InvertedBand, 4> LogoSweep::step(int width, int height) {
     const int k = ++m_column;
     const InvertedBand fromLeft{k, 0, 1, height};

@@ -30,10 +30,6 @@ inline constexpr char16_t AboutName[] = u"Halvereths Tarvel Qor";
 [[nodiscard]] QString FreewareNoticeText(const QString& userName, const QString& userEmail);
 inline constexpr char16_t FreewareNoticeTitle[] = u"Freeware";
 
-// text with each character lower-cased when draw(1, 2) gives 1 and
-// upper-cased when it gives 2; one draw per character, first to last.
-[[nodiscard]] QString CaseByDraws(const QString& text, const std::function<int(int, int)>& draw);
-
 // A rectangle of the logo whose pixels are inverted, in pixels.
 struct InvertedBand {
     int x = 0, y = 0, width = 0, height = 0;

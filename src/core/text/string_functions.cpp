@@ -141,9 +141,13 @@ QString AlternateCase(const QString& text) {
 }
 
 QString RandomCase(const QString& text) {
+    return RandomCase(text, RandomInt);
+}
+
+QString RandomCase(const QString& text, const std::function<int(int, int)>& draw) {
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
-        result[i] = RandomInt(1, 2) == 1 ? AnsiLower(text.at(i)) : AnsiUpper(text.at(i));
+        result[i] = draw(1, 2) == 1 ? AnsiLower(text.at(i)) : AnsiUpper(text.at(i));
     return result;
 }
 

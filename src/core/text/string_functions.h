@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The string functions behind the selection commands and several tool
@@ -14,6 +15,8 @@
 [[nodiscard]] QString AlternateCase(const QString& text);
 // Each character upper or lower case at random, one draw of RandomInt each.
 [[nodiscard]] QString RandomCase(const QString& text);
+// The same with the draws of draw(1, 2), one per character: 1 lowers, 2 raises.
+[[nodiscard]] QString RandomCase(const QString& text, const std::function<int(int, int)>& draw);
 // A letter at an even position becomes "*". A letter is a character whose
 // upper case without diacritics is one of A to Z.
 [[nodiscard]] QString CensorText(const QString& text);

@@ -3,6 +3,7 @@
 #include "core/settings/app_version.h"
 #include "core/settings/user_details.h"
 #include "core/text/random_text.h"
+#include "core/text/string_functions.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
@@ -112,7 +113,7 @@ void O::animate() {
         painter.fillRect(band.x, band.y, band.width, band.height, Qt::black);
     painter.end();
     m_picture1->setPixmap(QPixmap::fromImage(m_logo));
-    setWindowTitle(CaseByDraws(QString::fromUtf16(AboutName), RandomInt));
+    setWindowTitle(RandomCase(QString::fromUtf16(AboutName)));
 }
 
 void O::showSystemAbout() {

@@ -1,5 +1,7 @@
 #include "shell/dialogs/Visual.h"
 
+#include "shell/files/file_dialogs.h"
+
 #include "core/settings/settings_record.h"
 #include "core/settings/user_details.h"
 #include "core/shell/settings_dialog_rules.h"
@@ -210,13 +212,17 @@ void Visual::buildViewPage() {
         button(QStringLiteral("Command13"), QStringLiteral("Zobraz/Skryj &Statusbar"), 780);
     m_command14 =
         button(QStringLiteral("Command14"), QStringLiteral("Zobraz/Skryj &Filetab"), 1200);
-    connect(m_command12, &QPushButton::clicked, this, [this] { toggleBar(MenuId::MnuTS); });
-    connect(m_command13, &QPushButton::clicked, this, [this] { toggleBar(MenuId::MnuSBS); });
-    connect(m_command14, &QPushButton::clicked, this, [this] { toggleBar(MenuId::mnuFTS); });
-    // The toolbar has no customising dialog of its own, and the chosen folder
-    // has no open or save window to go to yet.
-    button(QStringLiteral("Command15"), QStringLiteral("&Uprav Toolbar"), 1620)->setEnabled(false);
-    button(QStringLiteral("getDir"), QStringLiteral("Vybrat adresář"), 2040)->setEnabled(false);
+    connect(m_command12, &QPushButton::clicked, this, [this] { runMenuEntry(MenuId::MnuTS); });
+    connect(m_command13, &QPushButton::clicked, this, [this] { runMenuEntry(MenuId::MnuSBS); });
+    connect(m_command14, &QPushButton::clicked, this, [this] { runMenuEntry(MenuId::mnuFTS); });
+    QPushButton* customise =
+        button(QStringLiteral("Command15"), QStringLiteral("&Uprav Toolbar"), 1620);
+    connect(customise, &QPushButton::clicked, this, [this] { runMenuEntry(MenuId::mnucust); });
+    // The chosen folder is where the program's open and save windows start.
+    QPushButton* chooseFolder =
+        button(QStringLiteral("getDir"), QStringLiteral("Vybrat adresář"), 2040);
+    connect(chooseFolder, &QPushButton::clicked, this,
+            [this] { (void)ChooseFileDialogFolder(this); });
 
     PlaceTwips(MakeNamed<QLabel>(page, QStringLiteral("Label11"),
                                  {.text = QStringLiteral("Přichytávání k obrazovce:")}),
@@ -588,7 +594,7 @@ void Visual::applyPreview() {
 }
 
 // The entry's own command shows or hides the bar and lays the window out.
-void Visual::toggleBar(MenuId entry) {
+void Visual::runMenuEntry(MenuId entry) {
     if (MainForm* form = MainForm::instance())
         form->menu().action(entry)->trigger();
 }

@@ -137,7 +137,7 @@ private:
     void chooseOtherFont();
     void resetPreview();
     void applyPreview();
-    void toggleBar(MenuId entry);
+    void runMenuEntry(MenuId entry);
     void placeMainWindow(QPointF units);
     void drawSnapPreview();
     void enableAutosaveChoices(bool on);

@@ -1,4 +1,5 @@
 #include "core/shell/about_texts.h"
+#include "core/text/string_functions.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -58,7 +59,7 @@ TEST(AboutBox, CaptionCaseFollowsOneDrawPerCharacter) {
     };
     for (const auto& c : cases) {
         ScriptedDraws draws{c.draws, {}, 0};
-        EXPECT_EQ(CaseByDraws(c.text, std::ref(draws)), c.cased);
+        EXPECT_EQ(RandomCase(c.text, std::ref(draws)), c.cased);
         EXPECT_EQ(draws.next, c.draws.size()) << "one draw per character";
         for (const auto& range : draws.ranges)
             EXPECT_EQ(range, std::pair(1, 2));

@@ -12,6 +12,7 @@
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
 #include "shell/main_window/Toolbar.h"
+#include "shell/main_window/UpravToolbar.h"
 #include "shell/shell_commands.h"
 #include "shell/window_instances.h"
 
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +29,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -76,6 +79,7 @@ protected:
         QApplication::sendEvent(widget, &up);
     }
 
+    QTemporaryDir folder;
     TestPlatform platform;
     CommandRegistry commands;
     MainForm form{registered(commands)};
@@ -242,6 +246,21 @@ TEST_F(VisualPages, BarButtonsToggleTheBarsWithTheirMenuEntries) {
         EXPECT_TRUE(form.menu().action(c.entry)->isChecked());
         EXPECT_FALSE(c.bar->isHidden());
     }
+}
+
+// The toolbar's customising window and the folder chooser are the menu's own.
+TEST_F(VisualPages, CustomiseAndFolderButtonsDoWhatTheirMenuEntriesDo) {
+    Visual& visual = dialog();
+    visual.findChild<QPushButton*>(u"Command15"_s)->click();
+    const auto* customise = LoadedWindowIfAny<UpravToolbar>();
+    ASSERT_NE(customise, nullptr);
+    EXPECT_TRUE(customise->isVisible());
+    EXPECT_EQ(customise->List1()->count(), form.Toolbar1()->actions().size());
+
+    platform.fileDialogs.folderAnswers << folder.path();
+    visual.findChild<QPushButton*>(u"getDir"_s)->click();
+    ASSERT_EQ(platform.fileDialogs.folderRequests.size(), 1);
+    EXPECT_EQ(platform.fileDialogs.folderRequests.front().owner, &visual);
 }
 
 TEST_F(VisualPages, PickerNamesTheCellUnderTheMouseAndPlacesTheMainWindow) {
