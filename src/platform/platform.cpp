@@ -12,12 +12,14 @@ struct QtPlatform::Services {
     QtClipboardService clipboard;
     QtBusyCursorService busyCursor;
     WindowRegistry windows;
+    QtWebViewFactory webViews;
+    QtDesktopService desktop;
 };
 
 QtPlatform::QtPlatform() : m_services(std::make_unique<Services>()), m_previous(Platform()) {
     Services& s = *m_services;
-    Platform() = {&s.messageBox, &s.inputBox,   &s.fileDialogs,
-                  &s.clipboard,  &s.busyCursor, &s.windows};
+    Platform() = {&s.messageBox, &s.inputBox, &s.fileDialogs, &s.clipboard,
+                  &s.busyCursor, &s.windows,  &s.webViews,    &s.desktop};
 }
 
 QtPlatform::~QtPlatform() {

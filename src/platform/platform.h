@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/browser/web_view.h"
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
+#include "platform/desktop_service.h"
 #include "platform/file_dialogs_service.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
@@ -18,6 +20,8 @@ struct PlatformServices {
     ClipboardService* clipboard = nullptr;
     BusyCursorService* busyCursor = nullptr;
     WindowRegistry* windows = nullptr;
+    WebViewFactory* webViews = nullptr;
+    DesktopService* desktop = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_commands.h"
 #include "shell/command_registry.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/files/document_files.h"
@@ -150,4 +151,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     addBarCommands(commands);
     addLookCommands(commands);
     addLiteralCommands(commands);
+    RegisterBrowserCommands(commands);
 }

@@ -1,7 +1,8 @@
 #include "platform/testing/test_platform.h"
 
 TestPlatform::TestPlatform() : m_previous(Platform()) {
-    Platform() = {&messageBox, &inputBox, &fileDialogs, &clipboard, &busyCursor, &windows};
+    Platform() = {&messageBox, &inputBox, &fileDialogs, &clipboard,
+                  &busyCursor, &windows,  &webViews,    &desktop};
 }
 
 TestPlatform::~TestPlatform() {
