@@ -152,7 +152,9 @@ QLayout* frmBrowser::buildAddressRow(QWidget* area) {
     m_address->setCurrentIndex(-1);
     m_address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // Enter is taken here whole: the box would pass it on and its line
-    // would report it a second time.
+    // would report it a second time. Typed keys reach the box, which hands
+    // them to its line directly.
+    m_address->installEventFilter(this);
     m_address->lineEdit()->installEventFilter(this);
     connect(m_address, &QComboBox::activated, this, [this] {
         if (!m_suppressNavigate)
@@ -240,9 +242,7 @@ void frmBrowser::ButtonClick(const QString& key) {
         m_browser->reload();
     else if (key == u"Stop"_s) {
         m_browser->stop();
-        m_animation->stop();
-        m_panels[1]->setText(u"Idle"_s);
-        showCaption();
+        showIdle();
     } else if (key == u"Open"_s)
         chooseFile();
     else if (key == DockKey)
@@ -281,7 +281,8 @@ bool frmBrowser::confirmEnd() {
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_address->lineEdit() && event->type() == QEvent::KeyPress) {
+    const bool addressBox = watched == m_address || watched == m_address->lineEdit();
+    if (addressBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             navigateToTyped();
@@ -316,9 +317,7 @@ void frmBrowser::onLoadStarted() {
 }
 
 void frmBrowser::onLoadFinished(bool ok) {
-    m_animation->stop();
-    m_panels[1]->setText(u"Idle"_s);
-    showCaption();
+    showIdle();
     if (ok)
         rememberVisit();
 }
@@ -350,6 +349,13 @@ void frmBrowser::selectQuietly(int index) {
 void frmBrowser::paintNextFrame() {
     m_picture->setPixmap(busyFramePicture(m_busyFrame, palette()));
     m_busyFrame = NextBusyFrame(m_busyFrame);
+}
+
+void frmBrowser::showIdle() {
+    m_animation->stop();
+    m_picture->clear();
+    m_panels[1]->setText(u"Idle"_s);
+    showCaption();
 }
 
 void frmBrowser::showClock() {

@@ -67,6 +67,8 @@ private:
     // Makes entry index of the history current without loading it.
     void selectQuietly(int index);
     void paintNextFrame();
+    // Nothing loads: the animation stops and leaves no frame painted.
+    void showIdle();
     void showClock();
 
     QToolBar* m_toolBar = nullptr;

@@ -121,6 +121,7 @@ TEST_F(Browser, PanelsFollowTheLoad) {
     view().finishLoad(u"http://example.org/"_s, u"Hotovo"_s);
     EXPECT_EQ(browser()->panel(2)->text(), u"Idle"_s);
     EXPECT_FALSE(browser()->isAnimating());
+    EXPECT_TRUE(browser()->Picture1()->pixmap().isNull());
     EXPECT_FALSE(browser()->panel(5)->text().isEmpty());
     EXPECT_FALSE(browser()->panel(6)->text().isEmpty());
 }
@@ -184,6 +185,12 @@ TEST_F(Browser, TypedOrChosenAddressIsLoaded) {
     edit->setText(history().last());
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(view().navigations.size(), typedLoads + 2);
+
+    // Keys typed by the user reach the box, which hands them to its line.
+    edit->setText(u"http://example.org/box"_s);
+    QTest::keyClick(browser()->cboAddress(), Qt::Key_Enter);
+    EXPECT_EQ(view().navigations.size(), typedLoads + 3);
+    EXPECT_EQ(view().navigations.last(), QUrl(u"http://example.org/box"_s));
 
     edit->setText(u"ht tp://x"_s);
     const qsizetype before = view().navigations.size();
