@@ -51,7 +51,8 @@ constexpr std::array<ButtonRow, 7> Buttons = {{
     {u"Stop", u"Stop!", QStyle::SP_BrowserStop},
     {u"Refresh", u"Obnovení", QStyle::SP_BrowserReload},
     {u"Open", u"Otevřít soubor", QStyle::SP_DialogOpenButton},
-    {u"Dock", u"Dokovat u hlavního okna", QStyle::SP_TitleBarNormalButton},
+    // Painted by the window itself: the style has no picture of docking.
+    {u"Dock", u"Dokovat u hlavního okna", QStyle::SP_CustomBase},
     {u"Close", u"Zavřít okno", QStyle::SP_DialogCloseButton},
 }};
 
@@ -87,6 +88,25 @@ QPixmap busyFramePicture(int frame, const QPalette& palette) {
         painter.drawEllipse(place, PictureSide * 0.09, PictureSide * 0.09);
     }
     return picture;
+}
+
+// A large window with a small one docked at its lower right corner.
+QIcon dockPicture(const QPalette& palette) {
+    QIcon icon;
+    for (const int side : {16, 32}) {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        const double unit = side / 16.0;
+        painter.scale(unit, unit);
+        painter.setPen(QPen(palette.color(QPalette::ButtonText), 1.0));
+        painter.setBrush(palette.color(QPalette::Base));
+        painter.drawRect(QRectF(1.5, 1.5, 9, 9));
+        painter.setBrush(palette.color(QPalette::Highlight));
+        painter.drawRect(QRectF(8.5, 8.5, 6, 6));
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 } // namespace
@@ -134,8 +154,10 @@ void frmBrowser::buildToolBar() {
         const QString key = QString::fromUtf16(row.key);
         if (separatorBefore(key))
             m_toolBar->addSeparator();
-        QAction* action = m_toolBar->addAction(style()->standardIcon(row.picture),
-                                               QString::fromUtf16(row.toolTip));
+        const QIcon picture = row.picture == QStyle::SP_CustomBase
+                                  ? dockPicture(palette())
+                                  : style()->standardIcon(row.picture);
+        QAction* action = m_toolBar->addAction(picture, QString::fromUtf16(row.toolTip));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf16(row.toolTip));
         action->setCheckable(key == DockKey);

@@ -65,18 +65,18 @@ TEST_F(Browser, FileIsShownByAnAddressThatNamesItWhole) {
 
 TEST_F(Browser, CompletedAddressMovesToTheTopOfTheHistory) {
     ShowUrlInBrowser(u"http://example.org/a"_s);
-    const QStringList designer = history().mid(0, 2);
-    EXPECT_EQ(history(), designer + QStringList{u"http://example.org/a"_s});
+    const QStringList firstEntries = history().mid(0, 2);
+    EXPECT_EQ(history(), firstEntries + QStringList{u"http://example.org/a"_s});
 
     view().finishLoad(u"http://example.org/a"_s, u"Stránka A"_s);
-    EXPECT_EQ(history(), QStringList{u"http://example.org/a"_s} + designer);
+    EXPECT_EQ(history(), QStringList{u"http://example.org/a"_s} + firstEntries);
     EXPECT_EQ(browser()->cboAddress()->currentText(), u"http://example.org/a"_s);
     EXPECT_EQ(browser()->windowTitle(), u"HTML testovací browser (Stránka A)"_s);
 
     // Shown again: the top copy is the one moved, the new one stays at the end.
     ShowUrlInBrowser(u"http://example.org/a"_s);
     view().finishLoad(u"http://example.org/a"_s, u"Stránka A"_s);
-    EXPECT_EQ(history(), QStringList{u"http://example.org/a"_s} + designer +
+    EXPECT_EQ(history(), QStringList{u"http://example.org/a"_s} + firstEntries +
                              QStringList{u"http://example.org/a"_s});
 
     // A load that ends elsewhere leaves the appended address where it is.
