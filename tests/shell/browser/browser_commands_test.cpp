@@ -8,6 +8,7 @@
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
 #include "shell/shell_commands.h"
 #include "shell/window_instances.h"
 
@@ -59,6 +60,16 @@ TEST_F(Previews, HelpShowsThePageOfTheProgramFolderEvenWhenMissing) {
     EXPECT_EQ(shownFile(), folder.filePath(u"tarvel.html"_s));
     ASSERT_NE(LoadedWindowIfAny<frmBrowser>(), nullptr);
     EXPECT_TRUE(LoadedWindowIfAny<frmBrowser>()->isVisible());
+}
+
+TEST_F(Previews, ToolbarHelpAndBrowserButtonsShowTheBrowser) {
+    for (const QString& key : {u"Help"_s, u"Browser"_s})
+        EXPECT_TRUE(form.Toolbar1()->button(key)->isEnabled()) << key.toStdString();
+    form.Toolbar1()->ButtonClick(u"Help"_s);
+    EXPECT_EQ(shownFile(), folder.filePath(u"tarvel.html"_s));
+    const QString path = savedFile(u"a.html"_s, "<P>a</P>");
+    form.Toolbar1()->ButtonClick(u"Browser"_s);
+    EXPECT_EQ(shownFile(), path);
 }
 
 TEST_F(Previews, InternalPreviewOfAnUntitledDocumentShowsItsTextAsAPage) {
