@@ -41,6 +41,9 @@ void closeOnTermination(QApplication& application) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The internal browser's engine shares its drawing contexts with the
+    // windows; it must be said before the application is made.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     InstallCzechQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));

@@ -2,6 +2,7 @@
 
 #include "colour/colour_commands.h"
 #include "html/html_commands.h"
+#include "html/menu/html_menu_commands.h"
 #include "shell/shell_commands.h"
 #include "utilities/utilities_commands.h"
 
@@ -10,4 +11,5 @@ void RegisterProgramCommands(CommandRegistry& commands) {
     RegisterColourCommands(commands);
     RegisterHtmlCommands(commands);
     RegisterUtilitiesCommands(commands);
+    RegisterHtmlMenuCommands(commands);
 }

@@ -15,12 +15,15 @@ struct QtPlatform::Services {
     QtFontDialogService fontDialog;
     QtPrinterService printer;
     QtInstanceService instances;
+    QtWebViewFactory webViews;
+    QtDesktopService desktop;
 };
 
 QtPlatform::QtPlatform() : m_services(std::make_unique<Services>()), m_previous(Platform()) {
     Services& s = *m_services;
-    Platform() = {&s.messageBox, &s.inputBox,   &s.fileDialogs, &s.clipboard, &s.busyCursor,
-                  &s.windows,    &s.fontDialog, &s.printer,     &s.instances};
+    Platform() = {&s.messageBox, &s.inputBox, &s.fileDialogs, &s.clipboard,
+                  &s.busyCursor, &s.windows,  &s.fontDialog,  &s.printer,
+                  &s.instances,  &s.webViews, &s.desktop};
 }
 
 QtPlatform::~QtPlatform() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/browser/web_view.h"
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
+#include "platform/desktop_service.h"
 #include "platform/file_dialogs_service.h"
 #include "platform/font_dialog.h"
 #include "platform/input_box.h"
@@ -24,6 +26,8 @@ struct PlatformServices {
     FontDialogService* fontDialog = nullptr;
     PrinterService* printer = nullptr;
     InstanceService* instances = nullptr;
+    WebViewFactory* webViews = nullptr;
+    DesktopService* desktop = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();

@@ -4,6 +4,7 @@
 #include "core/text/literal_commands.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_commands.h"
 #include "shell/command_registry.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/dialogs/dialog_commands.h"
@@ -65,4 +66,5 @@ void RegisterShellCommands(CommandRegistry& commands) {
     RegisterEditCommands(commands);
     RegisterFindCommands(commands);
     RegisterFileWindowCommands(commands);
+    RegisterBrowserCommands(commands);
 }

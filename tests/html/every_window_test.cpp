@@ -14,10 +14,12 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "html/tags/Tagy.h"
 #include "platform/eliding_label.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/frmBrowser.h"
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Pass.h"
 #include "shell/dialogs/Visual.h"
@@ -295,6 +297,13 @@ const WindowCase Windows[] = {
     window<Zlomek>("Zlomek"),
     window<Kalkul>("Kalkul"),
     window<Prev>("Prev"),
+    {"frmBrowser",
+     [](MainForm& form) -> QWidget* {
+         auto* browser = new frmBrowser(&form);
+         browser->showUrl(u"http://localhost/index.html"_s);
+         return browser;
+     }},
+    window<Tagy>("Tagy"),
 };
 
 class EveryWindow : public ::testing::Test {

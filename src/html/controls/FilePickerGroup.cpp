@@ -2,6 +2,7 @@
 
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/files/file_dialogs.h"
 
 #include <QCheckBox>
@@ -34,7 +35,7 @@ FilePickerGroup::FilePickerGroup(const QString& filter, QWidget* parent)
     m_browzde->setObjectName(QStringLiteral("Browzde"));
     m_browzde->setToolTip(QStringLiteral("Zobrazit v interním html browseru"));
     m_browzde->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    // Stays disabled until the internal browser exists to show the file.
+    // Nothing to show until a file is chosen.
     m_browzde->setEnabled(false);
 
     auto* layout = new QGridLayout(this);
@@ -46,6 +47,7 @@ FilePickerGroup::FilePickerGroup(const QString& filter, QWidget* parent)
 
     connect(m_fileChoose, &QPushButton::clicked, this, &FilePickerGroup::chooseFile);
     connect(m_relativePathChk, &QCheckBox::toggled, this, &FilePickerGroup::setRelative);
+    connect(m_browzde, &QPushButton::clicked, this, [this] { ShowFileInBrowser(fullPath()); });
 }
 
 QString FilePickerGroup::generalFilter() {
@@ -71,6 +73,7 @@ void FilePickerGroup::chooseFile() {
         return;
     m_state.choose(chosen, Program().CurrentFilePath, Program().AppFolder);
     SetWindowTag(m_fileChoose, m_state.fullPath());
+    m_browzde->setEnabled(true);
     showPath();
     Q_EMIT fileChosen(m_state.fullPath());
 }

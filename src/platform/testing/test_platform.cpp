@@ -1,8 +1,8 @@
 #include "platform/testing/test_platform.h"
 
 TestPlatform::TestPlatform() : m_previous(Platform()) {
-    Platform() = {&messageBox, &inputBox,   &fileDialogs, &clipboard, &busyCursor,
-                  &windows,    &fontDialog, &printer,     &instances};
+    Platform() = {&messageBox, &inputBox, &fileDialogs, &clipboard, &busyCursor, &windows,
+                  &fontDialog, &printer,  &instances,   &webViews,  &desktop};
 }
 
 TestPlatform::~TestPlatform() {

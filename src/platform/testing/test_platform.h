@@ -3,12 +3,14 @@
 #include "platform/platform.h"
 #include "platform/testing/fake_clipboard.h"
 #include "platform/testing/recording_busy_cursor.h"
+#include "platform/testing/recording_desktop.h"
 #include "platform/testing/recording_instances.h"
 #include "platform/testing/scripted_file_dialogs.h"
 #include "platform/testing/scripted_font_dialog.h"
 #include "platform/testing/scripted_input_box.h"
 #include "platform/testing/scripted_message_box.h"
 #include "platform/testing/scripted_printer.h"
+#include "platform/testing/scripted_web_view.h"
 #include "platform/window_registry.h"
 
 // Installs one double of each service and a fresh window registry into
@@ -29,6 +31,8 @@ public:
     ScriptedFontDialog fontDialog;
     ScriptedPrinter printer;
     RecordingInstances instances;
+    ScriptedWebViews webViews;
+    RecordingDesktop desktop;
 
 private:
     PlatformServices m_previous;

@@ -11,6 +11,7 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/document_files.h"
@@ -199,8 +200,12 @@ void obeyCommandLine(Start& start, MainForm& form, const QString& arguments) {
     else if (command == StartCommand::Browser)
         Program().StartMode = QStringLiteral("B");
     start.hide();
-    // The calculator and the browser alone come later; until then the
-    // editor opens, so the program never runs without a window.
+    if (command == StartCommand::Browser) {
+        ShowBrowserAlone();
+        return;
+    }
+    // The calculator alone comes later; until then the editor opens, so the
+    // program never runs without a window.
     form.show();
     // The path is kept as the document's and in the recent list, where it
     // must name the file from any folder.

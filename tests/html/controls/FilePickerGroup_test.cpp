@@ -95,4 +95,19 @@ TEST_F(FilePickerGroupTest, UntickingRelativeGivesTheFileAddress) {
     EXPECT_EQ(group->address(), u"a.png"_s);
 }
 
+TEST_F(FilePickerGroupTest, PreviewShowsTheChosenFileInTheBrowser) {
+    choose(u"/web/pics/a b#1.png"_s);
+    QPushButton* browzde = child<QPushButton>(*group, u"Browzde"_s);
+    ASSERT_TRUE(browzde->isEnabled());
+    Program().CurrentFilePath = u"/elsewhere/b.html"_s;
+    clickRelative();
+    QTest::mouseClick(browzde, Qt::LeftButton);
+    ASSERT_NE(platform.webViews.latest, nullptr);
+    ASSERT_EQ(platform.webViews.latest->navigations.size(), 1);
+    EXPECT_EQ(platform.webViews.latest->navigations.front().toLocalFile(),
+              u"/web/pics/a b#1.png"_s);
+    for (QWidget* window : platform.windows.windows())
+        delete window;
+}
+
 } // namespace

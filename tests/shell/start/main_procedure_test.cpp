@@ -8,12 +8,16 @@
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/frmBrowser.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/files/exit_autosave.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/editor_look.h"
+#include "shell/start/Start.h"
 #include "shell/start/settings_saving.h"
+#include "shell/window_instances.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -277,6 +281,28 @@ TEST_F(StartupTest, TheEditorLookAndSizeComeBackAfterARestart) {
         }
         delete MainForm::instance();
     }
+}
+
+TEST_F(StartupTest, BrowserOptionRunsTheBrowserAloneAndNoToTheEndKeepsItRunning) {
+    writeSettings();
+    int ended = 0;
+    Program().EndProgram = [&ended] { ++ended; };
+    Main(appFolder, u"-Browser"_s);
+    EXPECT_EQ(Program().StartMode, u"B"_s);
+    frmBrowser* browser = LoadedWindowIfAny<frmBrowser>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_FALSE(MainForm::instance()->isVisible());
+    EXPECT_FALSE(LoadedWindow<Start>().isVisible());
+    EXPECT_EQ(browser->button(u"Close"_s)->toolTip(), u"Ukončit program"_s);
+
+    platform.messageBox.queue(MessageBoxAnswer::No);
+    browser->close();
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_EQ(ended, 0);
+    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    EXPECT_EQ(platform.messageBox.shown.front().request.text,
+              u"OPRAVDU UKONČIT Browser (Tarvel Qor) ?"_s);
 }
 
 TEST(StartCommand, OptionsAreWholeWordsInAnyCase) {

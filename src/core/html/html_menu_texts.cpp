@@ -1,0 +1,109 @@
+#include "core/html/html_menu_texts.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QChar Quote = u'"';
+
+bool isHexDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+// Every character the PHP string literal must not hold as it stands.
+QString phpEscaped(QString line) {
+    line.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
+    line.replace(QStringLiteral("\r"), QStringLiteral("\\r"));
+    line.replace(QString(Quote), QStringLiteral("\\\""));
+    line.replace(QStringLiteral("$"), QStringLiteral("\\$"));
+    line.replace(QStringLiteral("\t"), QStringLiteral("\\t"));
+    return line;
+}
+
+} // namespace
+
+QString HtmlWave(const QString& text) {
+    QString wave;
+    wave.reserve(text.size() * 6);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (i % 4) {
+        case 0:
+            wave += QStringLiteral("<SUB>") + text[i] + QStringLiteral("</SUB>");
+            break;
+        case 2:
+            wave += QStringLiteral("<SUP>") + text[i] + QStringLiteral("</SUP>");
+            break;
+        default:
+            wave += text[i];
+        }
+    }
+    return wave;
+}
+
+QString PublishableListing(const QString& text) {
+    // Step by step, each over the result of the one before: the bolding
+    // also catches entities the selection already held.
+    QString listing = text;
+    listing.replace(QStringLiteral("<"), QStringLiteral("&lt;"));
+    listing.replace(QStringLiteral(">"), QStringLiteral("&gt;"));
+    listing.replace(QString(Quote), QStringLiteral("&quot;"));
+    listing.replace(QStringLiteral("&lt;"), QStringLiteral("<B>&lt;"));
+    listing.replace(QStringLiteral("&gt;"), QStringLiteral("&gt;</B>"));
+    listing.replace(CrLf, QStringLiteral("<BR>") + CrLf);
+    listing.replace(QStringLiteral("  "), QStringLiteral("&nbsp;&nbsp;"));
+    listing.replace(QStringLiteral("&nbsp; "), QStringLiteral("&nbsp;&nbsp;"));
+    listing.replace(CrLf + u' ', CrLf + QStringLiteral("&nbsp;"));
+    return QStringLiteral("<TT>") + listing + QStringLiteral("</TT>");
+}
+
+QString PhpEchoScript(const QString& text) {
+    QStringList lines = text.split(CrLf);
+    for (QString& line : lines)
+        line = phpEscaped(line);
+    const QString separator = QStringLiteral("\\n\");") + CrLf + QStringLiteral(" echo (\"");
+    return QStringLiteral("<?php") + CrLf + QStringLiteral(" echo (\"") + lines.join(separator) +
+           QStringLiteral("\");") + CrLf + QStringLiteral("?>");
+}
+
+TagWrap CommentWrap() {
+    return {QStringLiteral("<! "), QStringLiteral(" >")};
+}
+
+TagWrap TwoRuleHeadingWrap() {
+    return {QStringLiteral("<HR ALIGN = \"LEFT\" Width = \"60%\"><H2>"),
+            QStringLiteral("</H2><HR ALIGN = \"RIGHT\" Width = \"60%\">")};
+}
+
+TagWrap TableHeadingWrap() {
+    return {QStringLiteral("<TABLE BORDER=\"0\" WIDTH=\"100%\">") + CrLf +
+                QStringLiteral("<TR><TD WIDTH=\"33%\"><HR></TD><TD ALIGN=\"CENTER\">"),
+            QStringLiteral("</TD><TD WIDTH=\"33%\"><HR></TD></TR>") + CrLf +
+                QStringLiteral("</TABLE>")};
+}
+
+std::optional<TagWrap> CustomTagText(const CustomTag& tag) {
+    if (tag.name.isEmpty())
+        return std::nullopt;
+    QString open = u'<' + tag.name;
+    for (qsizetype i = 0; i < tag.attributes.size(); ++i)
+        open += u' ' + tag.attributes[i] + u'=' + Quote + tag.values.value(i) + Quote;
+    open += u'>';
+    const QString close = tag.paired ? QStringLiteral("</") + tag.name + u'>' : QString();
+    return TagWrap{open, close};
+}
+
+std::optional<int> ColourValueAt(const QString& text, int caret) {
+    if (caret < 0 || caret > text.size())
+        return std::nullopt;
+    // The nearest quoted "#" at or before the caret.
+    int hash = caret < text.size() ? caret : caret - 1;
+    while (hash >= 1 && !(text[hash] == u'#' && text[hash - 1] == Quote))
+        --hash;
+    if (hash < 1 || caret > hash + ColourValueLength)
+        return std::nullopt;
+    if (hash + ColourValueLength > text.size())
+        return std::nullopt;
+    for (int i = hash + 1; i < hash + ColourValueLength; ++i)
+        if (!isHexDigit(text[i]))
+            return std::nullopt;
+    return hash;
+}

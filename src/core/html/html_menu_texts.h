@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The exact texts of the HTML menu's direct commands, which work on the
+// selection or wrap it.
+
+// An opening and a closing text written around the selection.
+struct TagWrap {
+    QString open;
+    QString close;
+
+    friend bool operator==(const TagWrap&, const TagWrap&) = default;
+};
+
+// Every first of four characters as <SUB>, every third as <SUP>, counting
+// every character, line breaks included.
+[[nodiscard]] QString HtmlWave(const QString& text);
+
+// The text as a listing a page can show: tags escaped and bold, line ends
+// as visible breaks, runs of blanks kept, all in <TT>. "&" is not escaped.
+[[nodiscard]] QString PublishableListing(const QString& text);
+
+// A PHP script that echoes the text line by line (lines split at CR LF).
+[[nodiscard]] QString PhpEchoScript(const QString& text);
+
+[[nodiscard]] TagWrap CommentWrap();
+// A level-two heading between two short rules.
+[[nodiscard]] TagWrap TwoRuleHeadingWrap();
+// The selection centred in a table row between two rules.
+[[nodiscard]] TagWrap TableHeadingWrap();
+
+// A tag of the user's own: its name, its attribute names and their values by
+// index, and whether it has an end tag.
+struct CustomTag {
+    QString name;
+    QStringList attributes;
+    QStringList values;
+    bool paired = false;
+};
+
+// The opening tag and, for a paired tag, the closing one (else ""). A name
+// without a value is written with an empty one. None for an empty tag name,
+// which would only write "<>".
+[[nodiscard]] std::optional<TagWrap> CustomTagText(const CustomTag& tag);
+
+// Where the colour value the caret stands in begins: the index of a "#"
+// right after a quotation mark and followed by six hexadecimal digits, with
+// the caret anywhere from the "#" to just past the sixth digit. None when
+// the caret stands in no such value.
+[[nodiscard]] std::optional<int> ColourValueAt(const QString& text, int caret);
+
+// The length of a colour value: "#" and six hexadecimal digits.
+inline constexpr int ColourValueLength = 7;

@@ -1,0 +1,154 @@
+// Help and the two previews of the current document.
+#include "core/files/file_io.h"
+#include "core/text/ansi_code_page.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/browser/frmBrowser.h"
+#include "shell/command_registry.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/main_window/Toolbar.h"
+#include "shell/shell_commands.h"
+#include "shell/window_instances.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Previews : public ::testing::Test {
+protected:
+    Previews() {
+        RegisterShellCommands(commands);
+        Program() = ProgramState{};
+        Program().AppFolder = folder.path() + u"/"_s;
+    }
+    ~Previews() override {
+        for (QWidget* window : platform.windows.windows())
+            if (window != &form)
+                delete window;
+        Program() = ProgramState{};
+    }
+
+    void run(MenuId id) { form.menu().action(id)->trigger(); }
+    // The local file the browser was last sent to.
+    QString shownFile() {
+        return platform.webViews.latest ? platform.webViews.latest->navigations.last().toLocalFile()
+                                        : QString();
+    }
+    QString savedFile(const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        WriteFileAtomically(path, bytes);
+        Program().CurrentFilePath = path;
+        return path;
+    }
+
+    QTemporaryDir folder;
+    TestPlatform platform;
+    CommandRegistry commands;
+    MainForm form{commands};
+};
+
+TEST_F(Previews, HelpShowsThePageOfTheProgramFolderEvenWhenMissing) {
+    run(MenuId::mnuhlp);
+    EXPECT_EQ(shownFile(), folder.filePath(u"tarvel.html"_s));
+    ASSERT_NE(LoadedWindowIfAny<frmBrowser>(), nullptr);
+    EXPECT_TRUE(LoadedWindowIfAny<frmBrowser>()->isVisible());
+}
+
+TEST_F(Previews, ToolbarHelpAndBrowserButtonsShowTheBrowser) {
+    for (const QString& key : {u"Help"_s, u"Browser"_s})
+        EXPECT_TRUE(form.Toolbar1()->button(key)->isEnabled()) << key.toStdString();
+    form.Toolbar1()->ButtonClick(u"Help"_s);
+    EXPECT_EQ(shownFile(), folder.filePath(u"tarvel.html"_s));
+    const QString path = savedFile(u"a.html"_s, "<P>a</P>");
+    form.Toolbar1()->ButtonClick(u"Browser"_s);
+    EXPECT_EQ(shownFile(), path);
+}
+
+TEST_F(Previews, InternalPreviewOfAnUntitledDocumentShowsItsTextAsAPage) {
+    form.surface().setText(u"<P>Žluťoučký\r\nkůň</P>"_s);
+    run(MenuId::Mnu_Internal_Browser);
+    const QString shown = shownFile();
+    EXPECT_TRUE(shown.endsWith(u".html"_s));
+    EXPECT_EQ(QFileInfo(shown).fileName().left(3), u"tvq"_s);
+    EXPECT_EQ(ReadWholeFile(shown), EncodeAnsi(u"<P>Žluťoučký\r\nkůň</P>"_s));
+    QFile::remove(shown);
+}
+
+TEST_F(Previews, InternalPreviewOfASavedDocumentShowsTheFileAsSaved) {
+    const QString path = savedFile(u"strana #1.html"_s, "<P>saved</P>");
+    form.surface().setText(u"<P>changed</P>"_s);
+    run(MenuId::Mnu_Internal_Browser);
+    EXPECT_EQ(shownFile(), path);
+    EXPECT_EQ(ReadWholeFile(path), QByteArray("<P>saved</P>"));
+}
+
+TEST_F(Previews, PreviewThatCannotBeWrittenIsReportedAndNotShown) {
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(folder.filePath(u"missing/folder"_s)));
+    form.surface().setText(u"<P>x</P>"_s);
+    run(MenuId::Mnu_Internal_Browser);
+    run(MenuId::mnutest);
+    qputenv("TMPDIR", before);
+    EXPECT_EQ(LoadedWindowIfAny<frmBrowser>(), nullptr);
+    EXPECT_TRUE(platform.desktop.opened.isEmpty());
+    ASSERT_EQ(platform.messageBox.shown.size(), 2);
+    EXPECT_EQ(platform.messageBox.shown.front().request.title, u"Chyba"_s);
+}
+
+TEST_F(Previews, DesktopPreviewOfAnUntitledDocumentOpensItsCopyWithoutAsking) {
+    form.surface().setText(u"<B>x</B>"_s);
+    run(MenuId::mnutest);
+    EXPECT_TRUE(platform.messageBox.shown.isEmpty());
+    ASSERT_EQ(platform.desktop.opened.size(), 1);
+    EXPECT_TRUE(platform.desktop.opened.front().endsWith(u".html"_s));
+    EXPECT_EQ(ReadWholeFile(platform.desktop.opened.front()), QByteArray("<B>x</B>"));
+    QFile::remove(platform.desktop.opened.front());
+}
+
+// Asked whether to show the saved version: a page itself, anything else
+// only as a page copy, never the file itself to run.
+TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {
+    struct Case {
+        const char* name;
+        QString file;
+        MessageBoxAnswer answer;
+        bool opensTheFileItself;
+        QByteArray shown;
+    };
+    const Case cases[] = {
+        {"saved page, yes", u"page.html"_s, MessageBoxAnswer::Yes, true, "saved"},
+        {"saved script, yes", u"run.bat"_s, MessageBoxAnswer::Yes, false, "saved"},
+        {"saved page, no", u"page.htm"_s, MessageBoxAnswer::No, false, "edited"},
+    };
+    for (const Case& c : cases) {
+        platform.desktop.opened.clear();
+        platform.messageBox.shown.clear();
+        const QString path = savedFile(c.file, "saved");
+        form.surface().setText(u"edited"_s);
+        platform.messageBox.queue(c.answer);
+        run(MenuId::mnutest);
+        ASSERT_EQ(platform.messageBox.shown.size(), 1) << c.name;
+        const MessageBoxRequest& question = platform.messageBox.shown.front().request;
+        EXPECT_EQ(question.text, u"Soubor je uložen, zobrazit uloženou verzi ?"_s);
+        EXPECT_EQ(question.title, u"Nový"_s);
+        EXPECT_EQ(question.buttons, MessageBoxButtons::YesNo);
+        EXPECT_EQ(question.icon, MessageBoxIcon::Exclamation);
+        ASSERT_EQ(platform.desktop.opened.size(), 1) << c.name;
+        const QString opened = platform.desktop.opened.front();
+        EXPECT_EQ(opened == path, c.opensTheFileItself) << c.name;
+        EXPECT_TRUE(opened.endsWith(u".html"_s) || opened.endsWith(u".htm"_s)) << c.name;
+        EXPECT_EQ(ReadWholeFile(opened), c.shown) << c.name;
+        if (opened != path)
+            QFile::remove(opened);
+    }
+}
+
+} // namespace
