@@ -4,6 +4,7 @@
 #include "core/colour/colour_text.h"
 #include "core/html/html_menu_texts.h"
 #include "core/text/editor_procedures.h"
+#include "core/text/string_functions.h"
 #include "html/tags/Tagy.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
@@ -60,4 +61,8 @@ void RegisterHtmlMenuCommands(CommandRegistry& commands) {
     addWrap(commands, MenuId::mnulinelabel2, TableHeadingWrap);
     commands.add(MenuId::Mnu_Insert_Custom_Tag, InsertCustomTag);
     commands.add(MenuId::Mnu_HTML_HexColorEdit, EditColourInPlace);
+    commands.add(MenuId::mnuNoHtml, [] {
+        const BusyScope busy(MainForm::instance(), u"Odstraňuji HTML tagy z výběru ..."_s);
+        TransformSelection(MainSurface(), StripHtmlTags);
+    });
 }

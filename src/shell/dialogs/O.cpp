@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/window_instances.h"
 
@@ -138,9 +139,11 @@ bool O::eventFilter(QObject* watched, QEvent* event) {
     const bool address = watched == m_label5 || watched == m_label6;
     if (address && event->type() == QEvent::MouseButtonPress)
         setTextColour(static_cast<QLabel*>(watched), QColor(255, 0, 0));
-    else if (address && event->type() == QEvent::MouseButtonRelease)
-        setTextColour(static_cast<QLabel*>(watched), QColor(0, 0, 255));
-    else if (watched == m_label4 && event->type() == QEvent::MouseButtonRelease) {
+    else if (address && event->type() == QEvent::MouseButtonRelease) {
+        auto* label = static_cast<QLabel*>(watched);
+        setTextColour(label, QColor(0, 0, 255));
+        ShowUrlInBrowser(label->text());
+    } else if (watched == m_label4 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             m_label4->rect().contains(mouse->position().toPoint()))

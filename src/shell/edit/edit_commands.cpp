@@ -7,6 +7,7 @@
 #include "core/text/editor_surface.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/command_registry.h"
 #include "shell/edit/selection_commands.h"
 #include "shell/files/document_files.h"
@@ -101,6 +102,7 @@ void RegisterEditCommands(CommandRegistry& commands) {
     using enum MenuId;
     commands.add(mnu_chp_s, saveCheckpoint);
     commands.add(mnu_chp_r, restoreCheckpoint);
+    commands.add(mnu_chp_v, [] { ShowFileInBrowser(WriteCheckpointFile()); });
     commands.add(mnucut, cutSelection);
     commands.add(mnucopysel, copySelection);
     commands.add(mnucopy, copyAll);

@@ -8,6 +8,7 @@
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/surface/paragraph_text.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/files/FileProperties.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_browser_lists.h"
@@ -106,8 +107,10 @@ void Otevri::buildPreviewPage() {
                                {.toolTip = QStringLiteral("Zobrazit v interním html browseru"),
                                 .place = QRect(306, 10, 34, 30)});
     m_browzde->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
-    // The internal browser is not part of this program yet.
+    // Enabled with Open, by the first file clicked.
     m_browzde->setEnabled(false);
+    connect(m_browzde, &QToolButton::clicked, this,
+            [this] { ShowFileInBrowser(m_label1->text()); });
     m_text2 = MakeNamed<QPlainTextEdit>(m_frPre, QStringLiteral("Text2"),
                                         {.place = QRect(10, 44, 332, 294)});
     m_text2->setReadOnly(true);
@@ -162,6 +165,7 @@ void Otevri::showPage(int index) {
 
 void Otevri::fileClicked(const QString& name) {
     Command1()->setEnabled(true);
+    m_browzde->setEnabled(true);
     const QString path = JoinFolderAndName(File1()->path(), name);
     m_label1->setText(path);
     clearFileDetails();

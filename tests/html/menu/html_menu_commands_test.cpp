@@ -48,6 +48,7 @@ TEST_F(HtmlMenuCommands, SelectionCommandsWriteTheirTexts) {
         {MenuId::Mnu_HTMLpublishcode, u"<B>"_s, u"[<TT><B>&lt;B&gt;</B></TT>]"_s},
         {MenuId::Mnu_PHP_CreateFromHTML, u"a"_s, u"[<?php\r\n echo (\"a\");\r\n?>]"_s},
         {MenuId::mnuComment, u""_s, u"[<!  >]"_s},
+        {MenuId::mnuNoHtml, u"<B>tučně</B> a <I>x</I>"_s, u"[tučně a x]"_s},
         {MenuId::mnuComment, u"x"_s, u"[<! x >]"_s},
         {MenuId::mnulinelabel, u"N"_s,
          u"[<HR ALIGN = \"LEFT\" Width = \"60%\"><H2>N</H2><HR ALIGN = \"RIGHT\" Width = \"60%\">]"_s},

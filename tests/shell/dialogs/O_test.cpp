@@ -2,6 +2,7 @@
 
 #include "core/settings/app_version.h"
 #include "platform/testing/modal_driver.h"
+#include "platform/testing/scripted_web_view.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
@@ -99,7 +100,7 @@ TEST_F(AboutBox, AnimationRunsOnlyWhileActiveAndResumesWhereItStopped) {
     EXPECT_TRUE(platform.windows.contains(&about));
 }
 
-TEST_F(AboutBox, AddressesRedWhilePressedBlueAfter) {
+TEST_F(AboutBox, AddressesRedWhilePressedBlueAfterAndShownInTheBrowser) {
     O& about = LoadedWindow<O>();
     about.show();
     for (QLabel* address : {about.Label5(), about.Label6()}) {
@@ -108,6 +109,8 @@ TEST_F(AboutBox, AddressesRedWhilePressedBlueAfter) {
         EXPECT_EQ(address->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QTest::mouseRelease(address, Qt::LeftButton);
         EXPECT_EQ(address->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        ASSERT_NE(platform.webViews.latest, nullptr);
+        EXPECT_EQ(platform.webViews.latest->navigations.back(), QUrl(address->text()));
     }
 }
 

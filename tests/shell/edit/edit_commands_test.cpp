@@ -4,6 +4,7 @@
 #include "core/files/file_io.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/surface/RichEditSurface.h"
+#include "platform/testing/scripted_web_view.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
@@ -150,11 +151,15 @@ TEST_F(EditCommands, CheckpointRestoresIntoAnotherTabAndAsksNothingWithoutOne) {
 TEST_F(EditCommands, CheckpointFileHoldsTheCheckpointExactly) {
     surface().setText(u"Žluťoučký\r\nkůň"_s);
     run(MenuId::mnu_chp_s);
-    const QString path = WriteCheckpointFile();
-    ASSERT_FALSE(path.isEmpty());
+    run(MenuId::mnu_chp_v);
+    ASSERT_NE(platform.webViews.latest, nullptr);
+    ASSERT_EQ(platform.webViews.latest->navigations.size(), 1);
+    const QString path = platform.webViews.latest->navigations.front().toLocalFile();
     EXPECT_TRUE(path.endsWith(u".txt"_s));
     EXPECT_EQ(ReadWholeFile(path), EncodeAnsi(u"Žluťoučký\r\nkůň"_s));
     QFile::remove(path);
+    for (QWidget* window : platform.windows.windows())
+        delete window;
 }
 
 TEST_F(EditCommands, InsertFromFileReplacesTheSelectionAndListsTheFile) {

@@ -1,3 +1,4 @@
+#include "platform/testing/scripted_web_view.h"
 #include "shell/files/Otevri.h"
 
 #include "core/files/file_information.h"
@@ -90,6 +91,10 @@ TEST_F(OpenWindow, PreviewsFilesBelowTheLimitAndDescribesLongerOnes) {
     Otevri& open = window();
     click(*open.File1(), u"short.txt"_s);
     EXPECT_EQ(preview(open), QString(PreviewLimit - 1, u'a'));
+    ASSERT_TRUE(open.Browzde()->isEnabled());
+    open.Browzde()->click();
+    ASSERT_NE(platform.webViews.latest, nullptr);
+    EXPECT_EQ(platform.webViews.latest->navigations.back().toLocalFile(), open.Label1()->text());
     click(*open.File1(), u"long.txt"_s);
     EXPECT_EQ(preview(open).section(u'\n', 0, 0), u"Není:"_s);
     EXPECT_TRUE(preview(open).contains(u"soubor long.txt má délku"_s));
