@@ -1,4 +1,5 @@
 #include "app/program_commands.h"
+#include "platform/browser/web_engine_setup.h"
 #include "platform/platform.h"
 #include "platform/qt_translations.h"
 #include "shell/ProgramState.h"
@@ -41,9 +42,7 @@ void closeOnTermination(QApplication& application) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The internal browser's engine shares its drawing contexts with the
-    // windows; it must be said before the application is made.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareWebEngine();
     QApplication application(argc, argv);
     InstallCzechQtTranslations(application);
     QApplication::setApplicationName(QStringLiteral("Tarvel Qor"));
