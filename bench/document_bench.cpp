@@ -39,8 +39,9 @@ struct Fixture {
 };
 
 Fixture& fixture() {
-    static Fixture instance;
-    return instance;
+    // Never destroyed: its widgets must not outlive the application object.
+    static Fixture* instance = new Fixture;
+    return *instance;
 }
 
 MainForm& shownForm() {

@@ -80,8 +80,9 @@ struct Windows {
 };
 
 Windows& windows() {
-    static Windows instance;
-    return instance;
+    // Never destroyed: its widgets must not outlive the application object.
+    static Windows* instance = new Windows;
+    return *instance;
 }
 
 // The command on the whole text selected in the shown main window, and a

@@ -129,8 +129,9 @@ struct Scene {
 };
 
 Scene& scene() {
-    static Scene made;
-    return made;
+    // Never destroyed: its widgets must not outlive the application object.
+    static Scene* instance = new Scene;
+    return *instance;
 }
 
 // The replace window's "zaměnit Vše" on the shown main window holding the
