@@ -18,6 +18,11 @@ void requireFile(const QFileInfo& file) {
         throw missingFile(file.filePath());
 }
 
+// The file's extension in capitals; "" when its name has no dot.
+QString typeOf(const QFileInfo& file) {
+    return GetPathPart(file.filePath(), 3).toUpper();
+}
+
 } // namespace
 
 QString FilePreviewText(const QString& path, const QLocale& locale) {
@@ -33,7 +38,7 @@ QString FilePreviewText(const QString& path, const QLocale& locale) {
                         path);
     const qint64 length = file.size();
     if (length >= PreviewLimit)
-        return PreviewRefusal(QFileInfo(path).fileName(), length, locale);
+        return PreviewRefusal(info.fileName(), length, locale);
     // Never more than the limit, should the file grow while it is read.
     const QByteArray bytes = file.read(PreviewLimit);
     if (file.error() != QFileDevice::NoError)
@@ -51,7 +56,7 @@ QString PreviewRefusal(const QString& fileName, qint64 length, const QLocale& lo
 FileInformation FileInformationOf(const QFileInfo& file, const QLocale& locale) {
     requireFile(file);
     FileInformation information;
-    information.type = GetPathPart(file.filePath(), 3).toUpper();
+    information.type = typeOf(file);
     information.size = FormatFileSize(file.size(), locale);
     information.attributes.readOnly = !file.isWritable();
     information.attributes.hidden = file.fileName().startsWith(u'.');
@@ -85,7 +90,7 @@ QString PermissionText(QFileDevice::Permissions permissions) {
 
 QList<FilePropertyRow> FilePropertyRows(const QFileInfo& file, const QLocale& locale) {
     requireFile(file);
-    const QString type = GetPathPart(file.filePath(), 3).toUpper();
+    const QString type = typeOf(file);
     const QString owner = file.owner().isEmpty() ? QString::number(file.ownerId()) : file.owner();
     const QString group = file.group().isEmpty() ? QString::number(file.groupId()) : file.group();
     return {

@@ -27,28 +27,45 @@ QStringList entriesOf(const QString& folder, QDir::Filters filters) {
     return names;
 }
 
-bool matchesOne(const QString& name, const QString& pattern) {
-    // "*.*" reads "any file" to the user, dot or no dot.
-    if (pattern == QStringLiteral("*.*"))
-        return true;
-    const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(pattern),
-                                        QRegularExpression::CaseInsensitiveOption);
-    return expression.match(name).hasMatch();
-}
+// The patterns of a file list filter, each made into an expression once, so
+// a whole folder is filtered without building one per name.
+class FilePatterns {
+public:
+    explicit FilePatterns(const QString& pattern) {
+        for (const QString& one : pattern.split(u';', Qt::SkipEmptyParts)) {
+            const QString trimmed = one.trimmed();
+            // "*.*" reads "any file" to the user, dot or no dot.
+            if (trimmed == QStringLiteral("*.*"))
+                m_everything = true;
+            else if (!trimmed.isEmpty())
+                m_expressions.append(
+                    QRegularExpression(QRegularExpression::wildcardToRegularExpression(trimmed),
+                                       QRegularExpression::CaseInsensitiveOption));
+        }
+    }
+
+    [[nodiscard]] bool matches(const QString& name) const {
+        return m_everything || std::any_of(m_expressions.begin(), m_expressions.end(),
+                                           [&name](const QRegularExpression& one) {
+                                               return one.match(name).hasMatch();
+                                           });
+    }
+
+private:
+    bool m_everything = false;
+    QList<QRegularExpression> m_expressions;
+};
 
 } // namespace
 
 bool MatchesFilePattern(const QString& name, const QString& pattern) {
-    const QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
-    return std::any_of(patterns.begin(), patterns.end(), [&name](const QString& one) {
-        const QString trimmed = one.trimmed();
-        return !trimmed.isEmpty() && matchesOne(name, trimmed);
-    });
+    return FilePatterns(pattern).matches(name);
 }
 
 QStringList ListFiles(const QString& folder, const QString& pattern) {
+    const FilePatterns patterns(pattern);
     QStringList names = entriesOf(folder, QDir::Files);
-    names.removeIf([&pattern](const QString& name) { return !MatchesFilePattern(name, pattern); });
+    names.removeIf([&patterns](const QString& name) { return !patterns.matches(name); });
     return names;
 }
 

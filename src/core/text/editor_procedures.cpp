@@ -23,7 +23,7 @@ void WrapSelectionInTag(EditorSurface& surface, const QString& tag) {
     const QString open = u'<' + tag + u'>';
     const QString close = QStringLiteral("</") + tag + u'>';
     if (surface.selLength() > 0) {
-        surface.setSelText(open + surface.selText() + close);
+        WrapSelection(surface, open, close);
         return;
     }
     const int caret = surface.selStart();

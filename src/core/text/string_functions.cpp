@@ -125,6 +125,30 @@ const std::array<const char*, 128>& MorseCodes() {
     return codes;
 }
 
+// What each character ends as after the replacements of from by to (of the
+// same length) in turn: a character changes at step i only while its image
+// so far is from[i].
+std::vector<char16_t> Translation(const QString& from, const QString& to) {
+    std::vector<char16_t> image(0x10000);
+    std::iota(image.begin(), image.end(), char16_t{0});
+    for (const QChar start : from) {
+        char16_t& end = image[start.unicode()];
+        end = start.unicode();
+        for (qsizetype i = 0; i < from.size(); ++i)
+            if (end == from.at(i).unicode())
+                end = to.at(i).unicode();
+    }
+    return image;
+}
+
+QString ApplyTranslation(const QString& text, const std::vector<char16_t>& image) {
+    QString result(text.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    for (const QChar c : text)
+        *out++ = QChar(image[c.unicode()]);
+    return result;
+}
+
 } // namespace
 
 QString InvertCase(const QString& text) {
@@ -182,26 +206,13 @@ DecodedCodes AsciiCodesToText(const QString& codes) {
 std::optional<QString> TranslateChars(const QString& text, const QString& from, const QString& to) {
     if (from.size() != to.size())
         return std::nullopt;
-    // What each character ends as after all the replacements in turn: a
-    // character changes at step i only while its image so far is from[i].
-    std::vector<char16_t> image(0x10000);
-    std::iota(image.begin(), image.end(), char16_t{0});
-    for (const QChar start : from) {
-        char16_t& end = image[start.unicode()];
-        end = start.unicode();
-        for (qsizetype i = 0; i < from.size(); ++i)
-            if (end == from.at(i).unicode())
-                end = to.at(i).unicode();
-    }
-    QString result(text.size(), Qt::Uninitialized);
-    QChar* out = result.data();
-    for (const QChar c : text)
-        *out++ = QChar(image[c.unicode()]);
-    return result;
+    return ApplyTranslation(text, Translation(from, to));
 }
 
 QString StripDiacritics(const QString& text) {
-    return *TranslateChars(text, DiacriticsFrom, DiacriticsTo);
+    // Built once: the table is the same for every text.
+    static const std::vector<char16_t> image = Translation(DiacriticsFrom, DiacriticsTo);
+    return ApplyTranslation(text, image);
 }
 
 QString TextToMorse(const QString& text) {
