@@ -80,15 +80,13 @@ SizeBoxValue SettleSizeBox(const QString& typed) {
     // that the rules leave as it is.
     QString text = typed;
     for (;;) {
-        QString next;
-        if (text.isEmpty() || LeadingNumber(text) < 1)
-            next = QStringLiteral("1");
-        else
-            next = decimalText(LeadingNumber(text));
+        // An empty text reads as 0.
+        const double value = LeadingNumber(text);
+        QString next = value < 1 ? QStringLiteral("1") : decimalText(value);
         if (next.size() >= 3)
             next = next.left(2);
         if (next == text)
-            return {text, LeadingNumber(text)};
+            return {text, value};
         text = next;
     }
 }
