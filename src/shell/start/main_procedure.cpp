@@ -37,9 +37,6 @@
 
 namespace {
 
-const QString SettingsFileName = QStringLiteral("tarvel.ini");
-const QString ColorRulesFileName = QStringLiteral("default.rqc");
-
 SettingsRecord firstRunDefaults() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     return FirstRunSettings(PixelsToTwips(screen.width()) / 2, PixelsToTwips(screen.height()) / 2,
