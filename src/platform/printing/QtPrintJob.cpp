@@ -1,8 +1,8 @@
 #include "platform/printing/QtPrintJob.h"
 
 #include "core/text/program_error.h"
+#include "platform/font_fallback.h"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -21,9 +21,7 @@ ProgramError printerError(const QString& description) {
 QFont fontFor(const PrintFont& wanted) {
     QFont font(wanted.name);
     font.setStyleHint(QFont::TypeWriter);
-    if (!QFontDatabase::hasFamily(wanted.name))
-        font.setFamilies(
-            {wanted.name, QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    font.setFamilies(FontFamiliesFor(wanted.name));
     if (wanted.size > 0)
         font.setPointSizeF(wanted.size);
     font.setBold(wanted.bold);

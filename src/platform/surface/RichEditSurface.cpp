@@ -1,8 +1,8 @@
 #include "platform/surface/RichEditSurface.h"
 
+#include "platform/font_fallback.h"
 #include "platform/surface/SurfaceTextEdit.h"
 
-#include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -23,19 +23,10 @@ ColorValue toColorValue(const QColor& color) {
     return RgbColor(color.red(), color.green(), color.blue());
 }
 
-// A stored font name is kept as it is; when the machine lacks the font, the
-// widget falls back to a fixed-pitch one.
-QStringList familiesFor(const QString& name) {
-    QStringList families{name};
-    if (!QFontDatabase::hasFamily(name))
-        families << QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    return families;
-}
-
 QFont defaultFont() {
     QFont font(DefaultFontName, DefaultFontSize);
     font.setStyleHint(QFont::TypeWriter);
-    font.setFamilies(familiesFor(DefaultFontName));
+    font.setFamilies(FontFamiliesFor(DefaultFontName));
     return font;
 }
 
@@ -471,7 +462,7 @@ QString RichEditSurface::selFontName() const {
 
 void RichEditSurface::setSelFontName(const QString& name) {
     QTextCharFormat format;
-    format.setFontFamilies(familiesFor(name));
+    format.setFontFamilies(FontFamiliesFor(name));
     mergeFormat(format);
 }
 
@@ -512,7 +503,7 @@ void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
     format.setForeground(toQColor(color));
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(italic);
-    format.setFontFamilies(familiesFor(fontName));
+    format.setFontFamilies(FontFamiliesFor(fontName));
     mergeFormat(format);
 }
 

@@ -28,20 +28,17 @@ RecentMenuFiller& recentMenuFiller() {
     return filler;
 }
 
-MessageBoxAnswer ask(const QString& text, const QString& title, MessageBoxButtons buttons,
-                     MessageBoxIcon icon) {
-    return ShowMessageBox(text, title, buttons, icon);
-}
-
 void tellAboutFile(const QString& text) {
-    (void)ask(text, QStringLiteral("Soubor"), MessageBoxButtons::Ok, MessageBoxIcon::None);
+    (void)ShowMessageBox(text, QStringLiteral("Soubor"), MessageBoxButtons::Ok,
+                         MessageBoxIcon::None);
 }
 
 // Asked for every existing file, the document's own path included.
 bool overwriteConfirmed(const QString& path) {
     if (!FileExists(path))
         return true;
-    return ask(QStringLiteral("Opravdu uložit %1?\r\nSoubor již existuje a bude přepsán!")
+    return ShowMessageBox(
+               QStringLiteral("Opravdu uložit %1?\r\nSoubor již existuje a bude přepsán!")
                    .arg(path),
                QStringLiteral("Soubor"), MessageBoxButtons::YesNo,
                MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
@@ -73,9 +70,9 @@ bool currentDocumentModified() {
 bool replaceConfirmed() {
     if (!currentDocumentModified())
         return true;
-    return ask(QStringLiteral("Dokument není uložen. Opravdu ho nahradit?"),
-               QStringLiteral("Otevřít"), MessageBoxButtons::YesNo,
-               MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
+    return ShowMessageBox(QStringLiteral("Dokument není uložen. Opravdu ho nahradit?"),
+                          QStringLiteral("Otevřít"), MessageBoxButtons::YesNo,
+                          MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
 }
 
 enum class Replacing { AskFirst, AlreadyAgreed };
@@ -138,8 +135,9 @@ void SaveSelectionAs() {
 }
 
 bool NewDocument() {
-    if (ask(QStringLiteral("Opravdu nový soubor ?"), QStringLiteral("Nový"),
-            MessageBoxButtons::YesNo, MessageBoxIcon::Exclamation) != MessageBoxAnswer::Yes)
+    if (ShowMessageBox(QStringLiteral("Opravdu nový soubor ?"), QStringLiteral("Nový"),
+                       MessageBoxButtons::YesNo,
+                       MessageBoxIcon::Exclamation) != MessageBoxAnswer::Yes)
         return false;
     MainSurface().setText(QString());
     MainForm::instance()->documents().setCaption(QString(), false);

@@ -3,6 +3,7 @@
 #include "core/files/file_io.h"
 #include "core/files/path_helpers.h"
 #include "core/text/ansi_code_page.h"
+#include "shell/files/document_files.h"
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/shared_procedures.h"
 
@@ -42,7 +43,8 @@ QStringList RestoreExitAutosaveFiles(const QString& appFolder,
         const QString path = ExitAutosavePath(appFolder, tab);
         if (!FileExists(path))
             continue;
-        if (QFileInfo(path).size() >= DocumentTabs::AutosaveLimit) {
+        // Restored as a document opens: a larger one would not open either.
+        if (QFileInfo(path).size() > LargestDocumentSize) {
             const QString backup = freeBackupName(path);
             if (QFile::rename(path, backup))
                 keptAside << backup;

@@ -165,8 +165,13 @@ FileBrowserLists::FileBrowserLists(QDialog& window, QPushButton& defaultButton)
         m_file1->setPath(path);
         Q_EMIT folderChanged();
     });
-    connect(m_dir1, &FolderList::keyReleased, this,
-            [this] { m_file1->setPath(m_dir1->highlightedPath()); });
+    // Every key released comes here (Shift, Tab, an arrow at the list's end):
+    // the files are read again only when the highlight reached another folder.
+    connect(m_dir1, &FolderList::keyReleased, this, [this] {
+        const QString highlighted = ListFolderPath(m_dir1->highlightedPath());
+        if (highlighted != m_file1->path())
+            m_file1->setPath(highlighted);
+    });
     QPushButton* button = &defaultButton;
     connect(m_dir1, &FolderList::focusEntered, button, [button] { button->setDefault(false); });
     connect(m_dir1, &FolderList::focusLeft, button, [button] { button->setDefault(true); });

@@ -42,6 +42,10 @@ DocumentTabs::DocumentTabs(MainForm& form, RichEditSurface& surface, QTabBar& ta
     connect(&m_tabs, &QTabBar::currentChanged, this, &DocumentTabs::onTabChanged);
 }
 
+bool DocumentTabs::currentEmpty() const {
+    return m_surface.document()->isEmpty();
+}
+
 int DocumentTabs::currentTab() const {
     return m_current;
 }
@@ -75,7 +79,7 @@ void DocumentTabs::showCaption() {
 void DocumentTabs::takeRestoredText() {
     DocumentSlot& current = slot(m_current);
     const bool modified = current.Modified;
-    if (m_surface.textLength() == 0)
+    if (currentEmpty())
         giveEmptyDocumentTheLook();
     m_surface.setText(std::exchange(current.Text, QString()));
     current.Modified = modified;
@@ -109,7 +113,7 @@ void DocumentTabs::onTextChanged() {
         current.Modified = true;
         showCaption();
     }
-    if (m_surface.textLength() == 0) {
+    if (currentEmpty()) {
         m_surface.setTag(EmptyDocumentTag);
         giveEmptyDocumentTheLook();
         return;
@@ -166,7 +170,7 @@ void DocumentTabs::onTabChanged(int index) {
 
 void DocumentTabs::enterTab(int number) {
     m_surface.setDocument(m_documents.at(number - 1));
-    const bool empty = m_surface.textLength() == 0;
+    const bool empty = currentEmpty();
     m_surface.setTag(empty ? EmptyDocumentTag : QString());
     if (empty)
         giveEmptyDocumentTheLook();

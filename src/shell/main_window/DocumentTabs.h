@@ -21,7 +21,6 @@ class DocumentTabs : public QObject {
     Q_OBJECT
 public:
     static constexpr int TabCount = 5;
-    static constexpr int AutosaveLimit = 1442402; // smallest size not restored
 
     DocumentTabs(MainForm& form, RichEditSurface& surface, QTabBar& tabs);
 
@@ -50,6 +49,9 @@ private:
     void enterTab(int number);
     void showCaption();
     void giveEmptyDocumentTheLook();
+    // Whether the current document holds no text. Unlike textLength(), it
+    // counts no line breaks, which a document with mixed breaks would walk.
+    [[nodiscard]] bool currentEmpty() const;
 
     // The look given to a whole text: ApplyEditorFont's and the font size.
     struct WholeLook {

@@ -2,6 +2,7 @@
 
 #include "platform/named_control.h"
 #include "shell/main_window/Toolbar.h"
+#include "shell/window_instances.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -58,9 +59,7 @@ UpravToolbar::UpravToolbar(QWidget* parent)
 void UpravToolbar::showFor(Toolbar& toolbar) {
     m_toolbar = &toolbar;
     fillList();
-    show();
-    raise();
-    activateWindow();
+    ShowOwned(*this);
 }
 
 void UpravToolbar::fillList() {

@@ -37,9 +37,6 @@
 
 namespace {
 
-const QString SettingsFileName = QStringLiteral("tarvel.ini");
-const QString ColorRulesFileName = QStringLiteral("default.rqc");
-
 SettingsRecord firstRunDefaults() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     return FirstRunSettings(PixelsToTwips(screen.width()) / 2, PixelsToTwips(screen.height()) / 2,
@@ -71,6 +68,12 @@ void showBars(MainForm& form, bool toolbar, bool statusBar, bool fileTabs) {
     show(form.FileTab(), MenuId::mnuFTS, fileTabs);
 }
 
+// The size and place the settings keep, the frame's corner at the place.
+void placeWindow(MainForm& form, const SettingsRecord& settings) {
+    form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
+    form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
+}
+
 void firstRun(Start& start, const QString& settingsPath) {
     start.setAction(QStringLiteral("Soubor ") + settingsPath +
                     QStringLiteral(" nenalezen.Defaultuji Konfiguraci"));
@@ -79,8 +82,7 @@ void firstRun(Start& start, const QString& settingsPath) {
     MainForm& form = *MainForm::instance();
     showBars(form, true, true, true);
     const SettingsRecord& settings = program.Settings;
-    form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
-    form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
+    placeWindow(form, settings);
     Visual& visual = LoadedWindow<Visual>();
     visual.writeAutosaveOptions(program.Settings);
     visual.setPreviewColors(settings.EditorTextColor, settings.EditorBackColor);
@@ -141,8 +143,7 @@ void applySettings(MainForm& form) {
     form.menu().action(MenuId::mnuEditBold)->setChecked(settings.EditorBold);
     form.menu().action(MenuId::mnuitalic)->setChecked(settings.EditorItalic);
     FillRecentMenu();
-    form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
-    form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
+    placeWindow(form, settings);
     Program().AlwaysOnTop = settings.OnTop;
     if (settings.MainWindowState < 0 || settings.MainWindowState > 2)
         settings.MainWindowState = 0;

@@ -64,7 +64,7 @@ void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
 void SaveSettings() {
     ProgramState& program = Program();
     SettingsRecord& settings = program.Settings;
-    (void)SaveColorSet(program.ColorRules, program.AppFolder + QStringLiteral("default.rqc"));
+    (void)SaveColorSet(program.ColorRules, program.AppFolder + ColorRulesFileName);
     if (const MainForm* form = MainForm::instance()) {
         gatherWindow(settings, *form);
         gatherEditor(settings, form->surface());
@@ -72,8 +72,7 @@ void SaveSettings() {
     settings.SavedAt = SavedAtText(QDateTime::currentDateTime());
     LoadedWindow<Visual>().readAutosaveOptions(settings);
     try {
-        WriteFileAtomically(program.AppFolder + QStringLiteral("tarvel.ini"),
-                            EncodeSettings(settings));
+        WriteFileAtomically(program.AppFolder + SettingsFileName, EncodeSettings(settings));
     } catch (const ProgramError& error) {
         ReportError(error);
     }
