@@ -44,14 +44,27 @@ BusyScope::~BusyScope() {
     SetBusy(false, m_form);
 }
 
-MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
-                                MessageBoxButtons buttons, MessageBoxIcon icon) {
+namespace {
+
+MessageBoxAnswer showBox(QWidget* owner, const QString& text, const QString& title,
+                         MessageBoxButtons buttons, MessageBoxIcon icon) {
     MessageBoxRequest request;
     request.text = text;
     request.title = title;
     request.buttons = buttons;
     request.icon = icon;
-    return Platform().messageBox->show(request, MainForm::instance());
+    return Platform().messageBox->show(request, owner);
+}
+
+} // namespace
+
+MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
+                                MessageBoxButtons buttons, MessageBoxIcon icon) {
+    return showBox(MainForm::instance(), text, title, buttons, icon);
+}
+
+void ShowNotice(QWidget* owner, const QString& text, const QString& title, MessageBoxIcon icon) {
+    (void)showBox(owner, text, title, MessageBoxButtons::Ok, icon);
 }
 
 bool Confirmed(const QString& text, const QString& title) {
@@ -60,12 +73,8 @@ bool Confirmed(const QString& text, const QString& title) {
 }
 
 void ReportError(const ProgramError& error, const QString& extra) {
-    MessageBoxRequest request;
-    request.text = ErrorReportText(error, extra);
-    request.title = ErrorReportTitle;
-    request.buttons = MessageBoxButtons::Ok;
-    request.icon = MessageBoxIcon::Stop;
-    (void)Platform().messageBox->show(request, MainForm::instance());
+    (void)ShowMessageBox(ErrorReportText(error, extra), ErrorReportTitle, MessageBoxButtons::Ok,
+                         MessageBoxIcon::Stop);
 }
 
 void ApplyEditorFont(ColorValue color, bool bold, bool italic, const QString& fontName) {

@@ -42,6 +42,9 @@ private:
 MessageBoxAnswer ShowMessageBox(const QString& text, const QString& title,
                                 MessageBoxButtons buttons, MessageBoxIcon icon);
 
+// A message box with the OK button over owner: a dialog telling its own user.
+void ShowNotice(QWidget* owner, const QString& text, const QString& title, MessageBoxIcon icon);
+
 // Shows the error of an aborted action in the error box titled "Chyba".
 void ReportError(const ProgramError& error, const QString& extra = {});
 

@@ -1,31 +1,18 @@
 #include "shell/shell_commands.h"
 
-#include "core/text/editor_surface.h"
 #include "core/text/literal_commands.h"
-#include "platform/platform.h"
-#include "shell/ProgramState.h"
 #include "shell/browser/browser_commands.h"
 #include "shell/command_registry.h"
-#include "shell/dialogs/Visual.h"
 #include "shell/dialogs/dialog_commands.h"
 #include "shell/edit/edit_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_commands.h"
-#include "shell/files/file_dialogs.h"
 #include "shell/files/file_windows.h"
 #include "shell/find/find_commands.h"
 #include "shell/insert_commands.h"
-#include "shell/main_window/MainForm.h"
-#include "shell/main_window/MainMenu.h"
-#include "shell/main_window/Toolbar.h"
 #include "shell/main_window/editor_look.h"
-#include "shell/shared_procedures.h"
-#include "shell/window_instances.h"
 
-#include <QAction>
-#include <QFrame>
-#include <QStatusBar>
-#include <QTabBar>
+#include <QMainWindow>
 
 namespace {
 

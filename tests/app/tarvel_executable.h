@@ -33,9 +33,10 @@ protected:
 
     // Starts the program, sees it still running after a while (it did not
     // crash or end on its own), then ends the session and sees it end well.
-    void runUntilTheSessionEnds(const QStringList& arguments) {
+    void runUntilTheSessionEnds(const QStringList& arguments,
+                                const QString& workingFolder = QDir::tempPath()) {
         ASSERT_TRUE(folder.isValid());
-        start(arguments);
+        start(arguments, workingFolder);
         ASSERT_TRUE(tarvel.waitForStarted(10000));
         EXPECT_FALSE(tarvel.waitForFinished(2000));
         ASSERT_EQ(tarvel.state(), QProcess::Running);

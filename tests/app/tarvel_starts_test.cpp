@@ -31,11 +31,7 @@ TEST_F(TarvelExecutable, AFileNamedFromTheStartFolderIsRememberedWhole) {
     letter.write("Milá Jano");
     letter.close();
 
-    start({QStringLiteral("dopis.txt")}, texts);
-    ASSERT_TRUE(tarvel.waitForStarted(10000));
-    EXPECT_FALSE(tarvel.waitForFinished(2000));
-    tarvel.terminate();
-    ASSERT_TRUE(tarvel.waitForFinished(10000));
+    runUntilTheSessionEnds({QStringLiteral("dopis.txt")}, texts);
 
     QFile ini(folder.filePath(QStringLiteral("tarvel.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));

@@ -1,10 +1,8 @@
 #include "shell/browser/browser_commands.h"
 
 #include "core/files/file_io.h"
-#include "core/files/path_helpers.h"
 #include "core/shell/browser_rules.h"
 #include "core/text/ansi_code_page.h"
-#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
@@ -16,21 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A fresh temporary ".html" file holding bytes; "" (the failure reported)
-// when it cannot be written, so no preview shows a page that is not there.
-QString writePreviewFile(const QByteArray& bytes) {
-    try {
-        const QString path = MakeTempFileName(u"html"_s);
-        WriteFileAtomically(path, bytes);
-        return path;
-    } catch (const ProgramError& error) {
-        ReportError(error);
-        return QString();
-    }
-}
-
 QString previewOfEditorText() {
-    return writePreviewFile(EncodeAnsi(MainSurface().text()));
+    return WriteTempFile(u"html"_s, EncodeAnsi(MainSurface().text()));
 }
 
 // A saved document as it is on disk: itself when it is a page, else a
@@ -39,7 +24,7 @@ QString previewOfSavedFile(const QString& path) {
     if (IsHtmlPageName(path))
         return path;
     try {
-        return writePreviewFile(ReadWholeFile(path));
+        return WriteTempFile(u"html"_s, ReadWholeFile(path));
     } catch (const ProgramError& error) {
         ReportError(error);
         return QString();
@@ -57,12 +42,7 @@ void previewInternally() {
 }
 
 bool wantsSavedVersion() {
-    MessageBoxRequest question;
-    question.text = u"Soubor je uložen, zobrazit uloženou verzi ?"_s;
-    question.title = u"Nový"_s;
-    question.buttons = MessageBoxButtons::YesNo;
-    question.icon = MessageBoxIcon::Exclamation;
-    return Platform().messageBox->show(question, MainForm::instance()) == MessageBoxAnswer::Yes;
+    return Confirmed(u"Soubor je uložen, zobrazit uloženou verzi ?"_s, u"Nový"_s);
 }
 
 void previewInDesktopBrowser() {

@@ -1,7 +1,11 @@
 #include "shell/browser/browser_procedures.h"
 
+#include "core/files/file_io.h"
+#include "core/files/path_helpers.h"
 #include "core/shell/browser_rules.h"
+#include "core/text/program_error.h"
 #include "shell/browser/frmBrowser.h"
+#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
 void ShowFileInBrowser(const QString& path) {
@@ -18,4 +22,15 @@ void ShowBrowserAlone() {
     frmBrowser& browser = LoadedWindow<frmBrowser>();
     browser.setStandAlone();
     ShowOwned(browser);
+}
+
+QString WriteTempFile(const QString& extension, const QByteArray& bytes) {
+    try {
+        const QString path = MakeTempFileName(extension);
+        WriteFileAtomically(path, bytes);
+        return path;
+    } catch (const ProgramError& error) {
+        ReportError(error);
+        return {};
+    }
 }

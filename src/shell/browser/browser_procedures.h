@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Shows a page in the internal browser, which is made on first use and
@@ -9,3 +10,8 @@ void ShowUrlInBrowser(const QString& url);
 
 // Shows the browser as the program's only window.
 void ShowBrowserAlone();
+
+// A fresh temporary file with the extension, holding bytes, for the browser
+// to show; "" (the failure reported) when it cannot be written, so no
+// preview shows a page that is not there.
+[[nodiscard]] QString WriteTempFile(const QString& extension, const QByteArray& bytes);

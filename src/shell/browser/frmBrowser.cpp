@@ -280,22 +280,24 @@ void frmBrowser::chooseFile() {
 }
 
 void frmBrowser::closeButton() {
-    hide();
-    if (Program().StartMode != u"B"_s)
-        return;
-    if (!confirmEnd())
-        show();
+    if (Program().StartMode == u"B"_s)
+        (void)confirmEnd();
+    else
+        hide();
 }
 
 bool frmBrowser::confirmEnd() {
+    hide();
     MessageBoxRequest question;
     question.text = u"OPRAVDU UKONČIT Browser (Tarvel Qor) ?"_s;
     question.title = u"Konec"_s;
     question.buttons = MessageBoxButtons::YesNo;
     question.icon = MessageBoxIcon::Stop;
     question.defaultButton = 2;
-    if (Platform().messageBox->show(question, nullptr) != MessageBoxAnswer::Yes)
+    if (Platform().messageBox->show(question, nullptr) != MessageBoxAnswer::Yes) {
+        show();
         return false;
+    }
     Program().Ending = true;
     if (Program().EndProgram)
         Program().EndProgram();
@@ -316,13 +318,7 @@ bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void frmBrowser::closeEvent(QCloseEvent* event) {
     if (Program().StartMode == u"B"_s) {
-        hide();
-        if (confirmEnd()) {
-            event->accept();
-            return;
-        }
-        event->ignore();
-        show();
+        event->setAccepted(confirmEnd());
         return;
     }
     QMainWindow::closeEvent(event);

@@ -58,7 +58,8 @@ private:
     void navigate(const QString& address);
     void chooseFile();
     void closeButton();
-    // Alone: asks whether to end the program; true when the user said Yes.
+    // Alone: asks, with the window hidden, whether to end the program; true
+    // when the user said Yes, else the window comes back.
     [[nodiscard]] bool confirmEnd();
     void onLoadStarted();
     void onLoadFinished(bool ok);

@@ -6,11 +6,11 @@
 #include "core/text/string_functions.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
-#include "platform/platform.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
 #include <QApplication>
@@ -118,11 +118,8 @@ void O::animate() {
 }
 
 void O::showSystemAbout() {
-    MessageBoxRequest about;
-    about.title = SystemAboutTitle(AppVersionText());
-    about.text = SystemAboutText(AppVersionText());
-    about.icon = MessageBoxIcon::Information;
-    (void)Platform().messageBox->show(about, this);
+    ShowNotice(this, SystemAboutText(AppVersionText()), SystemAboutTitle(AppVersionText()),
+               MessageBoxIcon::Information);
 }
 
 void O::changeEvent(QEvent* event) {
@@ -154,8 +151,7 @@ bool O::eventFilter(QObject* watched, QEvent* event) {
 
 void ShowFreewareNotice() {
     const SettingsRecord& settings = Program().Settings;
-    MessageBoxRequest notice;
-    notice.text = FreewareNoticeText(settings.UserName, settings.UserEmail);
-    notice.title = QString::fromUtf16(FreewareNoticeTitle);
-    (void)Platform().messageBox->show(notice, QApplication::activeWindow());
+    ShowNotice(QApplication::activeWindow(),
+               FreewareNoticeText(settings.UserName, settings.UserEmail),
+               QString::fromUtf16(FreewareNoticeTitle), MessageBoxIcon::None);
 }

@@ -68,11 +68,8 @@ Pass::Pass(QWidget* parent) : QDialog(parent) {
 
 void Pass::tryUnlock() {
     if (m_text1->text() != Program().Settings.LockPassword) {
-        MessageBoxRequest message;
-        message.text = QStringLiteral("Špatné helso!");
-        message.title = QStringLiteral("Zámek");
-        message.icon = MessageBoxIcon::Information;
-        (void)Platform().messageBox->show(message, this);
+        ShowNotice(this, QStringLiteral("Špatné helso!"), QStringLiteral("Zámek"),
+                   MessageBoxIcon::Information);
         m_text1->clear();
         m_command1->setFocus();
         return;

@@ -456,11 +456,7 @@ void Visual::confirmUser() {
                               m_text3->text(), m_text4->text()};
     const QString problem = UserDetailsProblem(details);
     if (!problem.isEmpty()) {
-        MessageBoxRequest message;
-        message.text = problem;
-        message.title = QStringLiteral("Config");
-        message.icon = MessageBoxIcon::Information;
-        (void)Platform().messageBox->show(message, this);
+        ShowNotice(this, problem, QStringLiteral("Config"), MessageBoxIcon::Information);
         return;
     }
     SettingsRecord& settings = Program().Settings;

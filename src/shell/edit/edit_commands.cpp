@@ -1,7 +1,5 @@
 #include "shell/edit/edit_commands.h"
 
-#include "core/files/file_io.h"
-#include "core/files/path_helpers.h"
 #include "core/text/ansi_code_page.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
@@ -88,14 +86,7 @@ void clearClipboard() {
 } // namespace
 
 QString WriteCheckpointFile() {
-    try {
-        const QString path = MakeTempFileName(QStringLiteral("txt"));
-        WriteFileAtomically(path, EncodeAnsi(Program().CheckpointText));
-        return path;
-    } catch (const ProgramError& error) {
-        ReportError(error);
-        return {};
-    }
+    return WriteTempFile(QStringLiteral("txt"), EncodeAnsi(Program().CheckpointText));
 }
 
 void RegisterEditCommands(CommandRegistry& commands) {

@@ -6,8 +6,6 @@
 #include "core/text/random_text.h"
 #include "core/text/selection_transforms.h"
 #include "core/text/string_functions.h"
-#include "platform/message_box.h"
-#include "platform/platform.h"
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
@@ -19,11 +17,7 @@ namespace {
 const QString ProgramTitle = QStringLiteral("Tarvel Qor");
 
 void tell(const QString& text, MessageBoxIcon icon) {
-    MessageBoxRequest message;
-    message.text = text;
-    message.title = ProgramTitle;
-    message.icon = icon;
-    (void)Platform().messageBox->show(message, MainForm::instance());
+    (void)ShowMessageBox(text, ProgramTitle, MessageBoxButtons::Ok, icon);
 }
 
 using Transform = QString (*)(const QString&);

@@ -91,9 +91,8 @@ void SearchWindow::newSearch() {
 }
 
 void SearchWindow::setSearching(bool searching) {
-    for (QWidget* input : {static_cast<QWidget*>(m_find), static_cast<QWidget*>(m_rozlisovat),
-                           static_cast<QWidget*>(m_chkSelection), static_cast<QWidget*>(m_history),
-                           static_cast<QWidget*>(m_command1)})
+    for (QWidget* input : std::initializer_list<QWidget*>{m_find, m_rozlisovat, m_chkSelection,
+                                                          m_history, m_command1})
         input->setEnabled(!searching);
     m_command2->setEnabled(searching);
 }

@@ -33,8 +33,11 @@ protected:
         Program().AppFolder = folder.path() + u"/"_s;
         form.documents().setCaption(QString(), false);
     }
+    // The windows a test loaded go with it, also when a check stopped it early.
     ~EditCommands() override {
         SetRecentMenuFiller({});
+        for (QWidget* window : platform.windows.windows())
+            delete window;
         Program() = ProgramState{};
     }
 
@@ -158,8 +161,6 @@ TEST_F(EditCommands, CheckpointFileHoldsTheCheckpointExactly) {
     EXPECT_TRUE(path.endsWith(u".txt"_s));
     EXPECT_EQ(ReadWholeFile(path), EncodeAnsi(u"Žluťoučký\r\nkůň"_s));
     QFile::remove(path);
-    for (QWidget* window : platform.windows.windows())
-        delete window;
 }
 
 TEST_F(EditCommands, InsertFromFileReplacesTheSelectionAndListsTheFile) {
