@@ -2,6 +2,7 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/PickColor.h"
+#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
@@ -34,10 +35,6 @@ constexpr int ColorBoxSize = 24;
 constexpr int ArrowSize = 16;
 constexpr qsizetype RuleTextLength = ColorRuleTextSize;
 constexpr qsizetype AuthorLength = ColorRuleAuthorSize;
-
-[[nodiscard]] QColor toQColor(ColorValue color) {
-    return {RedOf(color), GreenOf(color), BlueOf(color)};
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
@@ -98,7 +95,7 @@ QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const Q
 // start and end texts.
 [[nodiscard]] QTreeWidgetItem* ruleRow(const ColorRule& rule) {
     auto* item = new QTreeWidgetItem({ColorToHex(rule.Color), rule.StartText, rule.EndText});
-    item->setForeground(0, toQColor(rule.Color));
+    item->setForeground(0, ToQColor(rule.Color));
     return item;
 }
 
@@ -362,9 +359,7 @@ void ColorControl::showRules(int current) {
 }
 
 void ColorControl::showColor(QLabel* box, ColorValue color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    box->setPalette(palette);
+    PaintRole(box, QPalette::Window, color);
 }
 
 // Stores what the user changed in a description or author entry, refusing
