@@ -38,9 +38,7 @@ constexpr qsizetype AuthorLength = ColorRuleAuthorSize;
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
-    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
-    button->setText(caption);
-    return button;
+    return MakeNamed<QPushButton>(parent, name, {.text = caption, .toolTip = toolTip});
 }
 
 enum class Arrow { Up, Down, ToStart, ToEnd };
@@ -191,12 +189,12 @@ void ColorControl::buildSetEntries() {
 
     m_chkDifferCase =
         MakeNamed<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
-                             {.toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
-    m_chkDifferCase->setText(QStringLiteral("Rozlišuj velké/malé"));
+                             {.text = QStringLiteral("Rozlišuj velké/malé"),
+                              .toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
     m_chkSelection =
         MakeNamed<QCheckBox>(this, QStringLiteral("ChkSelection"),
-                             {.toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
-    m_chkSelection->setText(QStringLiteral("Výběr"));
+                             {.text = QStringLiteral("Výběr"),
+                              .toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
     connect(m_chkDifferCase, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.DifferCase = on; });
     connect(m_chkSelection, &QCheckBox::toggled, this,

@@ -149,9 +149,9 @@ void ColorDialog::buildTools() {
         const ToolButton& b = ToolButtons[i];
         QPushButton* button =
             MakeNamed<QPushButton>(this, QString::fromUtf16(b.name),
-                                   {.toolTip = QString::fromUtf16(b.toolTip),
+                                   {.text = QString::fromUtf16(b.caption),
+                                    .toolTip = QString::fromUtf16(b.toolTip),
                                     .place = {ToolsLeft, 8 + 16 * i, ColumnWidth, 17}});
-        button->setText(QString::fromUtf16(b.caption));
         const auto tool = static_cast<ColourTool>(i);
         connect(button, &QPushButton::clicked, this, [this, tool] { applyTool(tool); });
         m_toolButtons[i] = button;
