@@ -55,6 +55,34 @@ inline void WaitForLayout(QTextEdit* edit) {
     (void)edit->document()->documentLayout()->documentSize();
 }
 
+// Runs an untimed prepare, then times the program's work and the bare
+// widget's same work, one after the other, in every iteration. The program's
+// time is the benchmark's (registered with UseManualTime); both times and
+// their ratio are counters.
+inline void TimeBeside(benchmark::State& state, const std::function<void()>& prepare,
+                       const std::function<void()>& ours, const std::function<void()>& bare) {
+    using Clock = std::chrono::steady_clock;
+    const auto seconds = [](const std::function<void()>& work) {
+        const auto start = Clock::now();
+        work();
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    double oursTotal = 0;
+    double bareTotal = 0;
+    for (auto _ : state) {
+        if (prepare)
+            prepare();
+        const double one = seconds(ours);
+        bareTotal += seconds(bare);
+        oursTotal += one;
+        state.SetIterationTime(one);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["ours_ms"] = 1000 * oursTotal / n;
+    state.counters["bare_ms"] = 1000 * bareTotal / n;
+    state.counters["ratio"] = bareTotal > 0 ? oursTotal / bareTotal : 0;
+}
+
 // One piece of work timed on the program's editor and the same work on a
 // bare QTextEdit in the same run, each followed by the layout it causes.
 struct SideBySide {
@@ -66,32 +94,28 @@ struct SideBySide {
     std::function<void()> workBare;
 };
 
-// Reports the program's time as the benchmark's (manual time), with the
-// bare widget's beside it and their ratio as counters.
+// TimeBeside for a SideBySide: both editors are prepared and laid out before
+// the timed work, and each work is timed to the end of its layout.
 inline void TimeSideBySide(benchmark::State& state, const SideBySide& side) {
-    using Clock = std::chrono::steady_clock;
-    const auto timed = [](QTextEdit* edit, const std::function<void()>& prepare,
-                          const std::function<void()>& work) {
-        if (prepare)
-            prepare();
+    const auto prepare = [](QTextEdit* edit, const std::function<void()>& work) {
+        if (work)
+            work();
         WaitForLayout(edit);
-        const auto start = Clock::now();
-        work();
-        WaitForLayout(edit);
-        return std::chrono::duration<double>(Clock::now() - start).count();
     };
-    double ours = 0;
-    double bare = 0;
-    for (auto _ : state) {
-        const double one = timed(side.ours, side.prepareOurs, side.workOurs);
-        bare += timed(side.bare, side.prepareBare, side.workBare);
-        ours += one;
-        state.SetIterationTime(one);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["ours_ms"] = 1000 * ours / n;
-    state.counters["bare_ms"] = 1000 * bare / n;
-    state.counters["ratio"] = ours / bare;
+    TimeBeside(
+        state,
+        [&] {
+            prepare(side.ours, side.prepareOurs);
+            prepare(side.bare, side.prepareBare);
+        },
+        [&] {
+            side.workOurs();
+            WaitForLayout(side.ours);
+        },
+        [&] {
+            side.workBare();
+            WaitForLayout(side.bare);
+        });
 }
 
 // The start-up path: text arrives in the emptied document of the program's

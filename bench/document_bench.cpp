@@ -14,7 +14,6 @@
 #include "shell/shared_procedures.h"
 #include "shell/start/main_procedure.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -71,32 +70,6 @@ std::unique_ptr<QTextEdit> bareEditLike(const QWidget& editor) {
     return edit;
 }
 
-double elapsedMs(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// Times the program's work against the bare widget's doing the same, one after
-// the other in every iteration; the program's time is the benchmark's.
-void timeBeside(benchmark::State& state, const std::function<void()>& prepare,
-                const std::function<void()>& program, const std::function<void()>& bare) {
-    double programTotal = 0;
-    double bareTotal = 0;
-    for (auto _ : state) {
-        prepare();
-        const double programMs = elapsedMs(program);
-        bareTotal += elapsedMs(bare);
-        programTotal += programMs;
-        state.SetIterationTime(programMs / 1000);
-    }
-    const auto iterations = static_cast<double>(state.iterations());
-    state.counters["program_ms"] = programTotal / iterations;
-    state.counters["bare_ms"] = bareTotal / iterations;
-    state.counters["ratio"] = bareTotal > 0 ? programTotal / bareTotal : 0;
-}
-
 void OpenLargestDocument(benchmark::State& state) {
     Fixture& f = fixture();
     (void)shownForm();
@@ -137,7 +110,7 @@ void EnterTabWithLargestDocument(benchmark::State& state) {
     bare->setDocument(&large);
     paintNow(*bare);
 
-    timeBeside(
+    TimeBeside(
         state,
         [&] {
             tabs.selectTab(1);
@@ -176,7 +149,7 @@ void StartWithLargestFile(benchmark::State& state) {
     WriteFileAtomically(appFolder + QStringLiteral("tarvel.ini"), EncodeSettings(settings));
     QSize editorSize;
 
-    timeBeside(
+    TimeBeside(
         state,
         [] {
             delete MainForm::instance();

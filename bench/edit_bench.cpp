@@ -13,7 +13,6 @@
 #include "shell/main_window/MainMenu.h"
 #include "shell/shell_commands.h"
 
-#include <QElapsedTimer>
 #include <QTextEdit>
 #include <functional>
 
@@ -91,31 +90,24 @@ void Command(benchmark::State& state, MenuId id,
              const std::function<QString(const QString&)>& function, const QString& input) {
     Windows& w = windows();
     RichEditSurface& surface = w.form.surface();
-    double commandSeconds = 0;
-    double bareSeconds = 0;
-    for (auto _ : state) {
-        surface.setText(input);
-        layOutToTheEnd(*w.form.Text1());
-        surface.setSelStart(0);
-        surface.setSelLength(surface.textLength());
-        QElapsedTimer timer;
-        timer.start();
-        w.form.menu().runCommand(id);
-        layOutToTheEnd(*w.form.Text1());
-        const double seconds = double(timer.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        commandSeconds += seconds;
-
-        w.bare.setPlainText(input);
-        layOutToTheEnd(w.bare);
-        timer.restart();
-        w.bare.setPlainText(function(w.bare.toPlainText()));
-        layOutToTheEnd(w.bare);
-        bareSeconds += double(timer.nsecsElapsed()) / 1e9;
-    }
-    const double runs = double(state.iterations());
-    state.counters["bare_ms"] = bareSeconds / runs * 1000;
-    state.counters["ratio"] = commandSeconds / bareSeconds;
+    TimeBeside(
+        state,
+        [&] {
+            surface.setText(input);
+            layOutToTheEnd(*w.form.Text1());
+            surface.setSelStart(0);
+            surface.setSelLength(surface.textLength());
+            w.bare.setPlainText(input);
+            layOutToTheEnd(w.bare);
+        },
+        [&] {
+            w.form.menu().runCommand(id);
+            layOutToTheEnd(*w.form.Text1());
+        },
+        [&] {
+            w.bare.setPlainText(function(w.bare.toPlainText()));
+            layOutToTheEnd(w.bare);
+        });
 }
 
 #define COMMAND(name, id, function, input)                                                         \

@@ -13,7 +13,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -78,32 +77,6 @@ struct BareWidget {
     QTextEdit edit;
 };
 
-// Times ours and then the bare widget's work in each iteration, after prepare;
-// reports both and their ratio.
-template <class Prepare, class Ours, class Bare>
-void timeBeside(benchmark::State& state, Prepare prepare, Ours ours, Bare bare) {
-    double oursMs = 0;
-    double bareMs = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        prepare();
-        state.ResumeTiming();
-        QElapsedTimer timer;
-        timer.start();
-        ours();
-        oursMs += double(timer.nsecsElapsed()) / 1e6;
-        state.PauseTiming();
-        timer.restart();
-        bare();
-        bareMs += double(timer.nsecsElapsed()) / 1e6;
-        state.ResumeTiming();
-    }
-    const double n = double(state.iterations());
-    state.counters["ours_ms"] = oursMs / n;
-    state.counters["bare_ms"] = bareMs / n;
-    state.counters["ratio"] = oursMs / bareMs;
-}
-
 struct Scene {
     Scene() : replaced(ReplaceEvery(page(), Bold, Strong).text), replace(&window.form) {
         widgetText = replaced;
@@ -138,7 +111,7 @@ Scene& scene() {
 // page, to the end of the layout, beside the bare widget taking the new text.
 void ReplaceAllThroughTheWindow(benchmark::State& state) {
     Scene& s = scene();
-    timeBeside(
+    TimeBeside(
         state,
         [&s] {
             s.load();
@@ -153,12 +126,15 @@ void ReplaceAllThroughTheWindow(benchmark::State& state) {
         },
         [&s] { s.bareTakesTheNewText(); });
 }
-BENCHMARK(ReplaceAllThroughTheWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ReplaceAllThroughTheWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // The write alone: the surface taking the replaced text, beside the bare widget.
 void SurfaceTakesTheNewText(benchmark::State& state) {
     Scene& s = scene();
-    timeBeside(
+    TimeBeside(
         state, [&s] { s.load(); },
         [&s] {
             MainSurface().setText(s.replaced);
@@ -166,7 +142,7 @@ void SurfaceTakesTheNewText(benchmark::State& state) {
         },
         [&s] { s.bareTakesTheNewText(); });
 }
-BENCHMARK(SurfaceTakesTheNewText)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(SurfaceTakesTheNewText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // sed doing the same replacement on the same file, start-up included.
 void SedOnTheSameFile(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/PickColor.h"
+#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
@@ -35,15 +36,9 @@ constexpr int ArrowSize = 16;
 constexpr qsizetype RuleTextLength = ColorRuleTextSize;
 constexpr qsizetype AuthorLength = ColorRuleAuthorSize;
 
-[[nodiscard]] QColor toQColor(ColorValue color) {
-    return {RedOf(color), GreenOf(color), BlueOf(color)};
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
-    auto* button = MakeNamed<QPushButton>(parent, name, {.toolTip = toolTip});
-    button->setText(caption);
-    return button;
+    return MakeNamed<QPushButton>(parent, name, {.text = caption, .toolTip = toolTip});
 }
 
 enum class Arrow { Up, Down, ToStart, ToEnd };
@@ -98,7 +93,7 @@ QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const Q
 // start and end texts.
 [[nodiscard]] QTreeWidgetItem* ruleRow(const ColorRule& rule) {
     auto* item = new QTreeWidgetItem({ColorToHex(rule.Color), rule.StartText, rule.EndText});
-    item->setForeground(0, toQColor(rule.Color));
+    item->setForeground(0, ToQColor(rule.Color));
     return item;
 }
 
@@ -194,12 +189,12 @@ void ColorControl::buildSetEntries() {
 
     m_chkDifferCase =
         MakeNamed<QCheckBox>(this, QStringLiteral("ChkDifferCase"),
-                             {.toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
-    m_chkDifferCase->setText(QStringLiteral("Rozlišuj velké/malé"));
+                             {.text = QStringLiteral("Rozlišuj velké/malé"),
+                              .toolTip = QStringLiteral("Rozlišuj velká a malá písmena (A/a)")});
     m_chkSelection =
         MakeNamed<QCheckBox>(this, QStringLiteral("ChkSelection"),
-                             {.toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
-    m_chkSelection->setText(QStringLiteral("Výběr"));
+                             {.text = QStringLiteral("Výběr"),
+                              .toolTip = QStringLiteral("zvýrazni pouze výběr, nebo všechno")});
     connect(m_chkDifferCase, &QCheckBox::toggled, this,
             [this](bool on) { Program().ColorOptions.DifferCase = on; });
     connect(m_chkSelection, &QCheckBox::toggled, this,
@@ -362,9 +357,7 @@ void ColorControl::showRules(int current) {
 }
 
 void ColorControl::showColor(QLabel* box, ColorValue color) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    box->setPalette(palette);
+    PaintRole(box, QPalette::Window, color);
 }
 
 // Stores what the user changed in a description or author entry, refusing

@@ -1,6 +1,7 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
+#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
 #include "platform/default_button.h"
 #include "platform/named_control.h"
@@ -35,29 +36,17 @@ constexpr int ColumnWidth = 81;
 // The gradient box's Tag while a mouse button is held on it.
 const QString ButtonHeld = QStringLiteral("_");
 
-QColor toQColor(ColorValue color) {
-    return {RedOf(color), GreenOf(color), BlueOf(color)};
-}
-
 ColorValue toColorValue(const QColor& color) {
     return RgbColor(color.red(), color.green(), color.blue());
 }
 
 void setBackColor(QWidget* widget, ColorValue color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    widget->setPalette(palette);
+    PaintRole(widget, QPalette::Window, color);
     widget->setAutoFillBackground(true);
 }
 
 ColorValue backColor(const QWidget* widget) {
     return toColorValue(widget->palette().color(QPalette::Window));
-}
-
-void setTextColor(QWidget* widget, ColorValue color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    widget->setPalette(palette);
 }
 
 QFont readoutFont() {
@@ -68,7 +57,7 @@ QFont readoutFont() {
 
 QImage filledImage(int width, int height, ColorValue color) {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(toQColor(color));
+    image.fill(ToQColor(color));
     return image;
 }
 
@@ -128,7 +117,7 @@ void ColorDialog::buildChannels() {
                                             {.text = QString::fromUtf16(c.heading),
                                              .toolTip = QString::fromUtf16(c.headingTip),
                                              .place = {left, 8, 25, 17}});
-        setTextColor(heading, c.headingColor);
+        PaintRole(heading, QPalette::WindowText, c.headingColor);
 
         QScrollBar* bar = MakeNamed<QScrollBar>(this, QString::fromUtf16(c.bar),
                                                 {.place = {left + 8, 24, 17, 257}});
@@ -160,9 +149,9 @@ void ColorDialog::buildTools() {
         const ToolButton& b = ToolButtons[i];
         QPushButton* button =
             MakeNamed<QPushButton>(this, QString::fromUtf16(b.name),
-                                   {.toolTip = QString::fromUtf16(b.toolTip),
+                                   {.text = QString::fromUtf16(b.caption),
+                                    .toolTip = QString::fromUtf16(b.toolTip),
                                     .place = {ToolsLeft, 8 + 16 * i, ColumnWidth, 17}});
-        button->setText(QString::fromUtf16(b.caption));
         const auto tool = static_cast<ColourTool>(i);
         connect(button, &QPushButton::clicked, this, [this, tool] { applyTool(tool); });
         m_toolButtons[i] = button;
@@ -315,7 +304,7 @@ void ColorDialog::UpdateColorPreview() {
         // Row y shows the colour this channel would give at value y.
         QImage bar(ChannelBarWidth, ChannelBarHeight, QImage::Format_RGB32);
         for (int y = 0; y < ChannelBarHeight; ++y) {
-            const QRgb row = toQColor(ColorOf(WithChannel(chosen, barChannels[i], y))).rgb();
+            const QRgb row = ToQColor(ColorOf(WithChannel(chosen, barChannels[i], y))).rgb();
             for (int x = 0; x < ChannelBarWidth; ++x)
                 bar.setPixel(x, y, row);
         }
@@ -339,7 +328,7 @@ void ColorDialog::showPaletteLabels(int n) {
     for (const auto& [label, look] : {std::pair{m_label4, upper}, std::pair{m_label8, lower}}) {
         label->setText(look.caption);
         setBackColor(label, look.back);
-        setTextColor(label, look.text);
+        PaintRole(label, QPalette::WindowText, look.text);
     }
 }
 
@@ -356,7 +345,7 @@ void ColorDialog::redrawGradient() {
     for (int column = 0; column < GradientSize; ++column) {
         for (int row = 0; row < GradientSize; ++row) {
             const ColorValue color = ColorOf(GradientColor(slider, pair, column, row));
-            m_gradient.setPixel(column, row, toQColor(color).rgb());
+            m_gradient.setPixel(column, row, ToQColor(color).rgb());
         }
     }
     m_picture5->setPixmap(QPixmap::fromImage(m_gradient));

@@ -1,12 +1,11 @@
 #include "html/controls/ColourSwatch.h"
 
 #include "colour/PickColor.h"
+#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
 #include "platform/named_control.h"
 
-#include <QColor>
 #include <QLabel>
-#include <QPalette>
 
 namespace {
 
@@ -41,7 +40,5 @@ void ColourSwatch::setColor(ColorValue color) {
 }
 
 void ColourSwatch::paintBox() {
-    QPalette palette = m_box->palette();
-    palette.setColor(QPalette::Window, QColor(RedOf(m_color), GreenOf(m_color), BlueOf(m_color)));
-    m_box->setPalette(palette);
+    PaintRole(m_box, QPalette::Window, m_color);
 }

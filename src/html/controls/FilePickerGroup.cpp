@@ -1,5 +1,6 @@
 #include "html/controls/FilePickerGroup.h"
 
+#include "platform/named_control.h"
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
@@ -15,25 +16,24 @@ FilePickerGroup::FilePickerGroup(const QString& filter, QWidget* parent)
     : QWidget(parent), m_filter(filter) {
     setObjectName(QStringLiteral("FilePickerGroup"));
 
-    m_fileChoose = new QPushButton(QStringLiteral("&Vyber soubor"), this);
-    m_fileChoose->setObjectName(QStringLiteral("FileChoose"));
     // The same tooltip on every dialog, whatever kind of file it asks for.
-    m_fileChoose->setToolTip(QStringLiteral("Vyber soubor obrázku"));
+    m_fileChoose = MakeNamed<QPushButton>(this, QStringLiteral("FileChoose"),
+                                          {.text = QStringLiteral("&Vyber soubor"),
+                                           .toolTip = QStringLiteral("Vyber soubor obrázku")});
 
-    m_pathText = new QPlainTextEdit(this);
-    m_pathText->setObjectName(QStringLiteral("PathText"));
-    m_pathText->setToolTip(QStringLiteral("Cesta k souboru"));
+    m_pathText = MakeNamed<QPlainTextEdit>(this, QStringLiteral("PathText"),
+                                           {.toolTip = QStringLiteral("Cesta k souboru")});
     m_pathText->setReadOnly(true);
     m_pathText->setMaximumHeight(m_pathText->fontMetrics().lineSpacing() * 3);
 
-    m_relativePathChk = new QCheckBox(QStringLiteral("Relativně"), this);
-    m_relativePathChk->setObjectName(QStringLiteral("RelativePathChk"));
-    m_relativePathChk->setToolTip(QStringLiteral("Relativní cestu"));
+    m_relativePathChk = MakeNamed<QCheckBox>(
+        this, QStringLiteral("RelativePathChk"),
+        {.text = QStringLiteral("Relativně"), .toolTip = QStringLiteral("Relativní cestu")});
     m_relativePathChk->setChecked(m_state.isRelative());
 
-    m_browzde = new QPushButton(this);
-    m_browzde->setObjectName(QStringLiteral("Browzde"));
-    m_browzde->setToolTip(QStringLiteral("Zobrazit v interním html browseru"));
+    m_browzde =
+        MakeNamed<QPushButton>(this, QStringLiteral("Browzde"),
+                               {.toolTip = QStringLiteral("Zobrazit v interním html browseru")});
     m_browzde->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     // Nothing to show until a file is chosen.
     m_browzde->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "html/page/Vytvor.h"
 
+#include "colour/colour_palette.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
 #include "html/controls/FilePickerGroup.h"
@@ -10,12 +11,10 @@
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,12 +27,6 @@ namespace {
 
 constexpr ColorValue White = RgbColor(255, 255, 255);
 constexpr ColorValue Black = RgbColor(0, 0, 0);
-
-void paint(QWidget* widget, QPalette::ColorRole role, ColorValue colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
-    widget->setPalette(palette);
-}
 
 QLabel* previewLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = Named(new QLabel(caption, parent), name);
@@ -209,13 +202,13 @@ QLayout* Vytvor::buildPreview(QWidget* tab) {
 
 void Vytvor::followColours() {
     const ColorValue background = m_background.swatch->color();
-    paint(m_preview, QPalette::Base, background);
-    paint(m_preview, QPalette::Text, m_text.swatch->color());
+    PaintRole(m_preview, QPalette::Base, background);
+    PaintRole(m_preview, QPalette::Text, m_text.swatch->color());
     for (QLabel* label : {m_linkLabel, m_activeLabel, m_visitedLabel})
-        paint(label, QPalette::Window, background);
-    paint(m_linkLabel, QPalette::WindowText, m_link.swatch->color());
-    paint(m_visitedLabel, QPalette::WindowText, m_visited.swatch->color());
-    paint(m_activeLabel, QPalette::WindowText, m_active.swatch->color());
+        PaintRole(label, QPalette::Window, background);
+    PaintRole(m_linkLabel, QPalette::WindowText, m_link.swatch->color());
+    PaintRole(m_visitedLabel, QPalette::WindowText, m_visited.swatch->color());
+    PaintRole(m_activeLabel, QPalette::WindowText, m_active.swatch->color());
 }
 
 // --- Ok -------------------------------------------------------------------------

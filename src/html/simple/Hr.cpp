@@ -1,13 +1,11 @@
 #include "html/simple/Hr.h"
 
 #include "html/controls/value_bar.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -20,8 +18,7 @@ Hr::Hr(QWidget* owner) : HtmlDialog(owner) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildAlignment());
     layout->addLayout(buildWidth());
-    m_shader = new QCheckBox(u"Bez &stínu"_s, this);
-    m_shader->setObjectName(u"Shader"_s);
+    m_shader = MakeNamed<QCheckBox>(this, u"Shader"_s, {.text = u"Bez &stínu"_s});
     layout->addWidget(m_shader);
 
     auto* buttons = makeButtonRow();
@@ -29,29 +26,23 @@ Hr::Hr(QWidget* owner) : HtmlDialog(owner) {
 }
 
 QLayout* Hr::buildAlignment() {
-    auto* label = new QLabel(u"Zarovnání čáry :"_s, this);
-    label->setObjectName(u"Label2"_s);
     auto* layout = new QVBoxLayout;
-    layout->addWidget(label);
-    // Added in the order they are tested.
-    layout->addWidget(m_align.add(this, u"Option2"_s, u"V&levo"_s, HtmlAlign::Left));
-    layout->addWidget(m_align.add(this, u"Option1"_s, u"Na &střed"_s, HtmlAlign::Center));
-    layout->addWidget(m_align.add(this, u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right));
-    QRadioButton* none = m_align.add(this, u"Option6"_s, u"&Nezarovnávat"_s, HtmlAlign::None);
-    none->setChecked(true);
-    layout->addWidget(none);
+    // Listed in the order they are tested.
+    AddAlignButtons(layout, this, m_align, u"Label2"_s, u"Zarovnání čáry :"_s,
+                    {{u"Option2"_s, u"V&levo"_s, HtmlAlign::Left},
+                     {u"Option1"_s, u"Na &střed"_s, HtmlAlign::Center},
+                     {u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right},
+                     {u"Option6"_s, u"&Nezarovnávat"_s, HtmlAlign::None}},
+                    HtmlAlign::None);
     return layout;
 }
 
 QLayout* Hr::buildWidth() {
-    m_check1 = new QCheckBox(u"&Šířka"_s, this);
-    m_check1->setObjectName(u"Check1"_s);
-    m_check2 = new QCheckBox(u"%"_s, this);
-    m_check2->setObjectName(u"Check2"_s);
+    m_check1 = MakeNamed<QCheckBox>(this, u"Check1"_s, {.text = u"&Šířka"_s});
+    m_check2 = MakeNamed<QCheckBox>(this, u"Check2"_s, {.text = u"%"_s});
     m_check2->setChecked(true);
     m_vscroll1 = MakeValueBar(this, u"Vscroll1"_s, Qt::Vertical, {1, UnitMaxima{}.percent, 1});
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(u"Label1"_s);
+    m_label1 = MakeNamed<QLabel>(this, u"Label1"_s);
     showValueInUnit(m_vscroll1, m_label1, m_check2);
     enableWith(m_check1, {m_check2, m_vscroll1});
 

@@ -1,6 +1,7 @@
 #include "html/simple/Kotva.h"
 
 #include "html/simple/Odkaz.h"
+#include "platform/named_control.h"
 #include "shell/window_instances.h"
 
 #include <QGridLayout>
@@ -9,15 +10,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Kotva::Kotva(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(this)) {
+Kotva::Kotva(QWidget* owner)
+    : HtmlDialog(owner), m_text1(MakeNamed<QLineEdit>(this, QStringLiteral("Text1"),
+                                                      {.text = QStringLiteral("Kotva1")})) {
     setObjectName(QStringLiteral("Kotva"));
     setWindowTitle(QStringLiteral("HTML Kotva"));
 
-    auto* label1 = new QLabel(QStringLiteral("Jméno kotvy :"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"),
+                                     {.text = QStringLiteral("Jméno kotvy :")});
     label1->setBuddy(m_text1);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setText(QStringLiteral("Kotva1"));
 
     auto* buttons = makeButtonRow();
 

@@ -1,5 +1,6 @@
 #include "html/simple/MailTo.h"
 
+#include "platform/named_control.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
@@ -11,13 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
-MailTo::MailTo(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(this)) {
+MailTo::MailTo(QWidget* owner)
+    : HtmlDialog(owner), m_text1(MakeNamed<QLineEdit>(this, u"Text1"_s)) {
     setObjectName(u"MailTo"_s);
     setWindowTitle(u"HTML Mailto"_s);
 
-    auto* label = new QLabel(u"E-mail :"_s, this);
-    label->setObjectName(u"Label1"_s);
-    m_text1->setObjectName(u"Text1"_s);
+    auto* label = MakeNamed<QLabel>(this, u"Label1"_s, {.text = u"E-mail :"_s});
     // Read once here: a later change of the setting shows only in a window
     // created afresh.
     m_text1->setText(Program().Settings.UserEmail);

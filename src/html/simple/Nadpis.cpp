@@ -1,12 +1,11 @@
 #include "html/simple/Nadpis.h"
 
 #include "html/controls/value_bar.h"
+#include "platform/named_control.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -20,8 +19,7 @@ Nadpis::Nadpis(QWidget* owner) : HtmlDialog(owner) {
     columns->addLayout(buildAlignment());
     columns->addLayout(buildLevel());
 
-    m_check1 = new QCheckBox(u"&Nezalamovat řádky"_s, this);
-    m_check1->setObjectName(u"Check1"_s);
+    m_check1 = MakeNamed<QCheckBox>(this, u"Check1"_s, {.text = u"&Nezalamovat řádky"_s});
 
     auto* buttons = makeButtonRow();
 
@@ -32,25 +30,20 @@ Nadpis::Nadpis(QWidget* owner) : HtmlDialog(owner) {
 }
 
 QLayout* Nadpis::buildAlignment() {
-    auto* label = new QLabel(u"Zarovnat :"_s, this);
-    label->setObjectName(u"Label3"_s);
     auto* layout = new QVBoxLayout;
-    layout->addWidget(label);
-    layout->addWidget(m_align.add(this, u"Option1"_s, u"V&levo"_s, HtmlAlign::Left));
-    layout->addWidget(m_align.add(this, u"Option2"_s, u"Na &střed"_s, HtmlAlign::Center));
-    layout->addWidget(m_align.add(this, u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right));
-    QRadioButton* none = m_align.add(this, u"Option4"_s, u"&Nezarovnat"_s, HtmlAlign::None);
-    none->setChecked(true);
-    layout->addWidget(none);
+    AddAlignButtons(layout, this, m_align, u"Label3"_s, u"Zarovnat :"_s,
+                    {{u"Option1"_s, u"V&levo"_s, HtmlAlign::Left},
+                     {u"Option2"_s, u"Na &střed"_s, HtmlAlign::Center},
+                     {u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right},
+                     {u"Option4"_s, u"&Nezarovnat"_s, HtmlAlign::None}},
+                    HtmlAlign::None);
     return layout;
 }
 
 QLayout* Nadpis::buildLevel() {
-    auto* label = new QLabel(u"Velikost :"_s, this);
-    label->setObjectName(u"Label2"_s);
+    auto* label = MakeNamed<QLabel>(this, u"Label2"_s, {.text = u"Velikost :"_s});
     QScrollBar* level = MakeValueBar(this, u"Vscroll1"_s, Qt::Vertical, {1, 6, 1});
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(u"Label1"_s);
+    m_label1 = MakeNamed<QLabel>(this, u"Label1"_s);
     showValueIn(level, m_label1);
 
     auto* layout = new QHBoxLayout;

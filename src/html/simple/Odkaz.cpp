@@ -1,5 +1,7 @@
 #include "html/simple/Odkaz.h"
 
+#include "platform/named_control.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,14 +12,14 @@ namespace {
 constexpr int AnchorNameLength = 20;
 } // namespace
 
-Odkaz::Odkaz(QWidget* owner) : HtmlDialog(owner), m_combo1(new QComboBox(this)) {
+Odkaz::Odkaz(QWidget* owner)
+    : HtmlDialog(owner), m_combo1(MakeNamed<QComboBox>(this, QStringLiteral("Combo1"))) {
     setObjectName(QStringLiteral("Odkaz"));
     setWindowTitle(QStringLiteral("HTML odkaz na kotvu"));
 
-    auto* label1 = new QLabel(QStringLiteral("Odkaz na kotvu :"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"),
+                                     {.text = QStringLiteral("Odkaz na kotvu :")});
     label1->setBuddy(m_combo1);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setEditable(true);
     // The list grows only by confirmed anchors and links, not by Enter.
     m_combo1->setInsertPolicy(QComboBox::NoInsert);

@@ -1,9 +1,5 @@
 #include "html/simple/Odstavec.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -12,18 +8,14 @@ Odstavec::Odstavec(QWidget* owner) : HtmlDialog(owner) {
     setObjectName(u"Odstavec"_s);
     setWindowTitle(u"Html Odstavec"_s);
 
-    auto* label = new QLabel(u"Zarovnat odstavec :"_s, this);
-    label->setObjectName(u"Label1"_s);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(m_align.add(this, u"Option1"_s, u"V&levo"_s, HtmlAlign::Left));
-    layout->addWidget(m_align.add(this, u"Option2"_s, u"Na &střed"_s, HtmlAlign::Center));
-    layout->addWidget(m_align.add(this, u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right));
-    QRadioButton* justify = m_align.add(this, u"Option4"_s, u"Do &bloku"_s, HtmlAlign::Justify);
-    layout->addWidget(justify);
-    layout->addWidget(m_align.add(this, u"Option5"_s, u"&Nezarovnávat"_s, HtmlAlign::None));
-    justify->setChecked(true);
+    AddAlignButtons(layout, this, m_align, u"Label1"_s, u"Zarovnat odstavec :"_s,
+                    {{u"Option1"_s, u"V&levo"_s, HtmlAlign::Left},
+                     {u"Option2"_s, u"Na &střed"_s, HtmlAlign::Center},
+                     {u"Option3"_s, u"V&pravo"_s, HtmlAlign::Right},
+                     {u"Option4"_s, u"Do &bloku"_s, HtmlAlign::Justify},
+                     {u"Option5"_s, u"&Nezarovnávat"_s, HtmlAlign::None}},
+                    HtmlAlign::Justify);
 
     auto* buttons = makeButtonRow();
     layout->addLayout(buttons);

@@ -18,8 +18,7 @@ constexpr std::array<SmileyPart, 5> PartOrder = {
 
 // A fixed list with nothing chosen, so an untouched part adds nothing.
 QComboBox* partList(SmileyPart part, int number, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(u"Combo"_s + QString::number(number));
+    auto* combo = MakeNamed<QComboBox>(parent, u"Combo"_s + QString::number(number));
     combo->setEditable(false);
     combo->addItems(SmileyPartItems(part));
     combo->setCurrentIndex(-1);
@@ -28,10 +27,10 @@ QComboBox* partList(SmileyPart part, int number, QWidget* parent) {
 
 } // namespace
 
-Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s, this)) {
+Smajl::Smajl(QWidget* owner)
+    : HtmlDialog(owner), m_text1(MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u":-)"_s})) {
     setObjectName(u"Smajl"_s);
     setWindowTitle(u"\"Smajl\" :-)"_s);
-    m_text1->setObjectName(u"Text1"_s);
 
     auto* partsRow = new QHBoxLayout;
     for (std::size_t i = 0; i < PartOrder.size(); ++i) {
@@ -39,8 +38,8 @@ Smajl::Smajl(QWidget* owner) : HtmlDialog(owner), m_text1(new QLineEdit(u":-)"_s
         partsRow->addWidget(m_parts[i]);
     }
 
-    QPushButton* go = MakeNamed<QPushButton>(this, u"Command3"_s, {.text = u"GO!"_s});
-    go->setToolTip(u"Vztvoř !"_s);
+    QPushButton* go =
+        MakeNamed<QPushButton>(this, u"Command3"_s, {.text = u"GO!"_s, .toolTip = u"Vztvoř !"_s});
     connect(go, &QPushButton::clicked, this, &Smajl::buildFromParts);
     QPushButton* random = MakeNamed<QPushButton>(this, u"Command4"_s, {.text = u"RND :-)"_s});
     connect(random, &QPushButton::clicked, this, &Smajl::drawRandom);
