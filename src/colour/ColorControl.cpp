@@ -2,8 +2,8 @@
 
 #include "colour/ApplyColorSet.h"
 #include "colour/PickColor.h"
-#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
+#include "platform/colour_palette.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"

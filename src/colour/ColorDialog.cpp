@@ -1,8 +1,8 @@
 #include "colour/ColorDialog.h"
 
 #include "colour/PickColor.h"
-#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
+#include "platform/colour_palette.h"
 #include "platform/default_button.h"
 #include "platform/named_control.h"
 #include "platform/window_registry.h"
@@ -36,17 +36,13 @@ constexpr int ColumnWidth = 81;
 // The gradient box's Tag while a mouse button is held on it.
 const QString ButtonHeld = QStringLiteral("_");
 
-ColorValue toColorValue(const QColor& color) {
-    return RgbColor(color.red(), color.green(), color.blue());
-}
-
 void setBackColor(QWidget* widget, ColorValue color) {
     PaintRole(widget, QPalette::Window, color);
     widget->setAutoFillBackground(true);
 }
 
 ColorValue backColor(const QWidget* widget) {
-    return toColorValue(widget->palette().color(QPalette::Window));
+    return ToColorValue(widget->palette().color(QPalette::Window));
 }
 
 QFont readoutFont() {
@@ -356,7 +352,7 @@ void ColorDialog::readGradient(QPointF position) {
     // than a colour from outside the gradient.
     const int x = GradientPixelIndex(position.x());
     const int y = GradientPixelIndex(position.y());
-    const QString text = ColorToHex(toColorValue(m_gradient.pixelColor(x, y)));
+    const QString text = ColorToHex(ToColorValue(m_gradient.pixelColor(x, y)));
     m_label9->setText(text);
     m_picture5->setToolTip(GradientReadoutTip(x, y, text));
     setBackColor(m_picture6, HexToColor(text));

@@ -1,8 +1,8 @@
 #include "html/controls/ColourSwatch.h"
 
 #include "colour/PickColor.h"
-#include "colour/colour_palette.h"
 #include "core/colour/colour_text.h"
+#include "platform/colour_palette.h"
 #include "platform/named_control.h"
 
 #include <QLabel>

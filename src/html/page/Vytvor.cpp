@@ -1,11 +1,11 @@
 #include "html/page/Vytvor.h"
 
-#include "colour/colour_palette.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
 #include "html/controls/FilePickerGroup.h"
 #include "html/controls/value_bar.h"
 #include "html/page/html_page_head.h"
+#include "platform/colour_palette.h"
 #include "platform/named_control.h"
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"

@@ -1,5 +1,6 @@
 #include "platform/surface/RichEditSurface.h"
 
+#include "platform/colour_palette.h"
 #include "platform/font_fallback.h"
 #include "platform/surface/SurfaceTextEdit.h"
 
@@ -14,14 +15,6 @@ namespace {
 
 const QString DefaultFontName = QStringLiteral("Courier New CE");
 constexpr double DefaultFontSize = 10;
-
-QColor toQColor(ColorValue color) {
-    return {RedOf(color), GreenOf(color), BlueOf(color)};
-}
-
-ColorValue toColorValue(const QColor& color) {
-    return RgbColor(color.red(), color.green(), color.blue());
-}
 
 QFont defaultFont() {
     QFont font(DefaultFontName, DefaultFontSize);
@@ -445,13 +438,13 @@ void RichEditSurface::mergeFormat(const QTextCharFormat& format) {
 ColorValue RichEditSurface::selColor() const {
     const QBrush brush = formatForReading().foreground();
     if (brush.style() == Qt::NoBrush)
-        return toColorValue(m_edit->palette().color(QPalette::Text));
-    return toColorValue(brush.color());
+        return ToColorValue(m_edit->palette().color(QPalette::Text));
+    return ToColorValue(brush.color());
 }
 
 void RichEditSurface::setSelColor(ColorValue color) {
     QTextCharFormat format;
-    format.setForeground(toQColor(color));
+    format.setForeground(ToQColor(color));
     mergeFormat(format);
 }
 
@@ -500,7 +493,7 @@ void RichEditSurface::setSelItalic(bool italic) {
 void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
                                  const QString& fontName) {
     QTextCharFormat format;
-    format.setForeground(toQColor(color));
+    format.setForeground(ToQColor(color));
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(italic);
     format.setFontFamilies(FontFamiliesFor(fontName));
@@ -517,7 +510,7 @@ void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (ends[2 * i] == ends[2 * i + 1])
             continue;
-        format.setForeground(toQColor(runs[i].color));
+        format.setForeground(ToQColor(runs[i].color));
         cursor.setPosition(ends[2 * i]);
         cursor.setPosition(ends[2 * i + 1], QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(format);
@@ -527,12 +520,12 @@ void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
 // --- the widget ------------------------------------------------------------------
 
 ColorValue RichEditSurface::backColor() const {
-    return toColorValue(m_edit->palette().color(QPalette::Base));
+    return ToColorValue(m_edit->palette().color(QPalette::Base));
 }
 
 void RichEditSurface::setBackColor(ColorValue color) {
     QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::Base, toQColor(color));
+    palette.setColor(QPalette::Base, ToQColor(color));
     m_edit->setPalette(palette);
 }
 

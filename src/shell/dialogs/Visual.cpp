@@ -5,6 +5,8 @@
 #include "core/settings/settings_record.h"
 #include "core/settings/user_details.h"
 #include "core/shell/settings_dialog_rules.h"
+#include "platform/colour_palette.h"
+#include "platform/font_fallback.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
@@ -25,7 +27,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,18 +66,12 @@ constexpr const char16_t* FontOption1 = u"MS Sans Serif";
 constexpr const char16_t* FontOption2 = u"Courier New CE";
 constexpr const char16_t* FontOption3 = u"Terminal";
 
-QColor toQColor(ColorValue color) {
-    return {RedOf(color), GreenOf(color), BlueOf(color)};
-}
-
 // The font a preview shows; a font the machine lacks falls back to a
 // fixed-pitch one, as in the editor.
 QFont previewFont(const PreviewLook& look) {
     QFont font(look.fontName);
     font.setStyleHint(QFont::TypeWriter);
-    if (!QFontDatabase::hasFamily(look.fontName))
-        font.setFamilies(
-            {look.fontName, QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    font.setFamilies(FontFamiliesFor(look.fontName));
     font.setPointSizeF(look.size);
     font.setBold(look.bold);
     font.setItalic(look.italic);
@@ -532,8 +527,8 @@ ColorValue Visual::previewBackColor() const {
 
 void Visual::renderPreview() {
     QPalette palette = m_label1->palette();
-    palette.setColor(QPalette::Text, toQColor(m_preview.textColor));
-    palette.setColor(QPalette::Base, toQColor(m_preview.backColor));
+    palette.setColor(QPalette::Text, ToQColor(m_preview.textColor));
+    palette.setColor(QPalette::Base, ToQColor(m_preview.backColor));
     m_label1->setPalette(palette);
     m_label1->setFont(previewFont(m_preview));
 }

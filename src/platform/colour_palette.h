@@ -6,9 +6,13 @@
 #include <QPalette>
 #include <QWidget>
 
-// The Qt colour of a colour value.
+// The Qt colour of a colour value, and back.
 [[nodiscard]] inline QColor ToQColor(ColorValue color) {
     return {RedOf(color), GreenOf(color), BlueOf(color)};
+}
+
+[[nodiscard]] inline ColorValue ToColorValue(const QColor& color) {
+    return RgbColor(color.red(), color.green(), color.blue());
 }
 
 // Shows a colour value in one role of a widget's palette.
