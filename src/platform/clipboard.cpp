@@ -4,6 +4,14 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+QtClipboardService::QtClipboardService() {
+    connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
+            [this](QClipboard::Mode mode) {
+                if (mode == QClipboard::Clipboard)
+                    Q_EMIT changed();
+            });
+}
+
 QString QtClipboardService::text() const {
     return QGuiApplication::clipboard()->text();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-class ClipboardService {
+class ClipboardService : public QObject {
+    Q_OBJECT
 public:
-    virtual ~ClipboardService() = default;
+    using QObject::QObject;
+    ~ClipboardService() override = default;
     [[nodiscard]] virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
     // True while the clipboard holds text, even an empty one; false for a
@@ -12,11 +15,17 @@ public:
     [[nodiscard]] virtual bool hasText() const = 0;
     // Empties the clipboard: afterwards it holds no text at all.
     virtual void clear() = 0;
+
+Q_SIGNALS:
+    // The clipboard's content changed, by this program or another.
+    void changed();
 };
 
 // The desktop clipboard (not the X11 selection).
 class QtClipboardService : public ClipboardService {
 public:
+    // Needs the application object.
+    QtClipboardService();
     [[nodiscard]] QString text() const override;
     void setText(const QString& text) override;
     [[nodiscard]] bool hasText() const override;

@@ -1,7 +1,7 @@
 #include "platform/browser/web_engine_setup.h"
 
-#include <QCoreApplication>
 #include <QList>
+#include <QtGlobal>
 #include <unistd.h>
 
 namespace {
@@ -19,5 +19,4 @@ QByteArray WebEngineFlags(const QByteArray& given, bool runningAsRoot) {
 void PrepareWebEngine() {
     const char* const variable = "QTWEBENGINE_CHROMIUM_FLAGS";
     qputenv(variable, WebEngineFlags(qgetenv(variable), ::geteuid() == 0));
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

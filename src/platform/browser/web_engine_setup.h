@@ -7,6 +7,6 @@
 // so as root the sandbox is switched off. Flags already given stay.
 [[nodiscard]] QByteArray WebEngineFlags(const QByteArray& given, bool runningAsRoot);
 
-// Sets what the browser engine needs before the application object is made:
-// the flags above and the shared drawing contexts.
+// Sets the flags above for the browser engine, which reads them when the
+// first preview starts it. Nothing of the engine is loaded here.
 void PrepareWebEngine();

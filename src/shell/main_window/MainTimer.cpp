@@ -8,6 +8,7 @@
 #include "shell/ProgramState.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
+#include "shell/main_window/clipboard_preview.h"
 #include "shell/shared_procedures.h"
 
 #include <QApplication>
@@ -69,7 +70,9 @@ QStyle::StandardPixmap standardPixmap(Panel4Picture picture) {
 
 } // namespace
 
-MainTimer::MainTimer(MainForm& form) : QObject(&form), m_form(form), m_timer(new QTimer(this)) {
+MainTimer::MainTimer(MainForm& form)
+    : QObject(&form), m_form(form), m_timer(new QTimer(this)),
+      m_clipboard(new ClipboardPreview(this)) {
     setObjectName(QStringLiteral("MainTimer"));
     SetWindowTag(&form, SnapTag);
     // Panel 4 may show a long clipboard text: it takes the room left and never
@@ -101,17 +104,15 @@ void MainTimer::runTick() {
     arrangeWindows();
     MainMenu& menu = m_form.menu();
     menu.enableByRule(EnableRule::NeedsPath, !Program().CurrentFilePath.isEmpty());
-    const ClipboardService& clipboard = *Platform().clipboard;
-    const bool clipboardHasText = clipboard.hasText();
-    const QString clipboardText = clipboardHasText ? clipboard.text() : QString();
+    m_clipboard->refreshIfStale();
     // Without text on the clipboard (a picture, say) the paste items keep their state.
-    if (clipboardHasText)
-        menu.enableByRule(EnableRule::NeedsClipboardText, !clipboardText.isEmpty());
+    if (m_clipboard->hasText())
+        menu.enableByRule(EnableRule::NeedsClipboardText, !m_clipboard->head().isEmpty());
     StatusInputs status = ReadEditorStatus(m_form.surface());
     menu.enableByRule(EnableRule::NeedsText, status.textLength != 0);
     menu.enableByRule(EnableRule::NeedsSelection, status.selLength != 0);
-    status.clipboardHasText = clipboardHasText;
-    status.clipboardText = clipboardText;
+    status.clipboardHasText = m_clipboard->hasText();
+    status.clipboardText = m_clipboard->head();
     showStatus(ComposeStatusPanels(status));
 }
 

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <optional>
 
+class ClipboardPreview;
 class MainForm;
 class QTimer;
 class QWidget;
@@ -14,7 +15,8 @@ class QWidget;
 // whose tag asks for it, enables the menu items by the current path, the
 // clipboard, the text and the selection (by the rules of the main menu's
 // commands), and rewrites the status panels.
-// Nothing is kept between ticks: each one reads the live state afresh.
+// Nothing is kept between ticks but the clipboard's preview, which is read
+// again when the clipboard changes; the rest is read live each tick.
 class MainTimer : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ private:
 
     MainForm& m_form;
     QTimer* m_timer;
+    ClipboardPreview* m_clipboard;
     std::optional<Panel4Picture> m_shownPicture;
     // A tick that shows the error box lets later ticks arrive inside it.
     bool m_ticking = false;

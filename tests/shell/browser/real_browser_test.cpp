@@ -2,6 +2,7 @@
 // holds a blank and "#" is loaded from its file and read back by its title.
 #include "core/files/file_io.h"
 #include "platform/browser/web_view.h"
+#include "platform/testing/real_web_engine.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
@@ -19,16 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 TEST(RealBrowser, ShowsALocalPageWhoseFolderNameHoldsABlankAndAHash) {
-#ifdef __SANITIZE_ADDRESS__
-    // The engine library, built without the sanitizer, frees a page's web
-    // contents with a mismatched size inside its own destructor, which the
-    // sanitizer stops the whole test program for. The scripted view covers
-    // the window in this build.
-    GTEST_SKIP() << "the web engine library fails the address sanitizer on its own";
-#endif
+    SKIP_WHERE_THE_WEB_ENGINE_FAILS_THE_SANITIZER();
     TestPlatform platform;
-    QtWebViewFactory engine;
-    Platform().webViews = &engine;
+    RealWebEngine engine;
     Program() = ProgramState{};
     QTemporaryDir folder(QDir::tempPath() + u"/tvq page #1 XXXXXX"_s);
     ASSERT_TRUE(folder.isValid());

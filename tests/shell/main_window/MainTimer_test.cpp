@@ -26,10 +26,14 @@ namespace {
 // A clipboard that can hold an empty text, or no text at all (a picture).
 class TestClipboard : public ClipboardService {
 public:
-    [[nodiscard]] QString text() const override { return m_text; }
+    [[nodiscard]] QString text() const override {
+        ++reads;
+        return m_text;
+    }
     void setText(const QString& text) override {
         m_text = text;
         holdsText = true;
+        Q_EMIT changed();
     }
     [[nodiscard]] bool hasText() const override {
         if (failure)
@@ -39,9 +43,11 @@ public:
     void clear() override {
         m_text.clear();
         holdsText = false;
+        Q_EMIT changed();
     }
 
     bool holdsText = false;
+    mutable int reads = 0;
     std::optional<ProgramError> failure;
 
 private:
@@ -202,6 +208,23 @@ TEST_F(MainTimerTest, ALongClipboardTextNeverWidensTheStatusBar) {
     EXPECT_LT(mainForm.statusBar()->minimumSizeHint().width(), mainForm.width());
 }
 
+// A large clipboard text is read once when it arrives, never by the ticks
+// that show it.
+TEST_F(MainTimerTest, TheClipboardPreviewFollowsAChangeWithoutATickReadingIt) {
+    timer.tick();
+    clipboard.setText(u"velká schránka "_s.repeated(100000));
+    EXPECT_EQ(clipboard.reads, 1);
+    for (int tick = 0; tick < 5; ++tick)
+        timer.tick();
+    EXPECT_EQ(clipboard.reads, 1);
+    EXPECT_TRUE(mainForm.panel(4)->text().startsWith(u"velká schránka velká"_s));
+
+    clipboard.setText(u"jiný text"_s);
+    timer.tick();
+    EXPECT_EQ(mainForm.panel(4)->text(), u"jiný text"_s);
+    EXPECT_EQ(clipboard.reads, 2);
+}
+
 // Entries the timer switches, each registered with work that does nothing.
 struct MenuItems {
     explicit MenuItems(CommandRegistry& commands, const MainMenu& menu) : m_menu(menu) {
@@ -302,6 +325,7 @@ TEST_F(MainTimerTest, AnErrorEndsTheTickAndIsReportedOnce) {
     mainForm.panel(1)->setText(u"před chybou"_s);
     const ProgramError error(5, u"Schránka nedostupná"_s, u"Tarvel"_s);
     clipboard.failure = error;
+    Q_EMIT clipboard.changed();
 
     timer.tick();
     ASSERT_EQ(messageBox.shown.size(), 1);
