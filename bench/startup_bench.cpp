@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     std::vector<double> oursMb, bareMb, oursCpu, bareCpu;
     bool engineMapped = false;
     for (int i = 0; i < Runs; ++i) {
-        const Figures ours = run(program, {QStringLiteral("-NOMSG"), page});
+        const Figures ours = run(program, {page});
         const Figures reference = run(bare, {page});
         oursMb.push_back(ours.megabytes);
         oursCpu.push_back(ours.cpuSeconds);
