@@ -95,6 +95,7 @@ QLayout* Frame::buildAttributes() {
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(m_check9);
     colourRow->addWidget(caption);
+    colourRow->addStretch();
     grid->addLayout(colourRow, 3, 0);
     grid->addWidget(m_borderColour->box(), 3, 1);
     grid->addWidget(m_borderColour->label(), 3, 2);
