@@ -1,7 +1,11 @@
 #include "html/html_commands.h"
 
+#include "html/effects/ColorFade.h"
+#include "html/frames/Frame.h"
+#include "html/frames/Frames.h"
 #include "html/images/Obrazek.h"
 #include "html/page/Vytvor.h"
+#include "html/samples/Template.h"
 #include "html/simple/Barva.h"
 #include "html/simple/Hr.h"
 #include "html/simple/Kotva.h"
@@ -40,4 +44,8 @@ void RegisterHtmlCommands(CommandRegistry& commands) {
     addDialog<TableCell>(commands, MenuId::mnucell);
     addDialog<Obrazek>(commands, MenuId::mnuobr);
     addDialog<Vytvor>(commands, MenuId::mnucreate);
+    addDialog<Frame>(commands, MenuId::mnuHTML_Fme);
+    addDialog<Frames>(commands, MenuId::mnuHTML_fset);
+    addDialog<ColorFade>(commands, MenuId::Mnu_HTML_ColorFade);
+    addDialog<Template>(commands, MenuId::mnutemplate);
 }

@@ -1,7 +1,11 @@
 #include "colour/ColorControl.h"
 #include "colour/ColorDialog.h"
+#include "html/effects/ColorFade.h"
+#include "html/frames/Frame.h"
+#include "html/frames/Frames.h"
 #include "html/images/Obrazek.h"
 #include "html/page/Vytvor.h"
+#include "html/samples/Template.h"
 #include "html/simple/Barva.h"
 #include "html/simple/Hr.h"
 #include "html/simple/Kotva.h"
@@ -46,6 +50,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -295,6 +300,17 @@ const WindowCase Windows[] = {
     window<TableRow>("TableRow"),
     window<Vytvor>("Vytvor"),
     window<Zlomek>("Zlomek"),
+    window<Frame>("Frame"),
+    window<Frames>("Frames"),
+    window<ColorFade>("ColorFade"),
+    {"Template",
+     [](MainForm& form) -> QWidget* {
+         auto* samples = new Template(&form);
+         // The longest row, chosen, labels the preview.
+         auto* list = samples->findChild<QTreeWidget*>(u"ListView1"_s);
+         Q_EMIT list->itemClicked(list->topLevelItem(0), 0);
+         return samples;
+     }},
     window<Kalkul>("Kalkul"),
     window<Prev>("Prev"),
     {"frmBrowser",

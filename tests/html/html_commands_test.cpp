@@ -1,7 +1,11 @@
 // The menu entries and toolbar buttons of the HTML dialogs open them.
+#include "html/effects/ColorFade.h"
+#include "html/frames/Frame.h"
+#include "html/frames/Frames.h"
 #include "html/html_window_test.h"
 #include "html/images/Obrazek.h"
 #include "html/page/Vytvor.h"
+#include "html/samples/Template.h"
 #include "html/simple/Hr.h"
 #include "html/simple/MailTo.h"
 #include "html/tables/Table.h"
@@ -35,6 +39,10 @@ TEST_F(HtmlCommands, EntriesAndToolbarButtonsShowTheirDialogsModeless) {
     EXPECT_TRUE(ShownModelessBy<TableCell>(menu.action(MenuId::mnucell)));
     EXPECT_TRUE(ShownModelessBy<Obrazek>(menu.action(MenuId::mnuobr)));
     EXPECT_TRUE(ShownModelessBy<Vytvor>(menu.action(MenuId::mnucreate)));
+    EXPECT_TRUE(ShownModelessBy<Frame>(menu.action(MenuId::mnuHTML_Fme)));
+    EXPECT_TRUE(ShownModelessBy<Frames>(menu.action(MenuId::mnuHTML_fset)));
+    EXPECT_TRUE(ShownModelessBy<ColorFade>(menu.action(MenuId::Mnu_HTML_ColorFade)));
+    EXPECT_TRUE(ShownModelessBy<Template>(menu.action(MenuId::mnutemplate)));
 
     for (const QString& key : {u"Line"_s, u"Table"_s, u"Image"_s, u"Newhtml"_s})
         EXPECT_TRUE(form.Toolbar1()->button(key)->isEnabled()) << key.toStdString();

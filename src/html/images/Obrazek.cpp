@@ -1,6 +1,7 @@
 #include "html/images/Obrazek.h"
 
 #include "html/controls/FilePickerGroup.h"
+#include "html/controls/MarginFrame.h"
 #include "html/controls/value_bar.h"
 #include "platform/named_control.h"
 #include "platform/window_registry.h"
@@ -139,20 +140,10 @@ QWidget* Obrazek::buildBorder() {
 }
 
 QWidget* Obrazek::buildSpacing() {
-    auto* box = frame(this);
-    m_check3 = Named(new QCheckBox(u"Odsazení"_s, box), u"Check3"_s);
-    m_vscroll4 = MakeValueBar(this, u"VScroll4"_s, Qt::Vertical, {0, 400, 0});
-    m_label11 = Named(new QLabel(box), u"Label11"_s);
-    m_vscroll5 = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 300, 0});
-    m_label12 = Named(new QLabel(box), u"Label12"_s);
-    showValueIn(m_vscroll4, m_label11);
-    showValueIn(m_vscroll5, m_label12);
-    enableWith(m_check3, {m_vscroll4, m_vscroll5});
-
-    auto* layout = new QGridLayout(box);
-    layout->addWidget(m_check3, 0, 0, 1, 3);
-    AddBarRow(layout, 1, u"Horizontálně:"_s, m_vscroll4, m_label11);
-    AddBarRow(layout, 2, u" Vertikálně :"_s, m_vscroll5, m_label12);
+    auto* box = new MarginFrame(this, u"Odsazení"_s);
+    m_check3 = box->check();
+    m_label11 = box->horizontalLabel();
+    m_label12 = box->verticalLabel();
     return box;
 }
 

@@ -54,10 +54,8 @@ private:
     QScrollBar* m_vscroll3 = nullptr; // border
     QLabel* m_label8 = nullptr;
     QCheckBox* m_check3 = nullptr;
-    QScrollBar* m_vscroll4 = nullptr; // horizontal space
-    QLabel* m_label11 = nullptr;
-    QScrollBar* m_vscroll5 = nullptr; // vertical space
-    QLabel* m_label12 = nullptr;
+    QLabel* m_label11 = nullptr; // horizontal space
+    QLabel* m_label12 = nullptr; // vertical space
     QCheckBox* m_check6 = nullptr;
     QLineEdit* m_text2 = nullptr;
     QCheckBox* m_check7 = nullptr;

@@ -251,12 +251,5 @@ void Vytvor::colourEditor() const {
 void Vytvor::confirm() {
     const QString prefix = NewPagePrefix(HtmlDocumentHead(), values());
     colourEditor();
-    EditorSurface& surface = MainSurface();
-    NewPage page;
-    ReplaceAllText(surface, [&](const QString& old) {
-        page = NewPageAround(prefix, old);
-        return page.text;
-    });
-    surface.setSelStart(page.oldStart);
-    surface.setSelLength(page.oldLength);
+    WritePageAround([&](const QString& old) { return NewPageAround(prefix, old); });
 }
