@@ -1,6 +1,8 @@
 #include "html/html_commands.h"
 
 #include "html/images/Obrazek.h"
+#include "html/links/HtmlLink.h"
+#include "html/links/OdkazNaJiny.h"
 #include "html/page/Vytvor.h"
 #include "html/simple/Barva.h"
 #include "html/simple/Hr.h"
@@ -14,6 +16,8 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "html/tags/EdiTag.h"
+#include "html/tags/Tagy.h"
 #include "shell/command_registry.h"
 #include "shell/window_instances.h"
 
@@ -40,4 +44,10 @@ void RegisterHtmlCommands(CommandRegistry& commands) {
     addDialog<TableCell>(commands, MenuId::mnucell);
     addDialog<Obrazek>(commands, MenuId::mnuobr);
     addDialog<Vytvor>(commands, MenuId::mnucreate);
+    addDialog<OdkazNaJiny>(commands, MenuId::mnuodkazjiny);
+    addDialog<HtmlLink>(commands, MenuId::MnuHTML_link);
+    commands.add(MenuId::Mnu_Edit_Tag, EditTag);
+    commands.add(MenuId::mnuvlastni, [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Tag); });
+    commands.add(MenuId::mnuatr,
+                 [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Attributes); });
 }
