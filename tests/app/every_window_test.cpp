@@ -1,6 +1,8 @@
 #include "colour/ColorControl.h"
 #include "colour/ColorDialog.h"
 #include "html/images/Obrazek.h"
+#include "html/links/HtmlLink.h"
+#include "html/links/OdkazNaJiny.h"
 #include "html/page/Vytvor.h"
 #include "html/simple/Barva.h"
 #include "html/simple/Hr.h"
@@ -14,6 +16,7 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "html/tags/EdiTag.h"
 #include "html/tags/Tagy.h"
 #include "platform/eliding_label.h"
 #include "platform/surface/RichEditSurface.h"
@@ -304,6 +307,9 @@ const WindowCase Windows[] = {
          return browser;
      }},
     window<Tagy>("Tagy"),
+    window<OdkazNaJiny>("OdkazNaJiny"),
+    window<HtmlLink>("HtmlLink"),
+    window<EdiTag>("EdiTag"),
 };
 
 class EveryWindow : public ::testing::Test {

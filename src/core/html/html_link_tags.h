@@ -11,8 +11,8 @@
 
 // OdkazNaJiny: a link to a chosen file or to a typed address.
 struct LinkValues {
-    bool toFile = true;  // Option1; else Option2, the typed address
-    QString fileAddress; // the file picker's address
+    bool toFile = true;                              // Option1; else Option2, the typed address
+    QString fileAddress;                             // the file picker's address
     QString address = QStringLiteral("http://www."); // Text1
     bool anchorChecked = false;                      // Check1
     QString anchor = QStringLiteral("Kotva1");       // Text2, without "#"
@@ -38,10 +38,10 @@ struct LinkValues {
 
 // HtmlLink: a LINK tag to a style sheet, inserted at the caret.
 struct StyleSheetLinkValues {
-    QString address;                               // the file picker's address
-    bool relChecked = false;                       // Check1
-    QString rel = QStringLiteral("StyleSheet");    // Text1
-    bool typeChecked = false;                      // Check3
-    QString type = QStringLiteral("text/css");     // Text2
+    QString address;                            // the file picker's address
+    bool relChecked = false;                    // Check1
+    QString rel = QStringLiteral("StyleSheet"); // Text1
+    bool typeChecked = false;                   // Check3
+    QString type = QStringLiteral("text/css");  // Text2
 };
 [[nodiscard]] QString StyleSheetLinkTag(const StyleSheetLinkValues& values);

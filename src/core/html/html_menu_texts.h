@@ -43,8 +43,7 @@ struct CustomTag {
 
 // The attributes alone, each as a space and NAME="value", names and values
 // copied as they stand; a name without a value gets an empty one.
-[[nodiscard]] QString CustomAttributeText(const QStringList& attributes,
-                                          const QStringList& values);
+[[nodiscard]] QString CustomAttributeText(const QStringList& attributes, const QStringList& values);
 // The opening tag and, for a paired tag, the closing one (else ""). An empty
 // name is written as it stands: "<" and ">" around the attributes.
 [[nodiscard]] TagWrap CustomTagText(const CustomTag& tag);

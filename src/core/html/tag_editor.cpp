@@ -53,8 +53,7 @@ private:
     // True when it read the blanks after a bare word.
     bool readAttribute(QList<AttributePair>& pairs) {
         const qsizetype nameStart = m_at;
-        while (!atEnd() && !isBlank(m_text[m_at]) && m_text[m_at] != u'=' &&
-               !isClosingSlash(m_at))
+        while (!atEnd() && !isBlank(m_text[m_at]) && m_text[m_at] != u'=' && !isClosingSlash(m_at))
             ++m_at;
         const QString name = m_text.mid(nameStart, m_at - nameStart);
         const bool blankAfter = skipBlanks();

@@ -29,9 +29,9 @@ QComboBox* makeBox(QWidget* parent, const QString& name, const QString& toolTip,
 }
 
 QStringList valueSamples() {
-    return {u"LEFT"_s,    u"RIGHT"_s,   u"CENTER"_s, u"TOP"_s, u"MIDDLE"_s,
-            u"DOWN"_s,    u"#000000"_s, u"#FFFFFF"_s, u"100%"_s, u"50%"_s,
-            u"file:///C:/?.htm"_s, u"http://?/"_s};
+    return {u"LEFT"_s,   u"RIGHT"_s, u"CENTER"_s,           u"TOP"_s,
+            u"MIDDLE"_s, u"DOWN"_s,  u"#000000"_s,          u"#FFFFFF"_s,
+            u"100%"_s,   u"50%"_s,   u"file:///C:/?.htm"_s, u"http://?/"_s};
 }
 
 } // namespace
@@ -40,14 +40,13 @@ AttributePairEditor::AttributePairEditor(Form form, QWidget* parent)
     : QWidget(parent), m_form(form),
       m_atribut(makeBox(this, u"Atribut"_s, u"Jméno atributu"_s, u"Atribut"_s,
                         {u"ALIGN"_s, u"WIDTH"_s, u"HEIGHT"_s, u"SIZE"_s, u"COLOR"_s, u"URL"_s})),
-      m_hodnota(makeBox(this, u"Hodnota"_s, u"Hodnota atributu"_s, u"Hodnota"_s,
-                        valueSamples())),
+      m_hodnota(makeBox(this, u"Hodnota"_s, u"Hodnota atributu"_s, u"Hodnota"_s, valueSamples())),
       m_pairs(new QStandardItemModel(0, 2, this)),
       m_selection(new QItemSelectionModel(m_pairs, this)),
       m_atributs(MakeNamed<QListView>(this, u"Atributs"_s, {.toolTip = u"Vybrané atributy"_s})),
       m_values(MakeNamed<QListView>(this, u"Values"_s, {.toolTip = u"Vybrané hodnoty"_s})),
-      m_add(MakeNamed<QPushButton>(
-          this, u"Command1"_s, {.text = u"&Přidej"_s, .toolTip = u"Přidá vybranou hodnotu"_s})),
+      m_add(MakeNamed<QPushButton>(this, u"Command1"_s,
+                                   {.text = u"&Přidej"_s, .toolTip = u"Přidá vybranou hodnotu"_s})),
       m_remove(MakeNamed<QPushButton>(
           this, u"Command2"_s, {.text = u"O&deber"_s, .toolTip = u"Odebre vybranou položku"_s})) {
     setObjectName(u"AttributePairEditor"_s);
@@ -93,8 +92,8 @@ AttributePairEditor::AttributePairEditor(Form form, QWidget* parent)
 QList<AttributePair> AttributePairEditor::pairs() const {
     QList<AttributePair> all;
     for (int row = 0; row < m_pairs->rowCount(); ++row)
-        all.append({m_pairs->item(row, NameColumn)->text(),
-                    m_pairs->item(row, ValueColumn)->text()});
+        all.append(
+            {m_pairs->item(row, NameColumn)->text(), m_pairs->item(row, ValueColumn)->text()});
     return all;
 }
 

@@ -1,7 +1,7 @@
 #include "html/links/OdkazNaJiny.h"
 
-#include "html/controls/FilePickerGroup.h"
 #include "core/text/editor_surface.h"
+#include "html/controls/FilePickerGroup.h"
 #include "platform/named_control.h"
 #include "shell/shared_procedures.h"
 
