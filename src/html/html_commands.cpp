@@ -4,6 +4,8 @@
 #include "html/frames/Frame.h"
 #include "html/frames/Frames.h"
 #include "html/images/Obrazek.h"
+#include "html/links/HtmlLink.h"
+#include "html/links/OdkazNaJiny.h"
 #include "html/page/Vytvor.h"
 #include "html/samples/Template.h"
 #include "html/simple/Barva.h"
@@ -18,6 +20,8 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "html/tags/EdiTag.h"
+#include "html/tags/Tagy.h"
 #include "shell/command_registry.h"
 #include "shell/window_instances.h"
 
@@ -48,4 +52,10 @@ void RegisterHtmlCommands(CommandRegistry& commands) {
     addDialog<Frames>(commands, MenuId::mnuHTML_fset);
     addDialog<ColorFade>(commands, MenuId::Mnu_HTML_ColorFade);
     addDialog<Template>(commands, MenuId::mnutemplate);
+    addDialog<OdkazNaJiny>(commands, MenuId::mnuodkazjiny);
+    addDialog<HtmlLink>(commands, MenuId::MnuHTML_link);
+    commands.add(MenuId::Mnu_Edit_Tag, EditTag);
+    commands.add(MenuId::mnuvlastni, [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Tag); });
+    commands.add(MenuId::mnuatr,
+                 [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Attributes); });
 }

@@ -4,6 +4,8 @@
 #include "html/frames/Frame.h"
 #include "html/frames/Frames.h"
 #include "html/images/Obrazek.h"
+#include "html/links/HtmlLink.h"
+#include "html/links/OdkazNaJiny.h"
 #include "html/page/Vytvor.h"
 #include "html/samples/Template.h"
 #include "html/simple/Barva.h"
@@ -18,6 +20,7 @@
 #include "html/tables/Table.h"
 #include "html/tables/TableCell.h"
 #include "html/tables/TableRow.h"
+#include "html/tags/EdiTag.h"
 #include "html/tags/Tagy.h"
 #include "platform/eliding_label.h"
 #include "platform/surface/RichEditSurface.h"
@@ -320,6 +323,9 @@ const WindowCase Windows[] = {
          return browser;
      }},
     window<Tagy>("Tagy"),
+    window<OdkazNaJiny>("OdkazNaJiny"),
+    window<HtmlLink>("HtmlLink"),
+    window<EdiTag>("EdiTag"),
 };
 
 class EveryWindow : public ::testing::Test {

@@ -80,13 +80,15 @@ TagWrap TableHeadingWrap() {
                 QStringLiteral("</TABLE>")};
 }
 
-std::optional<TagWrap> CustomTagText(const CustomTag& tag) {
-    if (tag.name.isEmpty())
-        return std::nullopt;
-    QString open = u'<' + tag.name;
-    for (qsizetype i = 0; i < tag.attributes.size(); ++i)
-        open += u' ' + tag.attributes[i] + u'=' + Quote + tag.values.value(i) + Quote;
-    open += u'>';
+QString CustomAttributeText(const QStringList& attributes, const QStringList& values) {
+    QString text;
+    for (qsizetype i = 0; i < attributes.size(); ++i)
+        text += u' ' + attributes[i] + u'=' + Quote + values.value(i) + Quote;
+    return text;
+}
+
+TagWrap CustomTagText(const CustomTag& tag) {
+    const QString open = u'<' + tag.name + CustomAttributeText(tag.attributes, tag.values) + u'>';
     const QString close = tag.paired ? QStringLiteral("</") + tag.name + u'>' : QString();
     return TagWrap{open, close};
 }

@@ -41,10 +41,12 @@ struct CustomTag {
     bool paired = false;
 };
 
-// The opening tag and, for a paired tag, the closing one (else ""). A name
-// without a value is written with an empty one. None for an empty tag name,
-// which would only write "<>".
-[[nodiscard]] std::optional<TagWrap> CustomTagText(const CustomTag& tag);
+// The attributes alone, each as a space and NAME="value", names and values
+// copied as they stand; a name without a value gets an empty one.
+[[nodiscard]] QString CustomAttributeText(const QStringList& attributes, const QStringList& values);
+// The opening tag and, for a paired tag, the closing one (else ""). An empty
+// name is written as it stands: "<" and ">" around the attributes.
+[[nodiscard]] TagWrap CustomTagText(const CustomTag& tag);
 
 // Where the colour value the caret stands in begins: the index of a "#"
 // right after a quotation mark and followed by six hexadecimal digits, with

@@ -1,63 +1,74 @@
 #include "html/tags/Tagy.h"
 
 #include "core/text/editor_procedures.h"
+#include "html/controls/AttributePairEditor.h"
 #include "platform/named_control.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList rowsOf(const QListWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
-} // namespace
 
 Tagy::Tagy(QWidget* owner)
     : HtmlDialog(owner),
       m_tagText(MakeNamed<QLineEdit>(this, u"TagText"_s, {u"TAG"_s, u"Název tagu"_s})),
       m_check1(MakeNamed<QCheckBox>(this, u"Check1"_s,
                                     {u"&Uzavřený tag"_s, u"Ohraničený, nebo single"_s})),
-      m_atributs(MakeNamed<QListWidget>(this, u"Atributs"_s, {{}, u"Vybrané atributy"_s})),
-      m_values(MakeNamed<QListWidget>(this, u"Values"_s, {{}, u"Vybrané hodnoty"_s})) {
+      m_pairs(new AttributePairEditor(AttributePairEditor::Form::Reduced, this)) {
     setObjectName(u"Tagy"_s);
-    setWindowTitle(u"HTML - vlastní tag"_s);
+    setWindowTitle(CustomTagSetupFor(CustomTagMode::Tag).caption);
     auto* label = new QLabel(u"Tag :"_s, this);
     label->setBuddy(m_tagText);
+
+    // The pair editor owns Command1 and Command2; the window's own buttons
+    // are Command3 (Ok) and Command4 (Storno).
+    QPushButton* ok = makeOkButton();
+    ok->setObjectName(u"Command3"_s);
+    QPushButton* storno = makeStornoButton();
+    storno->setObjectName(u"Command4"_s);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(storno);
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
     layout->addWidget(m_tagText, 0, 1);
-    layout->addWidget(m_check1, 1, 0, 1, 2);
-    layout->addWidget(m_atributs, 2, 0);
-    layout->addWidget(m_values, 2, 1);
-    layout->addLayout(makeButtonRow(), 3, 0, 1, 2);
+    layout->addWidget(m_check1, 0, 2);
+    layout->addWidget(m_pairs, 1, 0, 1, 3);
+    layout->addLayout(buttons, 2, 0, 1, 3);
+}
+
+void Tagy::showInMode(CustomTagMode mode) {
+    const CustomTagSetup setup = CustomTagSetupFor(mode);
+    setWindowTitle(setup.caption);
+    m_tagText->setEnabled(setup.nameAndEndTagEnabled);
+    m_check1->setEnabled(setup.nameAndEndTagEnabled);
+    showModeless();
 }
 
 CustomTag Tagy::customTag() const {
-    return {m_tagText->text(), rowsOf(m_atributs), rowsOf(m_values), m_check1->isChecked()};
+    return {m_tagText->text(), m_pairs->names(), m_pairs->values(), m_check1->isChecked()};
 }
 
 void Tagy::confirm() {
-    InsertCustomTag();
+    // The mode is the name box's state: only the custom-tag mode enables it.
+    if (m_tagText->isEnabled())
+        InsertCustomTag();
+    else
+        InsertAtCaret(MainSurface(), CustomAttributeText(m_pairs->names(), m_pairs->values()));
 }
 
 void InsertCustomTag() {
-    const std::optional<TagWrap> tag = CustomTagText(LoadedWindow<Tagy>().customTag());
-    if (!tag)
-        return;
-    if (tag->close.isEmpty())
-        InsertAtCaret(MainSurface(), tag->open);
+    const TagWrap tag = CustomTagText(LoadedWindow<Tagy>().customTag());
+    if (tag.close.isEmpty())
+        InsertAtCaret(MainSurface(), tag.open);
     else
-        WrapSelection(MainSurface(), tag->open, tag->close);
+        WrapSelection(MainSurface(), tag.open, tag.close);
 }

@@ -64,7 +64,7 @@ TEST(HtmlMenuTexts, CustomTagFromNameAttributesAndValues) {
     struct Case {
         const char* name;
         CustomTag tag;
-        std::optional<TagWrap> expected;
+        TagWrap expected;
     };
     const Case cases[] = {
         {"single with one attribute",
@@ -77,7 +77,9 @@ TEST(HtmlMenuTexts, CustomTagFromNameAttributesAndValues) {
         {"fewer values than names",
          {u"A"_s, {u"HREF"_s, u"NAME"_s}, {u"x"_s}, false},
          TagWrap{u"<A HREF=\"x\" NAME=\"\">"_s, u""_s}},
-        {"no name writes nothing", {u""_s, {u"HREF"_s}, {u"x"_s}, true}, std::nullopt},
+        {"no name is written as it stands",
+         {u""_s, {u"HREF"_s}, {u"x"_s}, true},
+         TagWrap{u"< HREF=\"x\">"_s, u"</>"_s}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CustomTagText(c.tag), c.expected) << c.name;
