@@ -5,7 +5,6 @@
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,24 +25,16 @@ Confeld::Confeld(QWidget* owner) : CipherWindow(owner, u"Confeld"_s, u"Cronfeld�
     keyRow->addWidget(random);
     layout->addLayout(keyRow);
 
-    m_fast =
-        MakeNamed<QCheckBox>(this, u"Check1"_s, {.text = u"Rychlotext               ----->"_s});
-    auto* preview = new QGridLayout;
-    preview->addWidget(m_fast, 0, 0, 1, 2);
-    m_input = makeTextBox(u"Text3"_s, false);
-    m_output = makeTextBox(u"Text2"_s, true);
-    preview->addWidget(m_input, 1, 0);
-    preview->addWidget(m_output, 1, 1);
-    layout->addLayout(preview);
+    Preview preview;
+    layout->addLayout(
+        makePreview(preview, u"Check1"_s, u"Rychlotext               ----->"_s, u"Text3"_s));
+    m_fast = preview.fast;
+    m_input = preview.input;
+    m_output = preview.output;
 
-    auto* buttons = new QHBoxLayout;
     QPushButton* encrypt = makeButton(u"Command1"_s, u"Zašifruj"_s);
     QPushButton* decrypt = makeButton(u"Command2"_s, u"Odšifruj"_s);
-    buttons->addWidget(encrypt);
-    buttons->addWidget(decrypt);
-    buttons->addStretch();
-    buttons->addWidget(makeCancelButton(u"Command3"_s, u"Zavři"_s));
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(encrypt, decrypt, u"Zavři"_s));
 
     connect(random, &QPushButton::clicked, this, [this] { m_key->setText(RandomDigitKey()); });
     connect(encrypt, &QPushButton::clicked, this,

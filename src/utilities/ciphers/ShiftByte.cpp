@@ -4,7 +4,6 @@
 #include "platform/named_control.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,23 +31,15 @@ ShiftByte::ShiftByte(QWidget* owner) : CipherWindow(owner, u"ShiftByte"_s, u"Bit
     shiftRow->addWidget(shown);
     layout->addLayout(shiftRow);
 
-    m_fast = MakeNamed<QCheckBox>(this, u"ChkFast"_s, {.text = u"Rychlotext       ----->"_s});
-    auto* preview = new QGridLayout;
-    preview->addWidget(m_fast, 0, 0, 1, 2);
-    m_input = makeTextBox(u"Text1"_s, false);
-    m_output = makeTextBox(u"Text2"_s, true);
-    preview->addWidget(m_input, 1, 0);
-    preview->addWidget(m_output, 1, 1);
-    layout->addLayout(preview);
+    Preview preview;
+    layout->addLayout(makePreview(preview, u"ChkFast"_s, u"Rychlotext       ----->"_s, u"Text1"_s));
+    m_fast = preview.fast;
+    m_input = preview.input;
+    m_output = preview.output;
 
-    auto* buttons = new QHBoxLayout;
     QPushButton* encode = makeButton(u"Command1"_s, u"Z&akóduj"_s);
     QPushButton* decode = makeButton(u"Command2"_s, u"&Odkóduj"_s);
-    buttons->addWidget(encode);
-    buttons->addWidget(decode);
-    buttons->addStretch();
-    buttons->addWidget(makeCancelButton(u"Command3"_s, u"&Zavři"_s));
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(encode, decode, u"&Zavři"_s));
     setDefaultButton(encode);
 
     connect(m_shift, &QScrollBar::valueChanged, this, &ShiftByte::refreshPreview);

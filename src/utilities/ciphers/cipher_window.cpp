@@ -10,7 +10,10 @@
 #include "platform/window_title.h"
 #include "shell/shared_procedures.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -73,6 +76,28 @@ QPlainTextEdit* CipherWindow::makeTextBox(const QString& name, bool readOnly) {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     return box;
+}
+
+QLayout* CipherWindow::makePreview(Preview& preview, const QString& fastName,
+                                   const QString& fastCaption, const QString& inputName) {
+    preview.fast = MakeNamed<QCheckBox>(this, fastName, {.text = fastCaption});
+    preview.input = makeTextBox(inputName, false);
+    preview.output = makeTextBox(QStringLiteral("Text2"), true);
+    auto* layout = new QGridLayout;
+    layout->addWidget(preview.fast, 0, 0, 1, 2);
+    layout->addWidget(preview.input, 1, 0);
+    layout->addWidget(preview.output, 1, 1);
+    return layout;
+}
+
+QHBoxLayout* CipherWindow::makeButtonRow(QPushButton* forward, QPushButton* back,
+                                         const QString& cancelCaption) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(forward);
+    row->addWidget(back);
+    row->addStretch();
+    row->addWidget(makeCancelButton(QStringLiteral("Command3"), cancelCaption));
+    return row;
 }
 
 void CipherWindow::replaceDocument(const QString& busyMessage,

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,6 +35,20 @@ protected:
     [[nodiscard]] QLineEdit* makeKeyBox(const QString& name, const QString& text);
     // A multi-line box with a vertical scroll bar.
     [[nodiscard]] QPlainTextEdit* makeTextBox(const QString& name, bool readOnly);
+
+    // The "Rychlotext" box over an input box beside the read-only output
+    // box Text2, as one layout.
+    struct Preview {
+        QCheckBox* fast = nullptr;
+        QPlainTextEdit* input = nullptr;
+        QPlainTextEdit* output = nullptr;
+    };
+    [[nodiscard]] QLayout* makePreview(Preview& preview, const QString& fastName,
+                                       const QString& fastCaption, const QString& inputName);
+    // The row of the two cipher buttons Command1 and Command2 at the left and
+    // the cancel button Command3 at the right.
+    [[nodiscard]] QHBoxLayout* makeButtonRow(QPushButton* forward, QPushButton* back,
+                                             const QString& cancelCaption);
 
     // The whole document := transform(document), under the busy message
     // unless it is empty.
