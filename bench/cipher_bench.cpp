@@ -15,6 +15,7 @@
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
+#include "shown_windows.h"
 #include "utilities/utilities_commands.h"
 
 #include <QPushButton>
@@ -81,24 +82,11 @@ FUNCTION(
 FUNCTION(
     RndDecrypt, [](const QString& t) { return RndDecrypt(t, table()); }, rndCipher());
 
-struct Windows {
-    Windows() {
-        Program() = ProgramState{};
-        RegisterUtilitiesCommands(commands);
-        form.resize(1000, 700);
-        form.show();
-        bare.resize(1000, 700);
-        bare.show();
-    }
-    TestPlatform platform;
-    CommandRegistry commands;
-    MainForm form{commands};
-    QTextEdit bare;
-};
+using Windows = ShownWindows;
 
 Windows& windows() {
     // Never destroyed: its widgets must not outlive the application object.
-    static Windows* instance = new Windows;
+    static Windows* instance = new Windows(RegisterUtilitiesCommands);
     return *instance;
 }
 
