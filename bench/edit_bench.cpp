@@ -12,6 +12,7 @@
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
 #include "shell/shell_commands.h"
+#include "shown_windows.h"
 
 #include <QTextEdit>
 #include <functional>
@@ -63,24 +64,11 @@ void layOutToTheEnd(QTextEdit& edit) {
     QApplication::processEvents();
 }
 
-struct Windows {
-    Windows() {
-        Program() = ProgramState{};
-        RegisterShellCommands(commands);
-        form.resize(1000, 700);
-        form.show();
-        bare.resize(1000, 700);
-        bare.show();
-    }
-    TestPlatform platform;
-    CommandRegistry commands;
-    MainForm form{commands};
-    QTextEdit bare;
-};
+using Windows = ShownWindows;
 
 Windows& windows() {
     // Never destroyed: its widgets must not outlive the application object.
-    static Windows* instance = new Windows;
+    static Windows* instance = new Windows(RegisterShellCommands);
     return *instance;
 }
 

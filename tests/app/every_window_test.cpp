@@ -42,6 +42,12 @@
 #include "shell/start/Start.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
+#include "utilities/ciphers/CHT.h"
+#include "utilities/ciphers/Confeld.h"
+#include "utilities/ciphers/RND_Sifra.h"
+#include "utilities/ciphers/ShiftByte.h"
+#include "utilities/ciphers/ShiftKod.h"
+#include "utilities/ciphers/ZaKod.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -316,6 +322,17 @@ const WindowCase Windows[] = {
      }},
     window<Kalkul>("Kalkul"),
     window<Prev>("Prev"),
+    window<ShiftKod>("ShiftKod"),
+    window<Confeld>("Confeld"),
+    window<ShiftByte>("ShiftByte"),
+    {"RND_Sifra",
+     [](MainForm& form) -> QWidget* {
+         auto* cipher = new RND_Sifra(&form);
+         cipher->findChild<QPushButton*>(u"Command2"_s)->click();
+         return cipher;
+     }},
+    window<ZaKod>("ZaKod"),
+    window<CHT>("CHT"),
     {"frmBrowser",
      [](MainForm& form) -> QWidget* {
          auto* browser = new frmBrowser(&form);

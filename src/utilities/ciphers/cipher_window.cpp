@@ -1,0 +1,127 @@
+#include "utilities/ciphers/cipher_window.h"
+
+#include "core/text/editor_procedures.h"
+#include "core/utilities/letter_ciphers.h"
+#include "platform/default_button.h"
+#include "platform/font_fallback.h"
+#include "platform/named_control.h"
+#include "platform/platform.h"
+#include "platform/window_registry.h"
+#include "platform/window_title.h"
+#include "shell/shared_procedures.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <optional>
+
+CipherWindow::CipherWindow(QWidget* owner, const QString& name, const QString& title)
+    : QDialog(owner) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    KeepTitleWhole(*this);
+}
+
+QPushButton* CipherWindow::makeButton(const QString& name, const QString& caption) {
+    auto* button = MakeNamed<QPushButton>(this, name, {.text = caption});
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* CipherWindow::makeCancelButton(const QString& name, const QString& caption) {
+    QPushButton* button = makeButton(name, caption);
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+void CipherWindow::setDefaultButton(QPushButton* button) {
+    m_defaultButton = button;
+    button->setDefault(true);
+}
+
+QScrollBar* CipherWindow::makeValueBar(const QString& name, int minimum, int maximum,
+                                       QLabel* valueLabel) {
+    auto* bar = Named(new QScrollBar(Qt::Horizontal, this), name);
+    bar->setRange(minimum, maximum);
+    bar->setPageStep(1);
+    bar->setMinimumWidth(160);
+    valueLabel->setText(QString::number(minimum));
+    connect(bar, &QScrollBar::valueChanged, valueLabel,
+            [valueLabel](int value) { valueLabel->setText(QString::number(value)); });
+    return bar;
+}
+
+QLineEdit* CipherWindow::makeKeyBox(const QString& name, const QString& text) {
+    auto* box = MakeNamed<QLineEdit>(this, name, {.text = text});
+    box->setMaxLength(15);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(17, u'0')));
+    connect(box, &QLineEdit::textChanged, box, [box] {
+        const QString key = NormalisedKeyText(box->text());
+        if (key != box->text())
+            box->setText(key);
+    });
+    return box;
+}
+
+QPlainTextEdit* CipherWindow::makeTextBox(const QString& name, bool readOnly) {
+    auto* box = MakeNamed<QPlainTextEdit>(this, name);
+    box->setReadOnly(readOnly);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QLayout* CipherWindow::makePreview(Preview& preview, const QString& fastName,
+                                   const QString& fastCaption, const QString& inputName) {
+    preview.fast = MakeNamed<QCheckBox>(this, fastName, {.text = fastCaption});
+    preview.input = makeTextBox(inputName, false);
+    preview.output = makeTextBox(QStringLiteral("Text2"), true);
+    auto* layout = new QGridLayout;
+    layout->addWidget(preview.fast, 0, 0, 1, 2);
+    layout->addWidget(preview.input, 1, 0);
+    layout->addWidget(preview.output, 1, 1);
+    return layout;
+}
+
+QHBoxLayout* CipherWindow::makeButtonRow(QPushButton* forward, QPushButton* back,
+                                         const QString& cancelCaption) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(forward);
+    row->addWidget(back);
+    row->addStretch();
+    row->addWidget(makeCancelButton(QStringLiteral("Command3"), cancelCaption));
+    return row;
+}
+
+void CipherWindow::replaceDocument(const QString& busyMessage,
+                                   const std::function<QString(const QString&)>& transform) {
+    std::optional<BusyScope> busy;
+    if (!busyMessage.isEmpty())
+        busy.emplace(this, busyMessage);
+    ReplaceAllText(MainSurface(), transform);
+}
+
+void CipherWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_defaultButton)
+        FocusDefaultButtonOnShow(*this, *m_defaultButton);
+}
+
+void CipherWindow::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        Platform().windows->discard(this);
+}
+
+void UseCourierNew(QWidget* control) {
+    QFont font = control->font();
+    font.setFamilies(FontFamiliesFor(QStringLiteral("Courier New")));
+    control->setFont(font);
+}
