@@ -1,9 +1,46 @@
 #include "utilities/utilities_commands.h"
 
+#include "core/text/editor_surface.h"
 #include "shell/command_registry.h"
+#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 #include "utilities/calculator/Kalkul.h"
+#include "utilities/charset/CharsetConv.h"
+#include "utilities/lines/Formatuj.h"
+#include "utilities/morse/Morse.h"
+#include "utilities/selection/CaseMask.h"
+#include "utilities/selection/Convert.h"
+#include "utilities/selection/Shift.h"
+#include "utilities/selection/ToolRap.h"
+
+namespace {
+
+template <class Window> void ShowTool() {
+    ShowOwned(LoadedWindow<Window>());
+}
+
+// The two windows that take the selection of the moment they are opened.
+void ShowFormatuj() {
+    Formatuj& window = LoadedWindow<Formatuj>();
+    window.setLines(MainSurface().selText());
+    ShowOwned(window);
+}
+
+void ShowShift() {
+    Shift& window = LoadedWindow<Shift>();
+    window.setSource(MainSurface().selText());
+    ShowOwned(window);
+}
+
+} // namespace
 
 void RegisterUtilitiesCommands(CommandRegistry& commands) {
     commands.add(MenuId::mnucalk, [] { ShowOwned(LoadedWindow<Kalkul>()); });
+    commands.add(MenuId::Mnu_Conv_Charset, ShowTool<CharsetConv>);
+    commands.add(MenuId::mnumorse, ShowTool<Morse>);
+    commands.add(MenuId::mnu_format, ShowFormatuj);
+    commands.add(MenuId::MnuSelTextPosun, ShowShift);
+    commands.add(MenuId::Mnu_SelText_Rap, ShowTool<ToolRap>);
+    commands.add(MenuId::Mnu_Sel_CharConv, ShowTool<Convert>);
+    commands.add(MenuId::Mnu_CaseMask, ShowTool<CaseMask>);
 }

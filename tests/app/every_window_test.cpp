@@ -35,6 +35,13 @@
 #include "shell/start/Start.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
+#include "utilities/charset/CharsetConv.h"
+#include "utilities/lines/Formatuj.h"
+#include "utilities/morse/Morse.h"
+#include "utilities/selection/CaseMask.h"
+#include "utilities/selection/Convert.h"
+#include "utilities/selection/Shift.h"
+#include "utilities/selection/ToolRap.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -304,6 +311,23 @@ const WindowCase Windows[] = {
          return browser;
      }},
     window<Tagy>("Tagy"),
+    window<CharsetConv>("CharsetConv"),
+    window<Morse>("Morse"),
+    {"Formatuj",
+     [](MainForm& form) -> QWidget* {
+         auto* lines = new Formatuj(&form);
+         lines->setLines(u"Příliš žluťoučký kůň\r\núpěl"_s);
+         return lines;
+     }},
+    {"Shift",
+     [](MainForm& form) -> QWidget* {
+         auto* rotation = new Shift(&form);
+         rotation->setSource(QString(300, u'x'));
+         return rotation;
+     }},
+    window<ToolRap>("ToolRap"),
+    window<Convert>("Convert"),
+    window<CaseMask>("CaseMask"),
 };
 
 class EveryWindow : public ::testing::Test {
