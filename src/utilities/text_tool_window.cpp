@@ -1,6 +1,7 @@
 #include "utilities/text_tool_window.h"
 
 #include "platform/default_button.h"
+#include "platform/font_fallback.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/window_registry.h"
@@ -39,7 +40,8 @@ QHBoxLayout* TextToolWindow::buttonRow(std::initializer_list<QPushButton*> left,
 }
 
 QFont TextToolWindow::fixedPitchFont() {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font;
+    font.setFamilies(FontFamiliesFor(QStringLiteral("Courier New")));
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }

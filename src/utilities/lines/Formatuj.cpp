@@ -104,8 +104,14 @@ QLayout* Formatuj::buildColumnControls() {
 
 void Formatuj::setLines(const QString& selection) {
     const QStringList lines = SplitSelectionLines(selection);
-    m_list->clear();
-    m_list->addItems(lines);
+    {
+        // A new list has no line chosen: Text3 keeps its text, and edits of
+        // it go nowhere until the user picks a line.
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        m_list->addItems(lines);
+        m_list->setCurrentRow(-1);
+    }
     m_count->setText(QString::number(lines.size()));
     RefreshLineStats();
 }

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +64,8 @@ Morse::Morse(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(m_menus);
     buildMenus();
+    // Wide enough to show every menu at first; the user may narrow it.
+    resize(std::max(minimumWidth(), m_menus->sizeHint().width()), height());
     keepMenuHeight();
 }
 

@@ -44,6 +44,7 @@ Shift::Shift(QWidget* owner) : TextToolWindow(owner, u"Shift"_s, u"Shift textu"_
     m_amount->setRange(1, 1);
     m_amount->setPageStep(10);
     m_amount->setFocusPolicy(Qt::StrongFocus);
+    m_amount->setMinimumWidth(200);
     m_amountShown = MakeNamed<QLabel>(this, u"Label2"_s, {.text = u"1"_s});
     m_amountShown->setMinimumWidth(m_amountShown->fontMetrics().horizontalAdvance(u"00000"_s));
     connect(m_amount, &QScrollBar::valueChanged, this, &Shift::rotate);
