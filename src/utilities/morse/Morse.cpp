@@ -27,10 +27,13 @@ void PutCode(const QString& code) {
     TransformSelection(MainSurface(), [&code](const QString&) { return code; });
 }
 
+// Without text on the clipboard nothing happens; an empty text would only
+// delete the selection, so it does nothing either.
 void ClipboardToMorse() {
     const ClipboardService& clipboard = *Platform().clipboard;
-    if (clipboard.hasText())
-        PutCode(TextToMorse(clipboard.text()));
+    const QString text = clipboard.hasText() ? clipboard.text() : QString();
+    if (!text.isEmpty())
+        PutCode(TextToMorse(text));
 }
 
 void SelectionToMorse() {

@@ -135,6 +135,13 @@ TEST_F(MorseWindow, TextMenuConvertsTheClipboardTextOrTheSelection) {
     platform.clipboard.clear();
     item("mnu_Txt", u"mnu_clipmorse"_s)->trigger();
     EXPECT_EQ(surface().text(), u"<<----/.-/-/.-/>>"_s);
+    // Nor does an empty text, which would only delete a selection.
+    platform.clipboard.setText(QString());
+    surface().setSelStart(2);
+    surface().setSelLength(5);
+    item("mnu_Txt", u"mnu_clipmorse"_s)->trigger();
+    EXPECT_EQ(surface().text(), u"<<----/.-/-/.-/>>"_s);
+    surface().setSelStart(15);
     platform.clipboard.setText(u"E\""_s);
     item("mnu_Txt", u"mnu_clipmorse"_s)->trigger();
     EXPECT_EQ(surface().text(), u"<<----/.-/-/.-/./.----./>>"_s);
