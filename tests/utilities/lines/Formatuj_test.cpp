@@ -88,6 +88,19 @@ TEST_F(FormatujWindow, ATrailingLineBreakGivesAnEmptyLineAndComesBack) {
     EXPECT_EQ(surface().text(), u"<<ab>>"_s);
 }
 
+TEST_F(FormatujWindow, ALineEditedByHandIsNeverCut) {
+    const QString longLine(40000, u'x');
+    Formatuj& window = openOn(longLine + u"\r\nab"_s);
+    // No line is chosen yet: typing goes nowhere.
+    QTest::keyClicks(window.Text3(), u"z"_s);
+    EXPECT_EQ(window.lines(), QStringList({longLine, u"ab"_s}));
+    window.List1()->setCurrentRow(0);
+    window.Text3()->end(false);
+    QTest::keyClicks(window.Text3(), u"y"_s);
+    click(window.CmndOK());
+    EXPECT_EQ(surface().text(), u"<<"_s + longLine + u"y\r\nab>>"_s);
+}
+
 TEST_F(FormatujWindow, AnEmptyListChangesNothing) {
     Formatuj window(&form);
     selectBetween(u"kept"_s);
