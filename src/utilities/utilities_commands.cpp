@@ -1,21 +1,58 @@
 #include "utilities/utilities_commands.h"
 
+#include "core/text/editor_surface.h"
 #include "shell/command_registry.h"
+#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 #include "utilities/calculator/Kalkul.h"
+#include "utilities/charset/CharsetConv.h"
 #include "utilities/ciphers/CHT.h"
 #include "utilities/ciphers/Confeld.h"
 #include "utilities/ciphers/RND_Sifra.h"
 #include "utilities/ciphers/ShiftByte.h"
 #include "utilities/ciphers/ShiftKod.h"
 #include "utilities/ciphers/ZaKod.h"
+#include "utilities/lines/Formatuj.h"
+#include "utilities/morse/Morse.h"
+#include "utilities/selection/CaseMask.h"
+#include "utilities/selection/Convert.h"
+#include "utilities/selection/Shift.h"
+#include "utilities/selection/ToolRap.h"
+
+namespace {
+
+template <class Window> void ShowTool() {
+    ShowOwned(LoadedWindow<Window>());
+}
+
+// The two windows that take the selection of the moment they are opened.
+void ShowFormatuj() {
+    Formatuj& window = LoadedWindow<Formatuj>();
+    window.setLines(MainSurface().selText());
+    ShowOwned(window);
+}
+
+void ShowShift() {
+    Shift& window = LoadedWindow<Shift>();
+    window.setSource(MainSurface().selText());
+    ShowOwned(window);
+}
+
+} // namespace
 
 void RegisterUtilitiesCommands(CommandRegistry& commands) {
-    commands.add(MenuId::mnucalk, [] { ShowOwned(LoadedWindow<Kalkul>()); });
-    commands.add(MenuId::mnucode, [] { ShowOwned(LoadedWindow<ZaKod>()); });
-    commands.add(MenuId::mnu_encrypt_shift, [] { ShowOwned(LoadedWindow<ShiftKod>()); });
-    commands.add(MenuId::Mnu_Encrypt_Confeld, [] { ShowOwned(LoadedWindow<Confeld>()); });
-    commands.add(MenuId::Mnu_Encrypt_ByteShift, [] { ShowOwned(LoadedWindow<ShiftByte>()); });
-    commands.add(MenuId::mnu_rnd_encrypt, [] { ShowOwned(LoadedWindow<RND_Sifra>()); });
-    commands.add(MenuId::Mnu_Hack_cry, [] { ShowOwned(LoadedWindow<CHT>()); });
+    commands.add(MenuId::mnucalk, ShowTool<Kalkul>);
+    commands.add(MenuId::mnucode, ShowTool<ZaKod>);
+    commands.add(MenuId::mnu_encrypt_shift, ShowTool<ShiftKod>);
+    commands.add(MenuId::Mnu_Encrypt_Confeld, ShowTool<Confeld>);
+    commands.add(MenuId::Mnu_Encrypt_ByteShift, ShowTool<ShiftByte>);
+    commands.add(MenuId::mnu_rnd_encrypt, ShowTool<RND_Sifra>);
+    commands.add(MenuId::Mnu_Hack_cry, ShowTool<CHT>);
+    commands.add(MenuId::Mnu_Conv_Charset, ShowTool<CharsetConv>);
+    commands.add(MenuId::mnumorse, ShowTool<Morse>);
+    commands.add(MenuId::mnu_format, ShowFormatuj);
+    commands.add(MenuId::MnuSelTextPosun, ShowShift);
+    commands.add(MenuId::Mnu_SelText_Rap, ShowTool<ToolRap>);
+    commands.add(MenuId::Mnu_Sel_CharConv, ShowTool<Convert>);
+    commands.add(MenuId::Mnu_CaseMask, ShowTool<CaseMask>);
 }

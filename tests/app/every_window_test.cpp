@@ -42,12 +42,19 @@
 #include "shell/start/Start.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
+#include "utilities/charset/CharsetConv.h"
 #include "utilities/ciphers/CHT.h"
 #include "utilities/ciphers/Confeld.h"
 #include "utilities/ciphers/RND_Sifra.h"
 #include "utilities/ciphers/ShiftByte.h"
 #include "utilities/ciphers/ShiftKod.h"
 #include "utilities/ciphers/ZaKod.h"
+#include "utilities/lines/Formatuj.h"
+#include "utilities/morse/Morse.h"
+#include "utilities/selection/CaseMask.h"
+#include "utilities/selection/Convert.h"
+#include "utilities/selection/Shift.h"
+#include "utilities/selection/ToolRap.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -343,6 +350,23 @@ const WindowCase Windows[] = {
     window<OdkazNaJiny>("OdkazNaJiny"),
     window<HtmlLink>("HtmlLink"),
     window<EdiTag>("EdiTag"),
+    window<CharsetConv>("CharsetConv"),
+    window<Morse>("Morse"),
+    {"Formatuj",
+     [](MainForm& form) -> QWidget* {
+         auto* lines = new Formatuj(&form);
+         lines->setLines(u"Příliš žluťoučký kůň\r\núpěl"_s);
+         return lines;
+     }},
+    {"Shift",
+     [](MainForm& form) -> QWidget* {
+         auto* rotation = new Shift(&form);
+         rotation->setSource(QString(300, u'x'));
+         return rotation;
+     }},
+    window<ToolRap>("ToolRap"),
+    window<Convert>("Convert"),
+    window<CaseMask>("CaseMask"),
 };
 
 class EveryWindow : public ::testing::Test {
