@@ -33,8 +33,12 @@
 #include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
+#include "utilities/analysis/Analytic.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
+#include "utilities/code_table/AsciiKod.h"
+#include "utilities/keyboard/Klavesnice.h"
+#include "utilities/line_ends/Dos_Unix_conv.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -297,6 +301,10 @@ const WindowCase Windows[] = {
     window<Zlomek>("Zlomek"),
     window<Kalkul>("Kalkul"),
     window<Prev>("Prev"),
+    window<AsciiKod>("AsciiKod"),
+    window<Klavesnice>("Klavesnice"),
+    window<Analytic>("Analytic"),
+    window<Dos_Unix_conv>("Dos_Unix_conv"),
     {"frmBrowser",
      [](MainForm& form) -> QWidget* {
          auto* browser = new frmBrowser(&form);
