@@ -106,7 +106,11 @@ void Analytic::buildControls() {
     m_list->setHeaderLabels({QStringLiteral("Číslo"), QStringLiteral("Počet"),
                              QStringLiteral("Procenta"), QStringLiteral("Ascii"),
                              QStringLiteral("Znak")});
-    m_list->header()->setSectionResizeMode(QHeaderView::Stretch);
+    // Room for a percentage of 15 significant digits.
+    const int columnWidths[] = {50, 70, 170, 50};
+    for (int column = 0; column < 4; ++column)
+        m_list->setColumnWidth(column, columnWidths[column]);
+    m_list->header()->setStretchLastSection(true);
     m_list->setFixedHeight(180);
     m_frame = Named(new ClickableFrame(this), QStringLiteral("Picture2"));
     m_frame->setFrameShape(QFrame::Panel);

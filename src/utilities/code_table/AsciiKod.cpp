@@ -155,8 +155,7 @@ void AsciiKod::buildControls() {
 void AsciiKod::chooseFont() {
     const QString name = m_fonts->currentText();
     for (QWidget* widget :
-         {static_cast<QWidget*>(m_table), static_cast<QWidget*>(m_chosenCharacter),
-          static_cast<QWidget*>(m_collected), static_cast<QWidget*>(m_preview)})
+         std::initializer_list<QWidget*>{m_table, m_chosenCharacter, m_collected, m_preview})
         UseFontName(widget, name);
     m_table->update();
 }

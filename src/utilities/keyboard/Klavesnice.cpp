@@ -9,7 +9,6 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
 
@@ -21,44 +20,22 @@ Klavesnice::Klavesnice(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("Klavesnice"));
     setWindowTitle(QStringLiteral("Klávesnice"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    // Row by row, left to right, as a reader meets the keys.
-    std::vector<std::pair<QRect, int>> order;
-    for (int index = 0; index < KeyboardCharacterKeys; ++index)
-        order.emplace_back(CharacterKeys().at(index).place, index);
-    const QStringList others = {QStringLiteral("Command50"), QStringLiteral("Command2"),
-                                QStringLiteral("chkCaps"),   QStringLiteral("Command51"),
-                                QStringLiteral("Check2"),    QStringLiteral("Check1"),
-                                QStringLiteral("Command1")};
-    for (int i = 0; i < others.size(); ++i)
-        order.emplace_back(FunctionKey(others[i]).place, -1 - i);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.first.top(), a.first.left()) < std::pair(b.first.top(), b.first.left());
-    });
-    for (const auto& [place, index] : order) {
-        if (index >= 0) {
-            m_keys.at(index) = makeKey(CharacterKeys().at(index));
-            m_keys.at(index)->setProperty("Index", index);
-            connect(m_keys.at(index), &QPushButton::clicked, this,
-                    [this, index] { typeKey(index); });
-            continue;
-        }
-        const KeyboardKey key = FunctionKey(others.at(-1 - index));
-        QPushButton* button = makeKey(key);
-        if (key.name == QStringLiteral("Command50"))
-            m_close = button;
-        else if (key.name == QStringLiteral("Command2"))
-            m_tab = button;
-        else if (key.name == QStringLiteral("chkCaps"))
-            m_caps = button;
-        else if (key.name == QStringLiteral("Command51"))
-            m_enter = button;
-        else if (key.name == QStringLiteral("Check2"))
-            m_leftShift = button;
-        else if (key.name == QStringLiteral("Check1"))
-            m_rightShift = button;
-        else
-            m_numericEnter = button;
+    for (int index = 0; index < KeyboardCharacterKeys; ++index) {
+        m_keys.at(index) = makeKey(CharacterKeys().at(index));
+        // The elements of the array share its name and differ by Index.
+        m_keys.at(index)->setProperty("Index", index);
+        connect(m_keys.at(index), &QPushButton::clicked, this, [this, index] { typeKey(index); });
     }
+    const auto functionKey = [this](const char16_t* name) {
+        return makeKey(FunctionKey(QString::fromUtf16(name)));
+    };
+    m_close = functionKey(u"Command50");
+    m_tab = functionKey(u"Command2");
+    m_caps = functionKey(u"chkCaps");
+    m_enter = functionKey(u"Command51");
+    m_leftShift = functionKey(u"Check2");
+    m_rightShift = functionKey(u"Check1");
+    m_numericEnter = functionKey(u"Command1");
     for (QPushButton* toggle : {m_rightShift, m_leftShift, m_caps})
         toggle->setCheckable(true);
     connect(m_rightShift, &QPushButton::clicked, this,

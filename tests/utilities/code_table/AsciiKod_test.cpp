@@ -80,6 +80,10 @@ TEST_F(AsciiKodTest, ReleasesInTheTableInsertByOption) {
     EXPECT_TRUE(table.Text1()->text().isEmpty());
     click(table.Command4());
     EXPECT_EQ(form.surface().text(), u"a&#65;čšBbcdef"_s);
+    // A NUL pasted into the box never reaches the document.
+    table.Text1()->setText(u"x\0y"_s);
+    click(table.Command4());
+    EXPECT_EQ(form.surface().text(), u"a&#65;čšBxybcdef"_s);
 }
 
 TEST_F(AsciiKodTest, ScrollBarChoosesAndTheMouseOnlyShowsCodes) {
