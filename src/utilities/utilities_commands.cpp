@@ -4,6 +4,7 @@
 #include "shell/command_registry.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
+#include "utilities/analysis/Analytic.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/charset/CharsetConv.h"
 #include "utilities/ciphers/CHT.h"
@@ -12,12 +13,17 @@
 #include "utilities/ciphers/ShiftByte.h"
 #include "utilities/ciphers/ShiftKod.h"
 #include "utilities/ciphers/ZaKod.h"
+#include "utilities/code_table/AsciiKod.h"
+#include "utilities/keyboard/Klavesnice.h"
+#include "utilities/line_ends/Dos_Unix_conv.h"
 #include "utilities/lines/Formatuj.h"
 #include "utilities/morse/Morse.h"
 #include "utilities/selection/CaseMask.h"
 #include "utilities/selection/Convert.h"
 #include "utilities/selection/Shift.h"
 #include "utilities/selection/ToolRap.h"
+
+#include <QRadioButton>
 
 namespace {
 
@@ -30,6 +36,13 @@ void ShowFormatuj() {
     Formatuj& window = LoadedWindow<Formatuj>();
     window.setLines(MainSurface().selText());
     ShowOwned(window);
+}
+
+// The code table set to write HTML character references.
+void ShowHtmlCodeTable() {
+    AsciiKod& table = LoadedWindow<AsciiKod>();
+    table.Option2()->setChecked(true);
+    ShowOwned(table);
 }
 
 void ShowShift() {
@@ -55,4 +68,9 @@ void RegisterUtilitiesCommands(CommandRegistry& commands) {
     commands.add(MenuId::Mnu_SelText_Rap, ShowTool<ToolRap>);
     commands.add(MenuId::Mnu_Sel_CharConv, ShowTool<Convert>);
     commands.add(MenuId::Mnu_CaseMask, ShowTool<CaseMask>);
+    commands.add(MenuId::mnuASCII, ShowTool<AsciiKod>);
+    commands.add(MenuId::MnuHTMLASCII, ShowHtmlCodeTable);
+    commands.add(MenuId::mnuklavesnice, ShowTool<Klavesnice>);
+    commands.add(MenuId::mnu_analysis, ShowTool<Analytic>);
+    commands.add(MenuId::mnu_utiliti_dos_unix, ShowTool<Dos_Unix_conv>);
 }

@@ -40,6 +40,7 @@
 #include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
+#include "utilities/analysis/Analytic.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
 #include "utilities/charset/CharsetConv.h"
@@ -49,6 +50,9 @@
 #include "utilities/ciphers/ShiftByte.h"
 #include "utilities/ciphers/ShiftKod.h"
 #include "utilities/ciphers/ZaKod.h"
+#include "utilities/code_table/AsciiKod.h"
+#include "utilities/keyboard/Klavesnice.h"
+#include "utilities/line_ends/Dos_Unix_conv.h"
 #include "utilities/lines/Formatuj.h"
 #include "utilities/morse/Morse.h"
 #include "utilities/selection/CaseMask.h"
@@ -340,6 +344,10 @@ const WindowCase Windows[] = {
      }},
     window<ZaKod>("ZaKod"),
     window<CHT>("CHT"),
+    window<AsciiKod>("AsciiKod"),
+    window<Klavesnice>("Klavesnice"),
+    window<Analytic>("Analytic"),
+    window<Dos_Unix_conv>("Dos_Unix_conv"),
     {"frmBrowser",
      [](MainForm& form) -> QWidget* {
          auto* browser = new frmBrowser(&form);

@@ -1,0 +1,118 @@
+#include "core/utilities/line_ends.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(LineEnds, ConvertedBytes) {
+    const struct {
+        QByteArray input;
+        QByteArray toUnix;
+        QByteArray toDos;
+    } cases[] = {
+        {"a\r\nb", "a\nb\n", "a\r\r\nb\r\n"},
+        {"a\nb", "a\nb\n", "a\r\nb\r\n"},
+        // An LF alone belongs to its line for the line reader.
+        {"a\nb\nc\n", "a\nb\nc\n\n", "a\r\nb\r\nc\r\n"},
+        {"", "", ""},
+        {"a\rb", "a\nb\n", "a\rb\r\n"},
+        {"\r", "\n", "\r\r\n"},
+        {"\n", "\n\n", "\r\n"},
+        {"a\r\n", "a\n", "a\r\r\n"},
+        {"a\r\n\r\n", "a\n\n", "a\r\r\n\r\r\n"},
+        {"a\r\r\nb", "a\n\nb\n", "a\r\r\r\nb\r\n"},
+        {QByteArray("x\0\xff\r\ny", 6), QByteArray("x\0\xff\ny\n", 6),
+         QByteArray("x\0\xff\r\r\ny\r\n", 9)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ToUnixLineEnds(c.input), c.toUnix) << c.input.toStdString();
+        EXPECT_EQ(ToDosLineEnds(c.input), c.toDos) << c.input.toStdString();
+    }
+}
+
+// The copy is named from the file's own name; its folder stays.
+TEST(LineEnds, ConvertedFileNames) {
+    const struct {
+        const char16_t* path;
+        const char16_t* toUnix;
+        const char16_t* toDos;
+    } cases[] = {
+        {u"/texty/pokus.txt", u"/texty/pokus.unx", u"/texty/pokus.dos"},
+        {u"/moje.data/a.txt", u"/moje.data/a.unx", u"/moje.data/a.dos"},
+        {u"/moje.data/README", u"/moje.data/README.unx", u"/moje.data/README.dos"},
+        {u"/texty/archiv.tar.gz", u"/texty/archiv.unx", u"/texty/archiv.dos"},
+        {u"/texty/.profile", u"/texty/.profile.unx", u"/texty/.profile.dos"},
+        {u"pokus.txt", u"pokus.unx", u"pokus.dos"},
+        {u"/texty/pokus.unx", u"/texty/pokus.unx", u"/texty/pokus.dos"},
+    };
+    for (const auto& c : cases) {
+        const QString path = QString::fromUtf16(c.path);
+        EXPECT_EQ(ConvertedFilePath(path, LineEndForm::Unix), QString::fromUtf16(c.toUnix));
+        EXPECT_EQ(ConvertedFilePath(path, LineEndForm::Dos), QString::fromUtf16(c.toDos));
+    }
+}
+
+class LineEndFiles : public ::testing::Test {
+protected:
+    [[nodiscard]] QString write(const QString& name, const QByteArray& bytes) const {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    [[nodiscard]] static QByteArray read(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return file.readAll();
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(LineEndFiles, WritesTheCopyAndLeavesTheInput) {
+    const QString path = write(u"pokus.txt"_s, "a\r\nb\r\nc");
+    const FileConversion toUnix = ConvertFileLineEnds(path, LineEndForm::Unix);
+    EXPECT_EQ(toUnix.outcome, ConversionOutcome::Written);
+    EXPECT_EQ(toUnix.outputPath, folder.filePath(u"pokus.unx"_s));
+    EXPECT_EQ(read(toUnix.outputPath), "a\nb\nc\n");
+    EXPECT_EQ(read(path), "a\r\nb\r\nc");
+
+    // A second run from a shorter input leaves only its own result.
+    (void)write(u"pokus.txt"_s, "x");
+    EXPECT_EQ(ConvertFileLineEnds(path, LineEndForm::Unix).outcome, ConversionOutcome::Written);
+    EXPECT_EQ(read(toUnix.outputPath), "x\n");
+
+    const FileConversion toDos = ConvertFileLineEnds(write(u"e.txt"_s, ""), LineEndForm::Dos);
+    EXPECT_EQ(toDos.outcome, ConversionOutcome::Written);
+    EXPECT_TRUE(QFile::exists(toDos.outputPath));
+    EXPECT_EQ(read(toDos.outputPath), "");
+}
+
+TEST_F(LineEndFiles, RefusesAndReportsWithoutHarm) {
+    // The copy would be the input itself.
+    const QString same = write(u"hotovo.unx"_s, "a\r\nb");
+    const FileConversion refused = ConvertFileLineEnds(same, LineEndForm::Unix);
+    EXPECT_EQ(refused.outcome, ConversionOutcome::SameAsInput);
+    EXPECT_EQ(read(same), "a\r\nb");
+    EXPECT_EQ(ConvertFileLineEnds(same, LineEndForm::Dos).outcome, ConversionOutcome::Written);
+
+    const FileConversion missing =
+        ConvertFileLineEnds(folder.filePath(u"smazany.txt"_s), LineEndForm::Dos);
+    EXPECT_EQ(missing.outcome, ConversionOutcome::CannotRead);
+    EXPECT_FALSE(missing.error.isEmpty());
+    EXPECT_FALSE(QFile::exists(missing.outputPath));
+
+    // A folder of the copy's name cannot be written over.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"blok.dos"_s));
+    const FileConversion blocked =
+        ConvertFileLineEnds(write(u"blok.txt"_s, "a\nb"), LineEndForm::Dos);
+    EXPECT_EQ(blocked.outcome, ConversionOutcome::CannotWrite);
+    EXPECT_FALSE(blocked.error.isEmpty());
+}
+
+} // namespace
