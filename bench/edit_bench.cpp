@@ -49,9 +49,7 @@ BENCHMARK_CAPTURE(Function, InvertCase, InvertCase, page())->Unit(benchmark::kMi
 BENCHMARK_CAPTURE(Function, StripDiacritics, StripDiacritics, page())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Function, TextToHexCodes, TextToHexCodes, page())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(
-    Function, HexCodesToText, [](const QString& codes) { return HexCodesToText(codes).text; },
-    hexPage())
+BENCHMARK_CAPTURE(Function, HexCodesToText, HexCodesToText, hexPage())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Function, SortLines, SortLines, page())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Function, ComplementCodes, ComplementCodes, page())
@@ -107,9 +105,7 @@ void Command(benchmark::State& state, MenuId id,
 COMMAND(InvertCase, mnu_CaseInvert, InvertCase, page());
 COMMAND(StripDiacritics, mnuHackyCarky, StripDiacritics, page());
 COMMAND(TextToHexCodes, Mnu_Pres_Str2Hex, TextToHexCodes, page());
-COMMAND(
-    HexCodesToText, Mnu_Pres_Hex2Str,
-    [](const QString& codes) { return HexCodesToText(codes).text; }, hexPage());
+COMMAND(HexCodesToText, Mnu_Pres_Hex2Str, HexCodesToText, hexPage());
 COMMAND(SortLines, Mnu_Sort_Lines, SortLines, page());
 COMMAND(ComplementCodes, mnuZaKodPrim, ComplementCodes, page());
 

@@ -4,3 +4,9 @@ ProgramState& Program() {
     static ProgramState state;
     return state;
 }
+
+void EndTheProgram() {
+    Program().Ending = true;
+    if (Program().EndProgram)
+        Program().EndProgram();
+}

@@ -60,3 +60,7 @@ struct ProgramState {
 };
 
 [[nodiscard]] ProgramState& Program();
+
+// The last step of every way the user ends the program, once confirmed: marks
+// the program as ending and stops the event loop.
+void EndTheProgram();

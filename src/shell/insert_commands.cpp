@@ -5,9 +5,17 @@
 #include "shell/ProgramState.h"
 #include "shell/shared_procedures.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {
+
+// Made from the commands' own list of names: a name that is no menu id does
+// not compile, so no command can lose its entry.
+#define LITERAL_COMMAND_MENU_ID(name) MenuId::name,
+constexpr MenuId LiteralCommandMenuIds[] = {LITERAL_COMMAND_NAMES(LITERAL_COMMAND_MENU_ID)};
+#undef LITERAL_COMMAND_MENU_ID
+static_assert(std::size(LiteralCommandMenuIds) == LiteralCommandCount);
 
 std::function<QDateTime()>& insertClock() {
     static std::function<QDateTime()> current;
@@ -19,6 +27,10 @@ std::function<QDateTime()>& insertClock() {
 }
 
 } // namespace
+
+MenuId LiteralCommandMenuId(LiteralCommand command) {
+    return LiteralCommandMenuIds[static_cast<std::size_t>(command)];
+}
 
 void RunLiteralCommand(LiteralCommand command) {
     const LiteralCommandEntry& entry = LiteralCommandInfo(command);

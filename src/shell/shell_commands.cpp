@@ -29,12 +29,9 @@ void addLookCommands(CommandRegistry& commands) {
 }
 
 void addLiteralCommands(CommandRegistry& commands) {
-    for (const MenuEntry& item : MainMenuEntries()) {
-        const std::optional<LiteralCommand> command =
-            LiteralCommandFromEntry(QString::fromLatin1(item.name));
-        if (command)
-            commands.add(item.id, [command = *command] { RunLiteralCommand(command); });
-    }
+    for (const LiteralCommandEntry& entry : LiteralCommandTable())
+        commands.add(LiteralCommandMenuId(entry.command),
+                     [command = entry.command] { RunLiteralCommand(command); });
 }
 
 } // namespace

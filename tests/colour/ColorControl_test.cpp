@@ -50,8 +50,7 @@ protected:
         Program().AppFolder = dir.path() + u"/"_s;
     }
     void TearDown() override {
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

@@ -32,10 +32,7 @@ namespace {
 class ColorPicker : public ::testing::Test {
 protected:
     void SetUp() override { PickedColor() = 0; }
-    void TearDown() override {
-        for (QWidget* window : platform.windows.windows())
-            delete window;
-    }
+    void TearDown() override { platform.unloadWindows(); }
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 

@@ -34,8 +34,7 @@ TEST(ShellColourPicking, RegisteredColourCommandsLendTheirPickerToTheShell) {
     EXPECT_EQ(PickShellColour(RgbColor(10, 20, 30)), RgbColor(10, 20, 30));
     EXPECT_TRUE(pickerShown);
     InstallColourPicker({});
-    for (QWidget* window : platform.windows.windows())
-        delete window;
+    platform.unloadWindows();
     Program() = ProgramState{};
 }
 

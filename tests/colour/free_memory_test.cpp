@@ -50,8 +50,7 @@ TEST(FreeMemory, TheRuleSetEditorComesBackEmptyOverTheKeptRuleSet) {
     EXPECT_EQ(editor->findChild<QTreeWidget*>(u"ListView1"_s)->topLevelItemCount(), 1);
     EXPECT_EQ(Program().ColorRules, rules);
 
-    for (QWidget* window : platform.windows.windows())
-        delete window;
+    platform.unloadWindows();
     Program() = ProgramState{};
 }
 

@@ -5,10 +5,13 @@
 #include "core/text/random_text.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
+#include "shell/shell_commands.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -101,10 +104,36 @@ TEST_F(InsertCommands, EveryCommandIsOneChangeOfTheDocument) {
     QObject::connect(&MainSurface(), &EditorSurface::textChanged, &mainForm,
                      [&changes] { ++changes; });
     for (const LiteralCommandEntry& entry : LiteralCommandTable()) {
-        SCOPED_TRACE(entry.entryName.toString().toStdString());
+        SCOPED_TRACE(MainMenuEntry(LiteralCommandMenuId(entry.command)).name);
         prepare(u"abc"_s, 1, 1);
         changes = 0;
         RunLiteralCommand(entry.command);
         EXPECT_EQ(changes, 1);
     }
+}
+
+// Each command is registered on the menu entry of its own name, one entry per
+// command, and that entry does what the command does.
+TEST_F(InsertCommands, EveryCommandRunsFromTheMenuEntryOfItsName) {
+    CommandRegistry commands;
+    RegisterShellCommands(commands);
+    std::set<MenuId> entries;
+    for (const LiteralCommandEntry& entry : LiteralCommandTable()) {
+        const MenuId id = LiteralCommandMenuId(entry.command);
+        SCOPED_TRACE(MainMenuEntry(id).name);
+        EXPECT_TRUE(entries.insert(id).second);
+        ASSERT_TRUE(commands.has(id));
+        if (entry.kind == LiteralKind::BuiltText)
+            continue; // random and dated texts differ from run to run
+        prepare(u"abc"_s, 1, 1);
+        RunLiteralCommand(entry.command);
+        const QString direct = MainSurface().text();
+        prepare(u"abc"_s, 1, 1);
+        commands.run(id, mainForm);
+        EXPECT_EQ(MainSurface().text(), direct);
+    }
+    EXPECT_EQ(entries.size(), std::size_t{LiteralCommandCount});
+    EXPECT_STREQ(MainMenuEntry(LiteralCommandMenuId(LiteralCommand::MnuBold)).name, "MnuBold");
+    EXPECT_STREQ(MainMenuEntry(LiteralCommandMenuId(LiteralCommand::mnunahjmeno)).name,
+                 "mnunahjmeno");
 }

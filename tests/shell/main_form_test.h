@@ -32,8 +32,7 @@ protected:
     }
     ~MainFormTest() override {
         SetRecentMenuFiller({});
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

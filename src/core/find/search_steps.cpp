@@ -31,30 +31,17 @@ bool FindNextHit(EditorSurface& surface, SearchState& state, const SearchRequest
     return true;
 }
 
-bool SelectionIsHit(const EditorSurface& surface, const SearchState& state,
-                    const SearchRequest& request) {
-    const int length = static_cast<int>(request.what.size());
-    if (state.SearchPos == 0 || length == 0 || surface.selStart() != state.SearchPos - 1 ||
-        surface.selLength() != length)
-        return false;
-    const Qt::CaseSensitivity sensitivity =
-        request.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    return surface.selText().compare(request.what, sensitivity) == 0;
-}
-
 bool ReplaceHit(EditorSurface& surface, SearchState& state, const SearchRequest& request) {
-    if (SelectionIsHit(surface, state, request)) {
-        const int before = surface.textLength();
-        surface.setSelText(request.with);
-        const int change = surface.textLength() - before;
-        ++state.ReplaceCount;
-        state.ScopeEnd += change;
-        if (state.SelectionOnly) {
-            // The hit may run past the end of the range; the range never ends
-            // before the hit's start.
-            state.SavedSelLength =
-                std::max(state.SavedSelLength + change, state.SearchPos - 1 - state.SavedSelStart);
-        }
+    const int before = surface.textLength();
+    surface.setSelText(request.with);
+    const int change = surface.textLength() - before;
+    ++state.ReplaceCount;
+    state.ScopeEnd += change;
+    if (state.SelectionOnly) {
+        // The hit may run past the end of the range; the range never ends
+        // before the hit's start.
+        state.SavedSelLength =
+            std::max(state.SavedSelLength + change, state.SearchPos - 1 - state.SavedSelStart);
     }
     return FindNextHit(surface, state, request);
 }

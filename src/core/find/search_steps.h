@@ -37,20 +37,17 @@ void StartSearch(const EditorSurface& surface, SearchState& state, bool selectio
 // Finds the next hit after SearchPos in the text as it is now. A hit counts
 // and becomes the editor selection when it starts at or before ScopeEnd, even
 // if it runs past it; true then. false when the search has ended: no hit in
-// scope, or an empty search text. Nothing is selected or counted then.
+// scope. Nothing is selected or counted then. An empty search text is a
+// zero-length hit on every character of the scope in turn.
 [[nodiscard]] bool FindNextHit(EditorSurface& surface, SearchState& state,
                                const SearchRequest& request);
 
-// Whether the editor selection is still the hit last found: the user may have
-// clicked elsewhere or edited the text since.
-[[nodiscard]] bool SelectionIsHit(const EditorSurface& surface, const SearchState& state,
-                                  const SearchRequest& request);
-
-// Replaces the current hit by the replacement and counts it, but only while
-// the selection is still that hit; the scope end and the saved selection move
-// by the change in length, so the scope keeps covering the same text. Then
-// finds the next hit, starting one character after the start of the hit;
-// returns what FindNextHit returns.
+// Replaces the editor selection, which the last step made the hit, by the
+// replacement and counts it; the selection is taken as it stands, even when
+// the user has moved it since. The scope end and the saved selection move by
+// the change in length, so the scope keeps covering the same text. Then finds
+// the next hit, starting one character after the start of the hit; returns
+// what FindNextHit returns.
 [[nodiscard]] bool ReplaceHit(EditorSurface& surface, SearchState& state,
                               const SearchRequest& request);
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 int FindFrom(const QString& text, const QString& what, int from, bool matchCase) {
-    if (what.isEmpty())
-        return 0;
     const qsizetype start = std::max(from, 1) - 1;
     if (start >= text.size())
         return 0;
+    if (what.isEmpty())
+        return static_cast<int>(start) + 1;
     const qsizetype found =
         text.indexOf(what, start, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return found < 0 ? 0 : static_cast<int>(found) + 1;

@@ -7,8 +7,9 @@
 
 // The 1-based position of the first occurrence of what in text that starts at
 // or after from (1-based; anything below 1 counts as 1). Without matchCase
-// upper and lower case letters are equal. An empty what is never found, so a
-// search for nothing ends at once instead of stepping through every position.
+// upper and lower case letters are equal. An empty what is found at from
+// itself while from is a character of the text, so a search for nothing
+// steps through the text one character at a time and ends past its end.
 [[nodiscard]] int FindFrom(const QString& text, const QString& what, int from, bool matchCase);
 
 struct Replaced {

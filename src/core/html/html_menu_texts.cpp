@@ -1,13 +1,11 @@
 #include "core/html/html_menu_texts.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 const QChar Quote = u'"';
-
-bool isHexDigit(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
 
 // Every character the PHP string literal must not hold as it stands.
 QString phpEscaped(QString line) {
@@ -93,19 +91,18 @@ TagWrap CustomTagText(const CustomTag& tag) {
     return TagWrap{open, close};
 }
 
-std::optional<int> ColourValueAt(const QString& text, int caret) {
+std::optional<ColourValueSpan> ColourValueAt(const QString& text, int caret) {
     if (caret < 0 || caret > text.size())
         return std::nullopt;
-    // The nearest quoted "#" at or before the caret.
-    int hash = caret < text.size() ? caret : caret - 1;
-    while (hash >= 1 && !(text[hash] == u'#' && text[hash - 1] == Quote))
-        --hash;
-    if (hash < 1 || caret > hash + ColourValueLength)
+    // The text up to the character after the caret must hold a pair; the
+    // nearest pair is then looked for from that character back, so a pair
+    // that starts right after the caret is taken before an earlier one.
+    const int last = std::min(caret, static_cast<int>(text.size()) - 1);
+    if (!QStringView(text).first(last + 1).contains(QStringLiteral("\"#")))
         return std::nullopt;
-    if (hash + ColourValueLength > text.size())
-        return std::nullopt;
-    for (int i = hash + 1; i < hash + ColourValueLength; ++i)
-        if (!isHexDigit(text[i]))
-            return std::nullopt;
-    return hash;
+    int quote = last;
+    while (!(text[quote] == Quote && quote + 1 < text.size() && text[quote + 1] == u'#'))
+        --quote;
+    const int hash = quote + 1;
+    return ColourValueSpan{hash, std::min(ColourValueLength, static_cast<int>(text.size()) - hash)};
 }

@@ -48,11 +48,20 @@ struct CustomTag {
 // name is written as it stands: "<" and ">" around the attributes.
 [[nodiscard]] TagWrap CustomTagText(const CustomTag& tag);
 
-// Where the colour value the caret stands in begins: the index of a "#"
-// right after a quotation mark and followed by six hexadecimal digits, with
-// the caret anywhere from the "#" to just past the sixth digit. None when
-// the caret stands in no such value.
-[[nodiscard]] std::optional<int> ColourValueAt(const QString& text, int caret);
-
 // The length of a colour value: "#" and six hexadecimal digits.
 inline constexpr int ColourValueLength = 7;
+
+// Where a colour value stands in the text and how many of its characters
+// there are (fewer than seven at the end of the text).
+struct ColourValueSpan {
+    int start = 0;
+    int length = 0;
+    friend bool operator==(const ColourValueSpan&, const ColourValueSpan&) = default;
+};
+
+// The colour value nearest before the caret: the "#" of the last quotation
+// mark followed by "#" at or before the caret, with the characters after it
+// up to a value's length, whatever they are. None when the text up to and
+// including the character after the caret holds no quotation mark followed by
+// "#".
+[[nodiscard]] std::optional<ColourValueSpan> ColourValueAt(const QString& text, int caret);

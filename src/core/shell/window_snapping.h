@@ -3,6 +3,13 @@
 // Where the main window's timer puts the windows that ask to be snapped to the
 // screen edges or docked beside the main window. Everything is in twips.
 
+#include <QString>
+
+// The window tags by which a window asks the timer to snap it to the screen
+// edges or to dock it beside the main window.
+inline const QString SnapTag = QStringLiteral("_AUTOSNAP");
+inline const QString DockTag = QStringLiteral("_AUTODOCK");
+
 struct WindowRect {
     double left = 0;
     double top = 0;

@@ -31,6 +31,16 @@ void WrapSelectionInTag(EditorSurface& surface, const QString& tag) {
     surface.setSelStart(caret + static_cast<int>(open.size()));
 }
 
+void ApplyToWholeText(EditorSurface& surface, const std::function<void()>& apply) {
+    const int start = surface.selStart();
+    const int length = surface.selLength();
+    surface.setSelStart(0);
+    surface.setSelLength(surface.textLength());
+    apply();
+    surface.setSelStart(start);
+    surface.setSelLength(length);
+}
+
 void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue color, bool bold,
                      bool italic, const QString& fontName) {
     applied.AppliedTextColor = color;
@@ -41,11 +51,5 @@ void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue co
     if (surface.textLength() == 0)
         return;
 
-    const int start = surface.selStart();
-    const int length = surface.selLength();
-    surface.setSelStart(0);
-    surface.setSelLength(surface.textLength());
-    surface.setSelLook(color, bold, italic, fontName);
-    surface.setSelStart(start);
-    surface.setSelLength(length);
+    ApplyToWholeText(surface, [&] { surface.setSelLook(color, bold, italic, fontName); });
 }

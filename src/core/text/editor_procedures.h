@@ -33,6 +33,10 @@ void ReplaceAllText(EditorSurface& surface,
 // pair and puts the caret between the two tags.
 void WrapSelectionInTag(EditorSurface& surface, const QString& tag);
 
+// Runs apply with the whole text selected, then gives back the selection
+// there was: a look given to the whole text leaves the caret where it stood.
+void ApplyToWholeText(EditorSurface& surface, const std::function<void()>& apply);
+
 // Gives the whole text one colour, weight, slant and font in one change, keeps
 // the selection and remembers the look in applied.
 void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue color, bool bold,

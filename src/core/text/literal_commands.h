@@ -3,61 +3,67 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
-#include <optional>
 #include <span>
 
 // The menu commands that write a fixed or generated text at the selection
-// without opening a window. Each enumerator is named like its menu entry.
-enum class LiteralCommand {
-    // Tag pairs around the selection.
-    MnuBold,
-    MnuHtmlI,
-    mnuHTMLU,
-    mnustrike,
-    mnuhttpbig,
-    mnusmaal,
-    mnu_strong,
-    mnusup,
-    mnusub,
-    MnuCenter,
-    mnupre,
-    mnucitetext,
-    MnuHTML_Nobr,
-    MnuHTML_Marquee,
-    mnucite,
-    mnuadress,
-    mnutt,
-    MnuHTML_code,
-    MnuHTML_samp,
-    MnuHTML_em,
-    mnuhtml_fno,
-    // Fixed texts before the selection.
-    MnuHTMLeft,
-    MnuHTMLright,
-    mnuHTMLAnd,
-    Mnu_HTML_CharCopyright,
-    MNU_HTML_Quot,
-    MnuHTMLnobr,
-    mnubr,
-    mnuand,
-    mnudolar,
-    mnucross,
-    mnuSS,
-    mnuZav,
-    mnubackslash,
-    mnucop,
-    mnureg,
-    mnutm,
-    // Generated texts.
-    mnudate,
-    mnutime,
-    mnuemail,
-    mnunahtex,
-    mnunahslovo,
-    mnunahjmeno,
-};
+// without opening a window, each named like its menu entry. The enumeration
+// below and the shell's list of their menu entries are both made from this one
+// list, so each name must be that of an entry of the menu.
+#define LITERAL_COMMAND_NAMES(X)                                                                   \
+    /* Tag pairs around the selection. */                                                          \
+    X(MnuBold)                                                                                     \
+    X(MnuHtmlI)                                                                                    \
+    X(mnuHTMLU)                                                                                    \
+    X(mnustrike)                                                                                   \
+    X(mnuhttpbig)                                                                                  \
+    X(mnusmaal)                                                                                    \
+    X(mnu_strong)                                                                                  \
+    X(mnusup)                                                                                      \
+    X(mnusub)                                                                                      \
+    X(MnuCenter)                                                                                   \
+    X(mnupre)                                                                                      \
+    X(mnucitetext)                                                                                 \
+    X(MnuHTML_Nobr)                                                                                \
+    X(MnuHTML_Marquee)                                                                             \
+    X(mnucite)                                                                                     \
+    X(mnuadress)                                                                                   \
+    X(mnutt)                                                                                       \
+    X(MnuHTML_code)                                                                                \
+    X(MnuHTML_samp)                                                                                \
+    X(MnuHTML_em)                                                                                  \
+    X(mnuhtml_fno)                                                                                 \
+    /* Fixed texts before the selection. */                                                        \
+    X(MnuHTMLeft)                                                                                  \
+    X(MnuHTMLright)                                                                                \
+    X(mnuHTMLAnd)                                                                                  \
+    X(Mnu_HTML_CharCopyright)                                                                      \
+    X(MNU_HTML_Quot)                                                                               \
+    X(MnuHTMLnobr)                                                                                 \
+    X(mnubr)                                                                                       \
+    X(mnuand)                                                                                      \
+    X(mnudolar)                                                                                    \
+    X(mnucross)                                                                                    \
+    X(mnuSS)                                                                                       \
+    X(mnuZav)                                                                                      \
+    X(mnubackslash)                                                                                \
+    X(mnucop)                                                                                      \
+    X(mnureg)                                                                                      \
+    X(mnutm)                                                                                       \
+    /* Generated texts. */                                                                         \
+    X(mnudate)                                                                                     \
+    X(mnutime)                                                                                     \
+    X(mnuemail)                                                                                    \
+    X(mnunahtex)                                                                                   \
+    X(mnunahslovo)                                                                                 \
+    X(mnunahjmeno)
 
-inline constexpr int LiteralCommandCount = 43;
+#define LITERAL_COMMAND_ENUMERATOR(name) name,
+enum class LiteralCommand { LITERAL_COMMAND_NAMES(LITERAL_COMMAND_ENUMERATOR) };
+#undef LITERAL_COMMAND_ENUMERATOR
+
+#define LITERAL_COMMAND_ONE(name) +1
+inline constexpr int LiteralCommandCount = 0 LITERAL_COMMAND_NAMES(LITERAL_COMMAND_ONE);
+#undef LITERAL_COMMAND_ONE
 
 enum class LiteralKind {
     TagPair,   // the text is an element name
@@ -74,7 +80,6 @@ enum class LiteralMode {
 
 struct LiteralCommandEntry {
     LiteralCommand command;
-    QStringView entryName; // the menu entry's object name
     LiteralKind kind;
     LiteralMode mode;
     QStringView text; // element name or fixed text; empty for built texts
@@ -83,8 +88,6 @@ struct LiteralCommandEntry {
 // Every command once, in the order of the enumeration.
 [[nodiscard]] std::span<const LiteralCommandEntry> LiteralCommandTable();
 [[nodiscard]] const LiteralCommandEntry& LiteralCommandInfo(LiteralCommand command);
-// The command of a menu entry's object name (exact case), if it is one.
-[[nodiscard]] std::optional<LiteralCommand> LiteralCommandFromEntry(QStringView entryName);
 
 // What the built texts are made from.
 struct LiteralInputs {

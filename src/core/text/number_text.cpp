@@ -17,7 +17,29 @@ constexpr RomanDigit RomanDigits[] = {
     {1000, u'M'}, {500, u'D'}, {100, u'C'}, {50, u'L'}, {10, u'X'}, {5, u'V'}, {1, u'I'},
 };
 
+[[nodiscard]] int HexDigitValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
 } // namespace
+
+int LeadingHexValue(QStringView text) {
+    int value = 0;
+    for (const QChar c : text) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
+            break;
+        value = value * 16 + digit;
+    }
+    return value;
+}
 
 int BinToNumber(const QString& bits) {
     int result = 0;

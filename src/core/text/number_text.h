@@ -11,6 +11,11 @@ inline constexpr int OverflowErrorNumber = 6;
 // or more.
 [[nodiscard]] int BinToNumber(const QString& bits);
 
+// The value of the hexadecimal digits (either case) the text opens with, up to
+// the first other character: "1Z" reads 1, "Z1" and "" read 0. Meant for
+// short groups of digits; a longer run than an int holds overflows.
+[[nodiscard]] int LeadingHexValue(QStringView text);
+
 // The binary digits of n without leading zeros; "0" for n <= 0.
 [[nodiscard]] QString NumberToBin(int n);
 

@@ -1,5 +1,7 @@
 #include "core/text/print_lines.h"
 
+#include "core/text/last_holding.h"
+
 #include <QStringView>
 #include <cmath>
 
@@ -55,16 +57,9 @@ private:
 
     // At least one character, so a piece always moves on.
     [[nodiscard]] qsizetype longestFittingPrefix(QStringView word) const {
-        qsizetype low = 1;
-        qsizetype high = word.size();
-        while (low < high) {
-            const qsizetype middle = (low + high + 1) / 2;
-            if (m_width(word.first(middle).toString()) <= m_limit)
-                low = middle;
-            else
-                high = middle - 1;
-        }
-        return low;
+        return LastHolding(qsizetype{1}, word.size(), [this, word](qsizetype length) {
+            return m_width(word.first(length).toString()) <= m_limit;
+        });
     }
 
     const PrintTextWidth& m_width;

@@ -2,6 +2,7 @@
 
 #include "core/text/ansi_code_page.h"
 #include "core/text/morse_table.h"
+#include "core/text/number_text.h"
 #include "core/text/random_text.h"
 
 #include <QCollator>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <numeric>
 #include <vector>
 
@@ -81,38 +83,45 @@ QString TextToCodes(const QString& text, int base, int width) {
     return result;
 }
 
-// The value of one group in base, or -1 when a character is no digit of base.
-int GroupValue(QStringView group, int base) {
-    int value = 0;
-    for (const QChar c : group) {
-        const int digit = HexDigits.indexOf(c.toUpper());
-        if (digit < 0 || digit >= base)
-            return -1;
-        value = value * base + digit;
-    }
-    return value;
+// The number that opens the group (a sign, digits and a decimal fraction),
+// rounded to a whole number with halves to the even one; no number reads 0.
+int LeadingDecimalValue(QStringView group) {
+    qsizetype end = 0;
+    const auto digitsFrom = [&group](qsizetype i) {
+        while (i < group.size() && group.at(i).isDigit() && group.at(i).unicode() < 128)
+            ++i;
+        return i;
+    };
+    if (end < group.size() && (group.at(end) == u'+' || group.at(end) == u'-'))
+        ++end;
+    end = digitsFrom(end);
+    if (end < group.size() && group.at(end) == u'.')
+        end = digitsFrom(end + 1);
+    bool ok = false;
+    const double value = group.first(end).toDouble(&ok);
+    return ok ? static_cast<int>(std::nearbyint(value)) : 0;
 }
 
-DecodedCodes CodesToText(const QString& codes, int base, int width) {
+// The character of a code; a code beyond the code page stands for a
+// character it lacks, which reads "?".
+QChar CodeChar(int code) {
+    return code >= 0 && code <= 255 ? Chr(code) : QChar(u'?');
+}
+
+// Blanks removed, the rest read width characters at a time, each group by
+// value; leading blanks of the result trimmed.
+QString CodesToText(const QString& codes, int width, int (*value)(QStringView)) {
     QString digits = codes;
     digits.remove(Blank);
-    DecodedCodes decoded;
-    decoded.text.reserve(digits.size() / width + 1);
-    for (qsizetype start = 0; start < digits.size(); start += width) {
-        const QStringView group = QStringView(digits).mid(start, width);
-        const int code = GroupValue(group, base);
-        if (code < 0 || code > 255) {
-            decoded.text.clear();
-            decoded.invalidGroup = group.toString();
-            return decoded;
-        }
-        decoded.text += Chr(code);
-    }
-    const qsizetype firstKept = std::find_if(decoded.text.cbegin(), decoded.text.cend(),
-                                             [](QChar c) { return c != Blank; }) -
-                                decoded.text.cbegin();
-    decoded.text.remove(0, firstKept);
-    return decoded;
+    QString text;
+    text.reserve(digits.size() / width + 1);
+    for (qsizetype start = 0; start < digits.size(); start += width)
+        text += CodeChar(value(QStringView(digits).mid(start, width)));
+    const qsizetype firstKept =
+        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c != Blank; }) -
+        text.cbegin();
+    text.remove(0, firstKept);
+    return text;
 }
 
 const std::array<const char*, 128>& MorseCodes() {
@@ -195,12 +204,12 @@ QString TextToAsciiCodes(const QString& text) {
     return TextToCodes(text, 10, 3);
 }
 
-DecodedCodes HexCodesToText(const QString& codes) {
-    return CodesToText(codes, 16, 2);
+QString HexCodesToText(const QString& codes) {
+    return CodesToText(codes, 2, LeadingHexValue);
 }
 
-DecodedCodes AsciiCodesToText(const QString& codes) {
-    return CodesToText(codes, 10, 3);
+QString AsciiCodesToText(const QString& codes) {
+    return CodesToText(codes, 3, LeadingDecimalValue);
 }
 
 std::optional<QString> TranslateChars(const QString& text, const QString& from, const QString& to) {

@@ -28,22 +28,15 @@
 // "097 098 099".
 [[nodiscard]] QString TextToAsciiCodes(const QString& text);
 
-// The text back from its codes, or the first group that is no code.
-struct DecodedCodes {
-    QString text;
-    // Empty when every group was a code.
-    QString invalidGroup;
-    [[nodiscard]] bool ok() const { return invalidGroup.isEmpty(); }
-};
-
 // Blanks removed, the rest read two characters at a time (a last single
-// character is a group of its own), each group a code in hexadecimal;
-// leading blanks of the result trimmed. A group with a character that is no
-// hexadecimal digit stops the decoding.
-[[nodiscard]] DecodedCodes HexCodesToText(const QString& codes);
-// The same with groups of three decimal digits; a group with a non-digit or
-// a value above 255 stops the decoding.
-[[nodiscard]] DecodedCodes AsciiCodesToText(const QString& codes);
+// character is a group of its own), each group by the hexadecimal digits it
+// opens with (none reads 0) as the code of a character; leading blanks of the
+// result trimmed. Any text decodes: "4G" reads 4.
+[[nodiscard]] QString HexCodesToText(const QString& codes);
+// The same with groups of three characters, each read by the decimal number
+// it opens with (sign and fraction included, rounded; none reads 0). A value
+// outside 0 to 255 has no character in the code page and gives "?".
+[[nodiscard]] QString AsciiCodesToText(const QString& codes);
 
 // Replaces, for each place i of from in turn, every from[i] in the text as
 // changed so far by to[i], so replacements chain (with from "ab" and to

@@ -39,13 +39,14 @@ void tellNoColour() {
 void EditColourInPlace() {
     try {
         EditorSurface& surface = MainSurface();
-        const std::optional<int> start = ColourValueAt(surface.text(), surface.selStart());
-        if (!start) {
+        const std::optional<ColourValueSpan> value =
+            ColourValueAt(surface.text(), surface.selStart());
+        if (!value) {
             tellNoColour();
             return;
         }
-        surface.setSelStart(*start);
-        surface.setSelLength(ColourValueLength);
+        surface.setSelStart(value->start);
+        surface.setSelLength(value->length);
         surface.setSelText(ColorToHex(PickColor(HexToColor(surface.selText()))));
     } catch (const ProgramError& error) {
         ReportError(error);

@@ -1,5 +1,6 @@
 #include "platform/surface/RichEditSurface.h"
 
+#include "core/text/last_holding.h"
 #include "platform/colour_palette.h"
 #include "platform/font_fallback.h"
 #include "platform/surface/SurfaceTextEdit.h"
@@ -193,16 +194,8 @@ int RichEditSurface::ourStartOf(int block) const {
 }
 
 int RichEditSurface::blockAtOur(int position) const {
-    int low = 0;
-    int high = m_document->blockCount() - 1;
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        if (ourStartOf(middle) <= position)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
+    return LastHolding(0, m_document->blockCount() - 1,
+                       [this, position](int block) { return ourStartOf(block) <= position; });
 }
 
 int RichEditSurface::toOur(int widgetPosition) const {

@@ -22,6 +22,11 @@ public:
     TestPlatform(const TestPlatform&) = delete;
     TestPlatform& operator=(const TestPlatform&) = delete;
 
+    // Deletes every window loaded during the test but keep (a window the test
+    // owns itself), so none outlives the test, also when a check stopped it
+    // early. A window that goes with one deleted before it is not deleted twice.
+    void unloadWindows(const QWidget* keep = nullptr);
+
     ScriptedMessageBox messageBox;
     ScriptedInputBox inputBox;
     ScriptedFileDialogs fileDialogs;

@@ -1,6 +1,7 @@
 #include "shell/browser/frmBrowser.h"
 
 #include "core/shell/browser_rules.h"
+#include "core/shell/window_snapping.h"
 #include "core/text/program_error.h"
 #include "platform/browser/web_view.h"
 #include "platform/message_box.h"
@@ -33,8 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SnapTag = u"_AUTOSNAP"_s;
-const QString DockTag = u"_AUTODOCK"_s;
 const QString CloseKey = u"Close"_s;
 const QString DockKey = u"Dock"_s;
 
@@ -298,9 +297,7 @@ bool frmBrowser::confirmEnd() {
         show();
         return false;
     }
-    Program().Ending = true;
-    if (Program().EndProgram)
-        Program().EndProgram();
+    EndTheProgram();
     return true;
 }
 

@@ -66,7 +66,7 @@ void insertFromFile() {
     const QString path = ShowOpenDialog(DocumentFileFilter, MainForm::instance());
     if (path.isEmpty())
         return;
-    const std::optional<QString> text = ReadDocumentText(path);
+    const std::optional<QString> text = ReadInsertedText(path);
     if (!text)
         return;
     MainSurface().setSelText(*text);

@@ -38,7 +38,9 @@ const SelectionCommand SelectionCommands[] = {
     {mnu_untext, RandomCase, u""},
     {mnupropercase, ProperCase, u""},
     {Mnu_Pres_Str2Hex, TextToHexCodes, u""},
+    {Mnu_Pres_Hex2Str, HexCodesToText, u""},
     {Mnu_Pres_Str2Ascii, TextToAsciiCodes, u""},
+    {Mnu_Pres_Ascii2Str, AsciiCodesToText, u""},
     {mnuprevrat, ReverseChars, u""},
     {MnuSelTextDada, ShuffleWords, u"Vytvářím dadaistickou báseň z výběru ..."},
     {Mnu_SelText_RndCharOrder, ShuffleChars, u""},
@@ -56,20 +58,6 @@ void transformSelection(const SelectionCommand& command) {
     if (!message.isEmpty())
         busy.emplace(MainForm::instance(), message);
     TransformSelection(MainSurface(), command.transform);
-}
-
-using Decode = DecodedCodes (*)(const QString&);
-
-// Codes that are not what the matching conversion wrote are told, and the
-// selection stays as it was.
-void decodeSelection(Decode decode, const QString& invalidMessage) {
-    EditorSurface& surface = MainSurface();
-    const DecodedCodes decoded = decode(surface.selText());
-    if (!decoded.ok()) {
-        tell(invalidMessage.arg(decoded.invalidGroup), MessageBoxIcon::Exclamation);
-        return;
-    }
-    surface.setSelText(decoded.text);
 }
 
 void complementWholeText() {
@@ -90,14 +78,5 @@ std::optional<QString> TranslateCharsOrTell(const QString& text, const QString& 
 void AddSelectionCommands(CommandRegistry& commands) {
     for (const SelectionCommand& command : SelectionCommands)
         commands.add(command.id, [&command] { transformSelection(command); });
-    commands.add(Mnu_Pres_Hex2Str, [] {
-        decodeSelection(HexCodesToText,
-                        QStringLiteral("Výběr nelze převést zpět na text: \"%1\" není "
-                                       "hexadecimální kód znaku."));
-    });
-    commands.add(Mnu_Pres_Ascii2Str, [] {
-        decodeSelection(AsciiCodesToText, QStringLiteral("Výběr nelze převést zpět na text: "
-                                                         "\"%1\" není kód znaku od 0 do 255."));
-    });
     commands.add(mnuZaKodPrim, complementWholeText);
 }

@@ -7,6 +7,7 @@
 #include "core/text/editor_surface.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/system_memory.h"
 #include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/files/file_windows.h"
@@ -15,6 +16,7 @@
 #include "shell/shared_procedures.h"
 
 #include <QFileInfo>
+#include <new>
 
 const QString DocumentFileFilter = QStringLiteral(
     "Všechno (*.*)|*.*|jen text (*.txt)|*.txt|dávky (*.bat)|*.bat|Html dokument (*.html)|*.html|"
@@ -75,6 +77,17 @@ bool replaceConfirmed() {
                           MessageBoxIcon::Exclamation) == MessageBoxAnswer::Yes;
 }
 
+void tellNoMemory(const QString& path) {
+    tellAboutFile(QStringLiteral("Soubor %1 se nevejde do paměti.").arg(path));
+}
+
+// The file's bytes and their text, two bytes a character, are held at once
+// while it is read.
+bool fitsInMemory(qint64 fileSize) {
+    const qint64 memory = PhysicalMemoryBytes();
+    return memory == 0 || fileSize <= memory / 3;
+}
+
 enum class Replacing { AskFirst, AlreadyAgreed };
 
 void loadDocument(const QString& path, Replacing replacing) {
@@ -87,23 +100,34 @@ void loadDocument(const QString& path, Replacing replacing) {
 
 } // namespace
 
-std::optional<QString> ReadDocumentText(const QString& path) {
+std::optional<QString> ReadInsertedText(const QString& path) {
     // Only a path that is not there at all is "not found"; a folder or an
     // unreadable file is reported by the read below.
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
         return std::nullopt;
     }
-    if (QFileInfo(path).size() > LargestDocumentSize) {
-        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+    if (!fitsInMemory(QFileInfo(path).size())) {
+        tellNoMemory(path);
         return std::nullopt;
     }
     try {
         return DecodeAnsi(ReadWholeFile(path));
     } catch (const ProgramError& error) {
         ReportError(error);
+    } catch (const std::bad_alloc&) {
+        tellNoMemory(path);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ReadDocumentText(const QString& path) {
+    // A missing file has no size; the read tells it is not found.
+    if (QFileInfo(path).size() > LargestDocumentSize) {
+        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
         return std::nullopt;
     }
+    return ReadInsertedText(path);
 }
 
 void OpenDocument(const QString& path) {

@@ -15,6 +15,10 @@ extern const QString DocumentFileFilter;
 // or too large file is told and gives nothing.
 [[nodiscard]] std::optional<QString> ReadDocumentText(const QString& path);
 
+// The same for a file inserted into a document, of any size the machine's
+// memory can hold; a larger one is told and gives nothing.
+[[nodiscard]] std::optional<QString> ReadInsertedText(const QString& path);
+
 // Loads the file into the current tab as its document; a missing, unreadable
 // or too large file is told and changes nothing. Every way of opening a file
 // into a tab comes here: when the current document has unsaved changes, the

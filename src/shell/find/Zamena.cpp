@@ -69,10 +69,8 @@ Zamena::Zamena(QWidget* owner)
 }
 
 void Zamena::replaceHit() {
-    const int replacedBefore = state().ReplaceCount;
     const bool found = ReplaceHit(MainSurface(), mutableState(), request());
-    if (state().ReplaceCount != replacedBefore)
-        m_label5->setText(QString::number(state().ReplaceCount));
+    m_label5->setText(QString::number(state().ReplaceCount));
     showStep(found);
 }
 

@@ -152,11 +152,8 @@ void DocumentTabs::catchUpWithTheLook(const WholeLook& had) {
     if (now.font != had.font && !now.font.AppliedFontName.isEmpty())
         ApplyEditorFont(m_surface, Program().Applied, now.font.AppliedTextColor,
                         now.font.AppliedBold, now.font.AppliedItalic, now.font.AppliedFontName);
-    if (now.size != had.size && now.size > 0) {
-        m_surface.setSelStart(0);
-        m_surface.setSelLength(m_surface.textLength());
-        m_surface.setSelFontSize(now.size);
-    }
+    if (now.size != had.size && now.size > 0)
+        ApplyToWholeText(m_surface, [this, &now] { m_surface.setSelFontSize(now.size); });
 }
 
 void DocumentTabs::onTabChanged(int index) {

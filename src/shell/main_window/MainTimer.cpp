@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString SnapTag = QStringLiteral("_AUTOSNAP");
-const QString DockTag = QStringLiteral("_AUTODOCK");
 constexpr int PictureSize = 16;
 
 WindowShowState showState(const QWidget* window) {

@@ -1,6 +1,7 @@
 #include "shell/main_window/editor_look.h"
 
 #include "core/shell/main_layout.h"
+#include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
@@ -146,22 +147,16 @@ void LayoutMainForm(MainForm& form) {
 
 void SetEditorFontSize(int size) {
     EditorSurface& surface = MainSurface();
-    const int start = surface.selStart();
-    const int length = surface.selLength();
-    surface.setSelStart(0);
-    surface.setSelLength(surface.textLength());
-
-    const FontMenuItems items = InstalledFontMenuItems();
-    for (QAction* item : items.sizes)
-        setChecked(item, false);
-    const std::size_t index = sizeIndex(size);
-    Program().AppliedFontSize = EditorFontSizes.at(index);
-    surface.setSelFontSize(EditorFontSizes.at(index));
-    setChecked(items.sizes.at(index), true);
-    showSizeInSettings(surface.selFontSize());
-
-    surface.setSelStart(start);
-    surface.setSelLength(length);
+    ApplyToWholeText(surface, [&surface, size] {
+        const FontMenuItems items = InstalledFontMenuItems();
+        for (QAction* item : items.sizes)
+            setChecked(item, false);
+        const std::size_t index = sizeIndex(size);
+        Program().AppliedFontSize = EditorFontSizes.at(index);
+        surface.setSelFontSize(EditorFontSizes.at(index));
+        setChecked(items.sizes.at(index), true);
+        showSizeInSettings(surface.selFontSize());
+    });
 }
 
 void SetAlwaysOnTop(QWidget& window, bool on) {

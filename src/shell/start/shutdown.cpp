@@ -28,8 +28,6 @@ bool ConfirmShutdown(MainForm& form) {
     const int modified = form.documents().modifiedCount();
     if (modified > 0 && !userConfirmsLosingChanges(form, modified))
         return false;
-    Program().Ending = true;
-    if (Program().EndProgram)
-        Program().EndProgram();
+    EndTheProgram();
     return true;
 }

@@ -254,7 +254,5 @@ void ShowCalculatorAlone() {
 }
 
 void EndCalculatorAlone() {
-    Program().Ending = true;
-    if (Program().EndProgram)
-        Program().EndProgram();
+    EndTheProgram();
 }

@@ -63,7 +63,25 @@ TEST(SearchSteps, FindsForwardInScopeWithoutWrapping) {
          true,
          {3}},
         {"a hit after the selection does not", u"abxab"_s, 0, 3, true, u"ab"_s, true, {1}},
-        {"empty search text finds nothing", u"abc"_s, 0, 0, false, QString(), true, {}},
+        // An empty search text is a zero-length hit on each character in turn.
+        {"empty search text steps through the text",
+         u"abc"_s,
+         0,
+         0,
+         false,
+         QString(),
+         true,
+         {1, 2, 3}},
+        {"empty search text steps through the selection",
+         u"abcde"_s,
+         1,
+         3,
+         true,
+         QString(),
+         true,
+         {2, 3, 4}},
+        {"empty search text in an empty selection", u"abc"_s, 1, 0, true, QString(), true, {}},
+        {"empty search text in an empty document", QString(), 0, 0, false, QString(), true, {}},
         {"empty document", QString(), 0, 0, false, u"a"_s, true, {}},
     };
     for (const auto& c : cases) {
@@ -83,34 +101,31 @@ TEST(SearchSteps, EndedSearchSelectsAndCountsNothing) {
     EXPECT_EQ(surface.selLength(), 2);
 }
 
-TEST(SearchSteps, ReplacesOnlyTheHitStillSelected) {
+TEST(SearchSteps, ReplaceTakesTheSelectionAsItStands) {
     const SearchRequest request{u"a"_s, u"X"_s, true};
     Surface surface(u"a1 a2 a3"_s);
     SearchState state;
     StartSearch(surface, state, false);
     ASSERT_TRUE(FindNextHit(surface, state, request));
 
-    // The user clicked elsewhere: nothing is replaced, the next hit is found.
-    surface.setSelStart(6);
+    // The user selected something else since the hit: that is replaced, and
+    // the search goes on after the hit.
+    surface.setSelStart(7);
+    surface.setSelLength(1);
     ASSERT_TRUE(ReplaceHit(surface, state, request));
-    EXPECT_EQ(surface.text(), u"a1 a2 a3"_s);
-    EXPECT_EQ(state.ReplaceCount, 0);
+    EXPECT_EQ(surface.text(), u"a1 a2 aX"_s);
+    EXPECT_EQ(state.ReplaceCount, 1);
     EXPECT_EQ(surface.selStart(), 3);
     EXPECT_EQ(surface.selLength(), 1);
 
-    // Still the hit: replaced, and the search goes on.
-    ASSERT_TRUE(ReplaceHit(surface, state, request));
-    EXPECT_EQ(surface.text(), u"a1 X2 a3"_s);
-    EXPECT_EQ(state.ReplaceCount, 1);
-    EXPECT_EQ(surface.selStart(), 6);
-
-    // The hit's text was edited since it was found: not replaced.
+    // The hit's text was edited since it was found: replaced all the same.
     surface.setSelText(u"b"_s);
-    surface.setSelStart(6);
+    surface.setSelStart(3);
     surface.setSelLength(1);
-    EXPECT_FALSE(ReplaceHit(surface, state, request));
-    EXPECT_EQ(surface.text(), u"a1 X2 b3"_s);
-    EXPECT_EQ(state.ReplaceCount, 1);
+    ASSERT_TRUE(ReplaceHit(surface, state, request));
+    EXPECT_EQ(surface.text(), u"a1 X2 aX"_s);
+    EXPECT_EQ(state.ReplaceCount, 2);
+    EXPECT_EQ(surface.selStart(), 6);
 }
 
 TEST(SearchSteps, ReplacingGoesOnOneCharacterAfterTheHitsStart) {

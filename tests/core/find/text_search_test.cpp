@@ -24,7 +24,10 @@ TEST(TextSearch, FindsForwardFromAPositionWithOverlapsAndTheCaseOption) {
         {"case kept", u"Text text"_s, u"TEXT"_s, 1, true, 0},
         {"case ignored", u"Text text"_s, u"TEXT"_s, 1, false, 1},
         {"case ignored, Czech letters", u"xŘÍŠE"_s, u"říše"_s, 1, false, 2},
-        {"empty text to find ends at once", u"abc"_s, QString(), 1, true, 0},
+        {"empty text found where the search starts", u"abc"_s, QString(), 2, true, 2},
+        {"empty text found on the last character", u"abc"_s, QString(), 3, true, 3},
+        {"empty text not found past the end", u"abc"_s, QString(), 4, true, 0},
+        {"empty text not found in an empty text", QString(), QString(), 1, true, 0},
         {"CR LF counts two", u"a\r\nb"_s, u"b"_s, 1, true, 4},
     };
     for (const auto& c : cases)

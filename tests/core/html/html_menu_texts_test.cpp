@@ -85,30 +85,35 @@ TEST(HtmlMenuTexts, CustomTagFromNameAttributesAndValues) {
         EXPECT_EQ(CustomTagText(c.tag), c.expected) << c.name;
 }
 
-TEST(HtmlMenuTexts, ColourValueOnlyWhereTheCaretStandsInOne) {
+TEST(HtmlMenuTexts, ColourValueIsTheNearestQuotedHashBeforeTheCaret) {
     const QString page = u"<FONT COLOR=\"#12aBcF\">x</FONT>"_s;
     const int hash = int(page.indexOf(u'#'));
+    const ColourValueSpan whole{hash, ColourValueLength};
     struct Case {
         const char* name;
         QString text;
         int caret;
-        std::optional<int> expected;
+        std::optional<ColourValueSpan> expected;
     };
     const Case cases[] = {
-        {"on the hash", page, hash, hash},
-        {"inside the digits", page, hash + 3, hash},
-        {"just past the sixth digit", page, hash + 7, hash},
-        {"after the closing quote", page, hash + 8, std::nullopt},
-        {"before the quotation mark", page, hash - 2, std::nullopt},
-        {"between quote and hash", page, hash - 1, std::nullopt},
+        {"on the hash", page, hash, whole},
+        {"inside the digits", page, hash + 3, whole},
+        {"after the closing quote", page, hash + 8, whole},
+        {"at the end of the text", page, int(page.size()), whole},
+        {"before the quotation mark", page, hash - 1, std::nullopt},
+        {"well before it", page, hash - 5, std::nullopt},
         {"no value in the text", u"<FONT>x</FONT>"_s, 3, std::nullopt},
-        {"at the end of the text", page, int(page.size()), std::nullopt},
-        {"value ending the text", u"C=\"#00FF00"_s, 10, 3},
-        {"short value", u"<FONT COLOR=\"#F00\">x"_s, 15, std::nullopt},
-        {"cut off at the end", u"C=\"#00F"_s, 6, std::nullopt},
-        {"not hexadecimal", u"C=\"#00FG00\""_s, 5, std::nullopt},
         {"hash without quote", u"C=#00FF00"_s, 5, std::nullopt},
+        {"empty text", QString(), 0, std::nullopt},
         {"caret past the text", page, int(page.size()) + 1, std::nullopt},
+        // Seven characters whatever they are, fewer at the end of the text.
+        {"short value", u"<FONT COLOR=\"#F00\">x"_s, 15, ColourValueSpan{13, 7}},
+        {"not hexadecimal", u"C=\"#00FG00\""_s, 5, ColourValueSpan{3, 7}},
+        {"cut off at the end", u"C=\"#00F"_s, 6, ColourValueSpan{3, 4}},
+        {"hash ending the text", u"C=\"#"_s, 4, ColourValueSpan{3, 1}},
+        // The nearest pair wins, looked for from the character after the caret.
+        {"the later of two values", u"\"#111111\" \"#222222\""_s, 14, ColourValueSpan{11, 7}},
+        {"a pair right after the caret", u"\"#111111\" \"#222222\""_s, 10, ColourValueSpan{11, 7}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ColourValueAt(c.text, c.caret), c.expected) << c.name;

@@ -95,56 +95,51 @@ TEST(StringFunctions, CodesAreWrittenAsPaddedGroups) {
 }
 
 TEST(StringFunctions, CodesReadBackWithOrWithoutBlanks) {
-    const struct {
-        Function codes;
-        DecodedCodes (*decode)(const QString&);
-        QString input;
-        QString expected;
-    } cases[] = {
-        {TextToHexCodes, HexCodesToText, u"61 62 63"_s, u"abc"_s},
-        {TextToHexCodes, HexCodesToText, u"616263"_s, u"abc"_s},
-        {TextToHexCodes, HexCodesToText, u"e8 C8"_s, u"čČ"_s},
-        {TextToHexCodes, HexCodesToText, u"20 20 41 20"_s, u"A "_s},
-        {TextToHexCodes, HexCodesToText, u"41 6"_s, u"A\u0006"_s},
-        {TextToAsciiCodes, AsciiCodesToText, u"097 098"_s, u"ab"_s},
-        {TextToAsciiCodes, AsciiCodesToText, u"032 065"_s, u"A"_s},
-        {TextToAsciiCodes, AsciiCodesToText, u"065 7"_s, u"A\u0007"_s},
-        {TextToAsciiCodes, AsciiCodesToText, u"000"_s, QString(QChar(0))},
-    };
-    for (const auto& c : cases) {
-        const DecodedCodes decoded = c.decode(c.input);
-        EXPECT_TRUE(decoded.ok()) << c.input.toStdString();
-        EXPECT_EQ(decoded.text, c.expected) << c.input.toStdString();
-    }
+    expectAll(HexCodesToText, {
+                                  {u"61 62 63"_s, u"abc"_s},
+                                  {u"616263"_s, u"abc"_s},
+                                  {u"e8 C8"_s, u"čČ"_s},
+                                  {u"20 20 41 20"_s, u"A "_s},
+                                  {u"41 6"_s, u"A\u0006"_s},
+                                  {u"00 41"_s, QChar(0) + u"A"_s},
+                              });
+    expectAll(AsciiCodesToText, {
+                                    {u"097 098"_s, u"ab"_s},
+                                    {u"032 065"_s, u"A"_s},
+                                    {u"065 7"_s, u"A\u0007"_s},
+                                    {u"000"_s, QString(QChar(0))},
+                                });
 }
 
 TEST(StringFunctions, CodesOfEveryByteRoundTrip) {
     const QString text = everyCodeFromOne();
-    const DecodedCodes hex = HexCodesToText(TextToHexCodes(text));
-    EXPECT_TRUE(hex.ok());
-    EXPECT_EQ(hex.text, text);
-    const DecodedCodes decimal = AsciiCodesToText(TextToAsciiCodes(text));
-    EXPECT_TRUE(decimal.ok());
-    EXPECT_EQ(decimal.text, text);
+    EXPECT_EQ(HexCodesToText(TextToHexCodes(text)), text);
+    EXPECT_EQ(AsciiCodesToText(TextToAsciiCodes(text)), text);
 }
 
-TEST(StringFunctions, AGroupThatIsNoCodeGivesNoTextButNamesTheGroup) {
-    const struct {
-        DecodedCodes (*decode)(const QString&);
-        QString input;
-        QString invalidGroup;
-    } cases[] = {
-        {HexCodesToText, u"61 6G 62"_s, u"6G"_s}, {HexCodesToText, u"61\r\n62"_s, u"\r\n"_s},
-        {HexCodesToText, u"Ahoj"_s, u"Ah"_s},     {AsciiCodesToText, u"097 256"_s, u"256"_s},
-        {AsciiCodesToText, u"999"_s, u"999"_s},   {AsciiCodesToText, u"09a"_s, u"09a"_s},
-        {AsciiCodesToText, u"-01"_s, u"-01"_s},
-    };
-    for (const auto& c : cases) {
-        const DecodedCodes decoded = c.decode(c.input);
-        EXPECT_FALSE(decoded.ok()) << c.input.toStdString();
-        EXPECT_EQ(decoded.invalidGroup, c.invalidGroup) << c.input.toStdString();
-        EXPECT_EQ(decoded.text, QString()) << c.input.toStdString();
-    }
+// Whatever the selection holds decodes: each group by the number it opens
+// with, a group with none as code 0.
+TEST(StringFunctions, EachGroupIsReadByItsLeadingNumber) {
+    const QString nul(QChar(0));
+    expectAll(HexCodesToText, {
+                                  {u"4G"_s, u"\u0004"_s},
+                                  {u"61 6G 62"_s, u"a\u0006b"_s},
+                                  {u"Ahoj"_s, u"\u000A"_s + nul},
+                                  {u"61\r\n62"_s, u"a"_s + nul + u"b"_s},
+                                  {u"G1"_s, nul},
+                              });
+    expectAll(AsciiCodesToText, {
+                                    {u"65,"_s, u"A"_s},
+                                    {u"09a"_s, u"\u0009"_s},
+                                    {u"x65066"_s, nul + u"B"_s},
+                                    {u"+65"_s, u"A"_s},
+                                    {u"1.5"_s, u"\u0002"_s},
+                                    {u"2.5"_s, u"\u0002"_s},
+                                    {u"-00"_s, nul},
+                                    {u"-01"_s, u"?"_s},
+                                    {u"097 256"_s, u"a?"_s},
+                                    {u"999"_s, u"?"_s},
+                                });
 }
 
 TEST(StringFunctions, TranslateCharsChainsItsReplacementsInOrder) {

@@ -90,6 +90,8 @@ TEST(Calculator, KeysGiveTheDisplay) {
         // The second operand is the "0" the operator left.
         {u"5 + =", u"5"},
         {u"2 ^ 1 0 =", u"1024"},
+        // Zero to the power of zero is one, not an error.
+        {u"0 ^ 0 =", u"1"},
         {u"8 log 2 =", u"3"},
         {u"0 , 1 + 0 , 2 =", u"0,3"},
         {u"5 + 3 CE 2 =", u"7"},

@@ -106,8 +106,7 @@ TEST_F(FilePickerGroupTest, PreviewShowsTheChosenFileInTheBrowser) {
     ASSERT_EQ(platform.webViews.latest->navigations.size(), 1);
     EXPECT_EQ(platform.webViews.latest->navigations.front().toLocalFile(),
               u"/web/pics/a b#1.png"_s);
-    for (QWidget* window : platform.windows.windows())
-        delete window;
+    platform.unloadWindows();
 }
 
 } // namespace

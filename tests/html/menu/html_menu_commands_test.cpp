@@ -20,11 +20,7 @@ namespace {
 class HtmlMenuCommands : public HtmlWindowTest {
 protected:
     HtmlMenuCommands() { RegisterHtmlMenuCommands(commands); }
-    ~HtmlMenuCommands() override {
-        for (QWidget* window : platform.windows.windows())
-            if (window != &form)
-                delete window;
-    }
+    ~HtmlMenuCommands() override { platform.unloadWindows(&form); }
 
     void run(MenuId id) { form.menu().action(id)->trigger(); }
     // The shortcut as the user presses it in the editor.
@@ -150,11 +146,27 @@ TEST_F(HtmlMenuCommands, ColourEditChangesTheValueTheCaretStandsIn) {
     EXPECT_EQ(surface().text(), u"<FONT COLOR=\"#0080FF\">x</FONT>"_s);
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
 
-    // Cancelled, the value comes back the same, written in upper case.
-    select(page, 13, 0);
-    WhenModalShown<ColorDialog>([](ColorDialog* picker) { picker->reject(); });
-    run(MenuId::Mnu_HTML_HexColorEdit);
-    EXPECT_EQ(surface().text(), u"<FONT COLOR=\"#FF0000\">x</FONT>"_s);
+    // Cancelled, the value comes back as it reads, written in upper case: the
+    // seven characters from the nearest quoted "#" before the caret, whatever
+    // they are.
+    const struct {
+        const char* name;
+        QString text;
+        int caret;
+        QString result;
+    } cancelled[] = {
+        {"caret on the hash", page, 13, u"<FONT COLOR=\"#FF0000\">x</FONT>"_s},
+        {"caret at the end", u"<FONT COLOR=\"#ff0000\">x"_s, 23, u"<FONT COLOR=\"#FF0000\">x"_s},
+        {"short value", u"<FONT COLOR=\"#F00\">x"_s, 15, u"<FONT COLOR=\"#F00000"_s},
+        {"cut off", u"C=\"#1"_s, 5, u"C=\"#010000"_s},
+    };
+    for (const auto& c : cancelled) {
+        select(c.text, c.caret, 0);
+        WhenModalShown<ColorDialog>([](ColorDialog* picker) { picker->reject(); });
+        run(MenuId::Mnu_HTML_HexColorEdit);
+        EXPECT_EQ(surface().text(), c.result) << c.name;
+    }
+    EXPECT_TRUE(platform.messageBox.shown.isEmpty());
 }
 
 TEST_F(HtmlMenuCommands, ColourEditElsewhereSaysThereIsNoColourAndChangesNothing) {
@@ -165,9 +177,8 @@ TEST_F(HtmlMenuCommands, ColourEditElsewhereSaysThereIsNoColourAndChangesNothing
     };
     const Case cases[] = {
         {"before the first value", u"<FONT COLOR=\"#FF0000\">"_s, 5},
+        {"just before its quotation mark", u"<FONT COLOR=\"#FF0000\">"_s, 12},
         {"no value", u"<FONT COLOR=red>"_s, 14},
-        {"at the end of the text", u"<FONT COLOR=\"#FF0000\">x"_s, 23},
-        {"short value", u"<FONT COLOR=\"#F00\">x"_s, 15},
     };
     for (const Case& c : cases) {
         platform.messageBox.shown.clear();

@@ -30,9 +30,7 @@ protected:
         Program().AppFolder = folder.path() + u"/"_s;
     }
     ~Previews() override {
-        for (QWidget* window : platform.windows.windows())
-            if (window != &form)
-                delete window;
+        platform.unloadWindows(&form);
         Program() = ProgramState{};
     }
 

@@ -26,8 +26,7 @@ protected:
     AboutBox() { Program() = ProgramState{}; }
     ~AboutBox() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

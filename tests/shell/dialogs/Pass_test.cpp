@@ -29,8 +29,7 @@ protected:
     }
     ~ProgramLock() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

@@ -47,8 +47,7 @@ protected:
     ~VisualPages() override {
         InstallColourPicker({});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

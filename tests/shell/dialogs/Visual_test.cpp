@@ -33,8 +33,7 @@ protected:
     void SetUp() override { Program() = ProgramState{}; }
     void TearDown() override {
         flushUnloads();
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 

@@ -36,8 +36,7 @@ protected:
     // The windows a test loaded go with it, also when a check stopped it early.
     ~EditCommands() override {
         SetRecentMenuFiller({});
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 
@@ -180,8 +179,43 @@ TEST_F(EditCommands, InsertFromFileReplacesTheSelectionAndListsTheFile) {
     EXPECT_EQ(surface().text(), u"před Vložený\r\ntext za"_s);
 }
 
-TEST_F(EditCommands, InsertFromFileTellsAboutAFileItCannotTake) {
+TEST_F(EditCommands, CopyToFileAsksBeforeOverwritingAndNoKeepsTheFile) {
+    const QString target = writeFile(u"cil.txt"_s, EncodeAnsi(u"původní"_s));
+    select(u"starý nový"_s, 6, 4);
+    platform.fileDialogs.saveAnswers << target;
+    platform.messageBox.queue(MessageBoxAnswer::No);
+    run(MenuId::mnukopsoub);
+    expectQuestion(u"Opravdu uložit "_s + target + u"?\r\nSoubor již existuje a bude přepsán!"_s,
+                   u"Soubor"_s);
+    EXPECT_EQ(ReadWholeFile(target), EncodeAnsi(u"původní"_s));
+
+    platform.fileDialogs.saveAnswers << target;
+    platform.messageBox.queue(MessageBoxAnswer::Yes);
+    run(MenuId::mnukopsoub);
+    EXPECT_EQ(platform.messageBox.shown.size(), 2);
+    EXPECT_EQ(ReadWholeFile(target), EncodeAnsi(u"nový"_s));
+    EXPECT_EQ(surface().text(), u"starý nový"_s);
+}
+
+TEST_F(EditCommands, InsertFromFileTakesAFileLargerThanADocument) {
     const QString large = writeFile(u"velky.txt"_s, QByteArray(LargestDocumentSize + 1, 'x'));
+    select(u"[]"_s, 1, 0);
+    platform.fileDialogs.openAnswers << large;
+    run(MenuId::mnuzesouboru);
+    EXPECT_TRUE(platform.messageBox.shown.isEmpty());
+    ASSERT_EQ(surface().textLength(), LargestDocumentSize + 3);
+    EXPECT_EQ(surface().text().front(), u'[');
+    EXPECT_EQ(surface().text().back(), u']');
+    EXPECT_EQ(Program().Settings.RecentFiles.front(), large);
+}
+
+TEST_F(EditCommands, InsertFromFileTellsAboutAFileItCannotTake) {
+    // Far more than any machine's memory, yet it takes no room on the disk.
+    const QString enormous = folder.filePath(u"obrovsky.txt"_s);
+    QFile sparse(enormous);
+    if (!sparse.open(QIODevice::WriteOnly) || !sparse.resize(qint64{1} << 40))
+        GTEST_SKIP() << "no sparse files here";
+    sparse.close();
     const QString folderPath = folder.filePath(u"slozka"_s);
     ASSERT_TRUE(QDir().mkdir(folderPath));
     const struct {
@@ -189,7 +223,7 @@ TEST_F(EditCommands, InsertFromFileTellsAboutAFileItCannotTake) {
         QString title;
         QString textStart;
     } cases[] = {
-        {large, u"Soubor"_s, u"Nelze otevřít "_s + large + u", Soubor příliš velký"_s},
+        {enormous, u"Soubor"_s, u"Soubor "_s + enormous + u" se nevejde do paměti."_s},
         {folderPath, u"Chyba"_s, u"Vyskytla se chyba:"_s},
     };
     for (const auto& c : cases) {
@@ -202,7 +236,7 @@ TEST_F(EditCommands, InsertFromFileTellsAboutAFileItCannotTake) {
         EXPECT_TRUE(lastMessage().text.startsWith(c.textStart)) << lastMessage().text.toStdString();
     }
     const auto& recent = Program().Settings.RecentFiles;
-    EXPECT_EQ(std::find(recent.begin(), recent.end(), large), recent.end());
+    EXPECT_EQ(std::find(recent.begin(), recent.end(), enormous), recent.end());
 }
 
 TEST_F(EditCommands, SelectAllAndClearClipboard) {

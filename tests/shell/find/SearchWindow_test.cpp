@@ -92,6 +92,48 @@ TEST_F(SearchWindows, StepsThroughOverlappingHitsThenGoesIdle) {
     EXPECT_EQ(window.History()->item(0)->text(), u"aa"_s);
 }
 
+TEST_F(SearchWindows, MatchCaseBoxDecidesWhetherOtherCaseIsFound) {
+    const struct {
+        bool matchCase;
+        QString count;
+        std::pair<int, int> selected;
+    } cases[] = {
+        {false, u"1"_s, {1, 3}},
+        {true, QString(), {0, 0}},
+    };
+    Hledani& window = hledani();
+    for (const auto& c : cases) {
+        setText(u"xABC"_s);
+        window.Command4()->click();
+        window.Find()->setText(u"abc"_s);
+        window.Rozlisovat()->setChecked(c.matchCase);
+        window.Command1()->click();
+        EXPECT_EQ(window.Label3()->text(), c.count) << c.matchCase;
+        EXPECT_EQ(selection(), c.selected) << c.matchCase;
+    }
+}
+
+// Nothing to find is a zero-length hit on each character in turn, and the
+// search ends past the scope's end.
+TEST_F(SearchWindows, EmptySearchTextStepsOneCharacterAtATime) {
+    setText(u"abc"_s);
+    Hledani& window = hledani();
+    ASSERT_EQ(window.Find()->text(), QString());
+    window.Command1()->click();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(idleState(window), Searching) << i;
+        EXPECT_EQ(selection(), std::make_pair(i, 0)) << i;
+        EXPECT_EQ(window.Label3()->text(), QString::number(i + 1));
+        window.Command2()->click();
+    }
+    EXPECT_EQ(idleState(window), Idle);
+
+    setText(QString());
+    window.Command1()->click();
+    EXPECT_EQ(idleState(window), Idle);
+    EXPECT_TRUE(window.Label3()->text().isEmpty());
+}
+
 TEST_F(SearchWindows, SelectionScopeStopsBeforeAHitAfterIt) {
     setText(u"abxab"_s, 0, 3);
     Hledani& window = hledani();
@@ -143,7 +185,7 @@ TEST_F(SearchWindows, HistoryClickFillsTheSearchTextAndEscKeepsTheState) {
     EXPECT_EQ(idleState(again), Searching);
 }
 
-TEST_F(SearchWindows, ReplaceActsOnlyOnTheHitStillSelected) {
+TEST_F(SearchWindows, ReplaceTakesTheEditorsSelectionAsItStands) {
     setText(u"a1 a2 a3"_s);
     Zamena& window = zamena();
     window.Find()->setText(u"a"_s);
@@ -154,10 +196,12 @@ TEST_F(SearchWindows, ReplaceActsOnlyOnTheHitStillSelected) {
     EXPECT_EQ(window.Label5()->text(), u"1"_s);
     EXPECT_EQ(selection(), std::make_pair(3, 1));
 
-    surface().setSelStart(0); // the user clicked elsewhere
+    // The user selected the digit instead: it is what gets replaced.
+    surface().setSelStart(4);
+    surface().setSelLength(1);
     window.Command5()->click();
-    EXPECT_EQ(surface().text(), u"X1 a2 a3"_s);
-    EXPECT_EQ(window.Label5()->text(), u"1"_s);
+    EXPECT_EQ(surface().text(), u"X1 aX a3"_s);
+    EXPECT_EQ(window.Label5()->text(), u"2"_s);
     EXPECT_EQ(selection(), std::make_pair(6, 1));
     EXPECT_EQ(window.Label3()->text(), u"3"_s);
 }

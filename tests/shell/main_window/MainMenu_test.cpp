@@ -103,8 +103,7 @@ protected:
     ~MainMenuTest() override {
         MenuTestWindow::closePopUps();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* window : platform.windows.windows())
-            delete window;
+        platform.unloadWindows();
         Program() = ProgramState{};
     }
 
