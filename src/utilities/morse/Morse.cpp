@@ -1,5 +1,6 @@
 #include "utilities/morse/Morse.h"
 
+#include "core/shell/window_snapping.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/string_functions.h"
 #include "core/utilities/morse_items.h"
@@ -58,7 +59,7 @@ void AddItem(QMenu* menu, const QString& name, const QString& caption, Work work
 Morse::Morse(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(u"Morse"_s);
     setWindowTitle(u"Morseovka"_s);
-    SetWindowTag(this, u"_AUTOSNAP"_s);
+    SetWindowTag(this, SnapTag);
     KeepTitleWhole(*this);
     m_menus = Named(new QMenuBar(this), u"MorseMenus"_s);
     // The bar is the window's only content: no native (global) menu bar.
