@@ -1,6 +1,11 @@
 #include "html/html_commands.h"
 
+#include "html/forms/HtmlForm.h"
+#include "html/head/HtmlID.h"
+#include "html/head/Meta.h"
 #include "html/images/Obrazek.h"
+#include "html/lists/HTMLSeznam.h"
+#include "html/lists/SeznamDef.h"
 #include "html/page/Vytvor.h"
 #include "html/simple/Barva.h"
 #include "html/simple/Hr.h"
@@ -16,6 +21,8 @@
 #include "html/tables/TableRow.h"
 #include "shell/command_registry.h"
 #include "shell/window_instances.h"
+
+#include <utility>
 
 namespace {
 
@@ -40,4 +47,18 @@ void RegisterHtmlCommands(CommandRegistry& commands) {
     addDialog<TableCell>(commands, MenuId::mnucell);
     addDialog<Obrazek>(commands, MenuId::mnuobr);
     addDialog<Vytvor>(commands, MenuId::mnucreate);
+    commands.add(MenuId::mnulist, [] { OpenHtmlList(ListKind::Bulleted); });
+    commands.add(MenuId::mnulistcount, [] { OpenHtmlList(ListKind::Numbered); });
+    commands.add(MenuId::mnu_HTML_sel_list, [] { OpenHtmlListFromSelection(ListKind::Bulleted); });
+    commands.add(MenuId::mnu_HTML_sel_num_list,
+                 [] { OpenHtmlListFromSelection(ListKind::Numbered); });
+    addDialog<SeznamDef>(commands, MenuId::MnuListDef);
+    addDialog<HtmlID>(commands, MenuId::mnuid);
+    addDialog<Meta>(commands, MenuId::MnuMeta);
+    const std::pair<MenuId, int> formEntries[] = {{MenuId::Mnu_HTMLFormInsert, 1},
+                                                  {MenuId::Mnu_HTMLFormInput, 2},
+                                                  {MenuId::Mnu_HTMLFromTextArea, 3},
+                                                  {MenuId::Mnu_HTMLFormSelect, 4}};
+    for (const auto& [entry, tab] : formEntries)
+        commands.add(entry, [tab] { OpenHtmlForm(FormBuilderSetupFor(tab)); });
 }
