@@ -285,6 +285,8 @@ QWidget* HtmlForm::buildSelectPage() {
 }
 
 void HtmlForm::applySetup(const FormBuilderSetup& setup) {
+    // Free first: a locked strip may be holding the set-up's tab disabled.
+    lockTabs(false);
     m_tabs->setCurrentIndex(setup.tab - 1);
     lockTabs(!setup.tabStripEnabled);
     const std::pair<QPushButton*, QString> captions[] = {
@@ -302,10 +304,8 @@ void HtmlForm::applySetup(const FormBuilderSetup& setup) {
 void HtmlForm::lockTabs(bool locked) {
     // Ctrl+Tab would still reach a tab the locked strip only greys.
     m_tabs->tabBar()->setEnabled(!locked);
-    for (int i = 0; i < m_tabs->count(); ++i) {
-        if (i != m_tabs->currentIndex())
-            m_tabs->setTabEnabled(i, !locked);
-    }
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->setTabEnabled(i, !locked || i == m_tabs->currentIndex());
 }
 
 QPushButton* HtmlForm::updateDefaultButton() {
