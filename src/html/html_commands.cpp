@@ -1,11 +1,16 @@
 #include "html/html_commands.h"
 
 #include "html/effects/ColorFade.h"
+#include "html/forms/HtmlForm.h"
 #include "html/frames/Frame.h"
 #include "html/frames/Frames.h"
+#include "html/head/HtmlID.h"
+#include "html/head/Meta.h"
 #include "html/images/Obrazek.h"
 #include "html/links/HtmlLink.h"
 #include "html/links/OdkazNaJiny.h"
+#include "html/lists/HTMLSeznam.h"
+#include "html/lists/SeznamDef.h"
 #include "html/page/Vytvor.h"
 #include "html/samples/Template.h"
 #include "html/simple/Barva.h"
@@ -24,6 +29,8 @@
 #include "html/tags/Tagy.h"
 #include "shell/command_registry.h"
 #include "shell/window_instances.h"
+
+#include <utility>
 
 namespace {
 
@@ -58,4 +65,18 @@ void RegisterHtmlCommands(CommandRegistry& commands) {
     commands.add(MenuId::mnuvlastni, [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Tag); });
     commands.add(MenuId::mnuatr,
                  [] { LoadedWindow<Tagy>().showInMode(CustomTagMode::Attributes); });
+    commands.add(MenuId::mnulist, [] { OpenHtmlList(ListKind::Bulleted); });
+    commands.add(MenuId::mnulistcount, [] { OpenHtmlList(ListKind::Numbered); });
+    commands.add(MenuId::mnu_HTML_sel_list, [] { OpenHtmlListFromSelection(ListKind::Bulleted); });
+    commands.add(MenuId::mnu_HTML_sel_num_list,
+                 [] { OpenHtmlListFromSelection(ListKind::Numbered); });
+    addDialog<SeznamDef>(commands, MenuId::MnuListDef);
+    addDialog<HtmlID>(commands, MenuId::mnuid);
+    addDialog<Meta>(commands, MenuId::MnuMeta);
+    const std::pair<MenuId, int> formEntries[] = {{MenuId::Mnu_HTMLFormInsert, 1},
+                                                  {MenuId::Mnu_HTMLFormInput, 2},
+                                                  {MenuId::Mnu_HTMLFromTextArea, 3},
+                                                  {MenuId::Mnu_HTMLFormSelect, 4}};
+    for (const auto& [entry, tab] : formEntries)
+        commands.add(entry, [tab] { OpenHtmlForm(FormBuilderSetupFor(tab)); });
 }

@@ -1,11 +1,16 @@
 #include "colour/ColorControl.h"
 #include "colour/ColorDialog.h"
 #include "html/effects/ColorFade.h"
+#include "html/forms/HtmlForm.h"
 #include "html/frames/Frame.h"
 #include "html/frames/Frames.h"
+#include "html/head/HtmlID.h"
+#include "html/head/Meta.h"
 #include "html/images/Obrazek.h"
 #include "html/links/HtmlLink.h"
 #include "html/links/OdkazNaJiny.h"
+#include "html/lists/HTMLSeznam.h"
+#include "html/lists/SeznamDef.h"
 #include "html/page/Vytvor.h"
 #include "html/samples/Template.h"
 #include "html/simple/Barva.h"
@@ -250,6 +255,16 @@ template <class Window> WindowCase window(const char* name) {
     return {name, [](MainForm& form) -> QWidget* { return new Window(&form); }};
 }
 
+// The form builder with the controls of one input type shown.
+WindowCase formWithType(const char* name, const QString& type) {
+    return {name, [type](MainForm& form) -> QWidget* {
+                auto* builder = new HtmlForm(&form);
+                auto* types = builder->findChild<QComboBox*>(u"CmbType"_s);
+                types->setCurrentIndex(types->findText(type));
+                return builder;
+            }};
+}
+
 const WindowCase Windows[] = {
     {"MainForm",
      [](MainForm& form) -> QWidget* {
@@ -375,6 +390,20 @@ const WindowCase Windows[] = {
     window<ToolRap>("ToolRap"),
     window<Convert>("Convert"),
     window<CaseMask>("CaseMask"),
+    window<HTMLSeznam>("HTMLSeznam"),
+    {"HTMLSeznam numbered",
+     [](MainForm& form) -> QWidget* {
+         auto* list = new HTMLSeznam(&form);
+         list->applySetup(ListEditorSetupFor(ListKind::Numbered));
+         return list;
+     }},
+    window<SeznamDef>("SeznamDef"),
+    window<HtmlID>("HtmlID"),
+    window<Meta>("Meta"),
+    formWithType("HtmlForm TEXT", u"TEXT"_s),
+    formWithType("HtmlForm CHECKBOX", u"CHECKBOX"_s),
+    formWithType("HtmlForm IMAGE", u"IMAGE"_s),
+    formWithType("HtmlForm FILE", u"FILE"_s),
 };
 
 class EveryWindow : public ::testing::Test {

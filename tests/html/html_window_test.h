@@ -8,9 +8,11 @@
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
 #include "shell/window_instances.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +69,12 @@ protected:
         select(text, start, length);
         click(openDialog<Dialog>(), QStringLiteral("Command1"));
         return form.surface().text();
+    }
+    // Chooses the main menu's entry, which must be enabled.
+    void run(MenuId entry) {
+        QAction* action = form.menu().action(entry);
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
     }
 
     TestPlatform platform;

@@ -7,6 +7,9 @@ const QString CrLf = QStringLiteral("\r\n");
 }
 
 QStringList ListItemsFromSelection(const QString& selection) {
+    // Nothing selected empties the list rather than leaving one empty item.
+    if (selection.isEmpty())
+        return {};
     return selection.split(CrLf);
 }
 

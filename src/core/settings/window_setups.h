@@ -25,7 +25,7 @@ struct RotationSetup {
 [[nodiscard]] RotationSetup RotationSetupFor(const QString& selection);
 
 // The list editor's items from a selection: one per line split at CR LF,
-// empty lines included.
+// empty lines included; none for an empty selection.
 [[nodiscard]] QStringList ListItemsFromSelection(const QString& selection);
 
 // The list editor's two modes.

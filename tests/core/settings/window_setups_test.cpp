@@ -33,6 +33,21 @@ TEST(WindowSetups, ListItemsKeepEmptyLines) {
               (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
 }
 
+TEST(WindowSetups, ListItemsAreTheSelectionCutAtEveryCrLf) {
+    const struct {
+        QString selected;
+        QStringList items;
+    } cases[] = {
+        {QString(), {}},
+        {QStringLiteral("a"), {QStringLiteral("a")}},
+        {QStringLiteral("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b"), QString()}},
+        // Lone breaks stay inside their item.
+        {QStringLiteral("a\nb\rc"), {QStringLiteral("a\nb\rc")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ListItemsFromSelection(c.selected), c.items) << c.selected.toStdString();
+}
+
 TEST(WindowSetups, RotationTakesTheSelectionAndItsLength) {
     const RotationSetup setup = RotationSetupFor(QStringLiteral("posun\r\n"));
     EXPECT_EQ(setup.original, QStringLiteral("posun\r\n"));

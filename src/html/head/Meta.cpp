@@ -1,0 +1,38 @@
+#include "html/head/Meta.h"
+
+#include "core/html/html_head_lines.h"
+#include "core/settings/app_version.h"
+#include "platform/named_control.h"
+#include "shell/ProgramState.h"
+
+#include <QComboBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+Meta::Meta(QWidget* owner) : HtmlDialog(owner) {
+    setObjectName(u"Meta"_s);
+    setWindowTitle(u"HTML - meta tag"_s);
+
+    m_combo1 = MakeNamed<QComboBox>(this, u"Combo1"_s);
+    m_combo1->setEditable(true);
+    // What the user types is inserted, never added to the list.
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_combo1->addItems(MetaSampleLines());
+    // Made once per load: a later change of the settings shows only after
+    // the window has been closed and opened again.
+    const SettingsRecord& settings = Program().Settings;
+    m_combo1->addItems(MetaSettingsLines(settings.UserName, settings.UserEmail, AppVersionText()));
+    m_combo1->setMinimumContentsLength(60);
+    m_combo1->setCurrentIndex(-1);
+    m_combo1->setEditText(u"Vyber meta-tag"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_combo1);
+    layout->addLayout(makeButtonRow());
+    withoutDefaultButton();
+}
+
+void Meta::confirm() {
+    writeToEditor({HtmlInsertMode::InsertAtCaret, m_combo1->currentText(), QString()});
+}
