@@ -1,5 +1,7 @@
 #include "html/controls/HtmlDialog.h"
 
+#include "html/controls/FilePickerGroup.h"
+
 #include "core/text/editor_procedures.h"
 #include "platform/default_button.h"
 #include "platform/named_control.h"
@@ -84,9 +86,20 @@ QPushButton* HtmlDialog::makeStornoButton() {
 }
 
 QHBoxLayout* HtmlDialog::makeButtonRow(const QString& okCaption) {
+    return buttonRowWith(makeOkButton(okCaption));
+}
+
+QHBoxLayout* HtmlDialog::makeButtonRowAwaitingFile(FilePickerGroup& picker) {
+    QPushButton* ok = makeOkButton();
+    ok->setEnabled(false);
+    connect(&picker, &FilePickerGroup::fileChosen, ok, [ok] { ok->setEnabled(true); });
+    return buttonRowWith(ok);
+}
+
+QHBoxLayout* HtmlDialog::buttonRowWith(QPushButton* ok) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(makeOkButton(okCaption));
+    row->addWidget(ok);
     row->addWidget(makeStornoButton());
     return row;
 }

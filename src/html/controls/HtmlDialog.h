@@ -9,6 +9,7 @@
 #include <functional>
 
 class QCheckBox;
+class FilePickerGroup;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -51,6 +52,9 @@ protected:
     [[nodiscard]] QPushButton* makeStornoButton();
     // The usual row: Command1 and Command2 at the right.
     [[nodiscard]] QHBoxLayout* makeButtonRow(const QString& okCaption = QStringLiteral("&Ok"));
+    // The usual row, its Command1 disabled until picker has a file: there is
+    // nothing to point at before.
+    [[nodiscard]] QHBoxLayout* makeButtonRowAwaitingFile(FilePickerGroup& picker);
     // For the window whose Enter must not confirm: neither of its buttons
     // becomes the default, not even when it has the focus.
     void withoutDefaultButton();
@@ -75,6 +79,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    [[nodiscard]] QHBoxLayout* buttonRowWith(QPushButton* ok);
+
     QPushButton* m_okButton = nullptr;
     ResultReceiver m_receiver;
 };

@@ -43,16 +43,7 @@ Frame::Frame(QWidget* owner) : HtmlDialog(owner) {
     m_check2 = Named(new QCheckBox(u"Noresize"_s, this), u"Check2"_s);
     layout->addWidget(m_check2);
 
-    m_command1 = makeOkButton();
-    // Nothing to point at before a page is chosen.
-    m_command1->setEnabled(false);
-    connect(m_picker, &FilePickerGroup::fileChosen, m_command1,
-            [this] { m_command1->setEnabled(true); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(makeStornoButton());
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRowAwaitingFile(*m_picker));
 }
 
 QWidget* Frame::buildPage() {

@@ -47,5 +47,4 @@ private:
     QLabel* m_label11 = nullptr;
     QLabel* m_label12 = nullptr;
     QCheckBox* m_check2 = nullptr; // no resize
-    QPushButton* m_command1 = nullptr;
 };

@@ -27,15 +27,7 @@ HtmlLink::HtmlLink(QWidget* owner) : HtmlDialog(owner) {
     m_check3 = MakeNamed<QCheckBox>(this, u"Check3"_s, {.text = u"&Type"_s});
     m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"text/css"_s});
 
-    // Nothing to point at before a style sheet is chosen.
-    m_command1 = makeOkButton();
-    m_command1->setEnabled(false);
-    connect(m_picker, &FilePickerGroup::fileChosen, m_command1,
-            [this] { m_command1->setEnabled(true); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(makeStornoButton());
+    QHBoxLayout* buttons = makeButtonRowAwaitingFile(*m_picker);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(file, 0, 0, 1, 2);

@@ -23,5 +23,4 @@ private:
     QLineEdit* m_text1 = nullptr;
     QCheckBox* m_check3 = nullptr;
     QLineEdit* m_text2 = nullptr;
-    QPushButton* m_command1 = nullptr;
 };

@@ -22,14 +22,7 @@ constexpr int CodeBits = 8;
 ShiftByte::ShiftByte(QWidget* owner) : CipherWindow(owner, u"ShiftByte"_s, u"Bitový posun"_s) {
     auto* layout = new QVBoxLayout(this);
 
-    auto* shiftRow = new QHBoxLayout;
-    shiftRow->addWidget(MakeNamed<QLabel>(this, u"Label3"_s, {.text = u"Posun :"_s}));
-    auto* shown = MakeNamed<QLabel>(this, u"Label4"_s);
-    m_shift = makeValueBar(u"HScroll1"_s, 0, CodeBits, shown);
-    shiftRow->addWidget(m_shift, 1);
-    shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(u"00"_s));
-    shiftRow->addWidget(shown);
-    layout->addLayout(shiftRow);
+    layout->addLayout(makeShiftRow(m_shift, CodeBits, u"00"_s));
 
     Preview preview;
     layout->addLayout(makePreview(preview, u"ChkFast"_s, u"Rychlotext       ----->"_s, u"Text1"_s));

@@ -25,13 +25,7 @@ const QString Alphabet = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s;
 ShiftKod::ShiftKod(QWidget* owner) : CipherWindow(owner, u"ShiftKod"_s, u"Posunová šifra"_s) {
     auto* layout = new QVBoxLayout(this);
 
-    auto* shiftRow = new QHBoxLayout;
-    shiftRow->addWidget(MakeNamed<QLabel>(this, u"Label3"_s, {.text = u"Posun :"_s}));
-    auto* shown = MakeNamed<QLabel>(this, u"Label4"_s);
-    m_shift = makeValueBar(u"HScroll1"_s, 0, AlphabetSize, shown);
-    shiftRow->addWidget(m_shift, 1);
-    shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(u"000"_s));
-    shiftRow->addWidget(shown);
+    QHBoxLayout* shiftRow = makeShiftRow(m_shift, AlphabetSize, u"000"_s);
     QPushButton* random = makeButton(u"Command4"_s, u"rnd"_s);
     shiftRow->addWidget(random);
     layout->addLayout(shiftRow);

@@ -58,6 +58,18 @@ QScrollBar* CipherWindow::makeValueBar(const QString& name, int minimum, int max
     return bar;
 }
 
+QHBoxLayout* CipherWindow::makeShiftRow(QScrollBar*& bar, int maximum, const QString& widestValue) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(
+        MakeNamed<QLabel>(this, QStringLiteral("Label3"), {.text = QStringLiteral("Posun :")}));
+    auto* shown = MakeNamed<QLabel>(this, QStringLiteral("Label4"));
+    bar = makeValueBar(QStringLiteral("HScroll1"), 0, maximum, shown);
+    row->addWidget(bar, 1);
+    shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(widestValue));
+    row->addWidget(shown);
+    return row;
+}
+
 QLineEdit* CipherWindow::makeKeyBox(const QString& name, const QString& text) {
     auto* box = MakeNamed<QLineEdit>(this, name, {.text = text});
     box->setMaxLength(15);

@@ -30,6 +30,10 @@ protected:
     // value label shows every value it takes.
     [[nodiscard]] QScrollBar* makeValueBar(const QString& name, int minimum, int maximum,
                                            QLabel* valueLabel);
+    // The row "Posun :", the bar HScroll1 from 0 to maximum and its value
+    // label Label4, wide enough for widestValue.
+    [[nodiscard]] QHBoxLayout* makeShiftRow(QScrollBar*& bar, int maximum,
+                                            const QString& widestValue);
     // A key box of at most 15 characters that keeps only the whole number
     // its text begins with, rewritten at every change.
     [[nodiscard]] QLineEdit* makeKeyBox(const QString& name, const QString& text);
