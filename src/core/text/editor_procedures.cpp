@@ -16,7 +16,7 @@ void TransformSelection(EditorSurface& surface,
 
 void ReplaceAllText(EditorSurface& surface,
                     const std::function<QString(const QString&)>& transform) {
-    surface.setText(transform(surface.text()));
+    surface.replaceText(transform(surface.text()));
 }
 
 void WrapSelectionInTag(EditorSurface& surface, const QString& tag) {
@@ -37,15 +37,5 @@ void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue co
     applied.AppliedBold = bold;
     applied.AppliedItalic = italic;
     applied.AppliedFontName = fontName;
-    // An empty text has no character to format; the look is used when typing resumes.
-    if (surface.textLength() == 0)
-        return;
-
-    const int start = surface.selStart();
-    const int length = surface.selLength();
-    surface.setSelStart(0);
-    surface.setSelLength(surface.textLength());
-    surface.setSelLook(color, bold, italic, fontName);
-    surface.setSelStart(start);
-    surface.setSelLength(length);
+    surface.setTextLook(color, bold, italic, fontName);
 }

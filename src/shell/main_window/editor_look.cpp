@@ -146,22 +146,14 @@ void LayoutMainForm(MainForm& form) {
 
 void SetEditorFontSize(int size) {
     EditorSurface& surface = MainSurface();
-    const int start = surface.selStart();
-    const int length = surface.selLength();
-    surface.setSelStart(0);
-    surface.setSelLength(surface.textLength());
-
     const FontMenuItems items = InstalledFontMenuItems();
     for (QAction* item : items.sizes)
         setChecked(item, false);
     const std::size_t index = sizeIndex(size);
     Program().AppliedFontSize = EditorFontSizes.at(index);
-    surface.setSelFontSize(EditorFontSizes.at(index));
+    surface.setTextFontSize(EditorFontSizes.at(index));
     setChecked(items.sizes.at(index), true);
     showSizeInSettings(surface.selFontSize());
-
-    surface.setSelStart(start);
-    surface.setSelLength(length);
 }
 
 void SetAlwaysOnTop(QWidget& window, bool on) {
