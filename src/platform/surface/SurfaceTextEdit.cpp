@@ -20,12 +20,12 @@ bool isMenuKey(const QKeyEvent* event) {
     return event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F35;
 }
 
-// Alt with a key that no menu took: the widget would type its character.
-// (Ctrl alone types nothing already; AltGr reaches here without Alt.)
+// Alt (also with Ctrl) with a key that no menu took: the widget would type
+// its character. Ctrl alone types nothing already, and AltGr, which types
+// the characters a layout puts on it, reaches here without Alt.
 bool isUnclaimedAltKey(const QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
-           !event->text().isEmpty() && event->text().front().isPrint();
+    return (event->modifiers() & Qt::AltModifier) && !event->text().isEmpty() &&
+           event->text().front().isPrint();
 }
 
 bool holdsOnlyAnsi(const QString& text) {
