@@ -81,12 +81,14 @@ RichEditSurface::RichEditSurface(QWidget* parent)
         // undoing a run of them at once.
         if (m_breaks.allCrLf()) {
             deleteText();
+            m_heldMarks.reset();
             return;
         }
         QTextCursor step(m_document);
         step.beginEditBlock();
         deleteText();
         step.endEditBlock();
+        m_heldMarks.reset();
     });
 }
 
@@ -372,6 +374,8 @@ void RichEditSurface::replaceSelection(const QString& text) {
     }
     cursor.endEditBlock();
     --m_quiet;
+    // An edit that changed nothing left them unused.
+    m_heldMarks.reset();
     if (m_breaks.allCrLf() && !allCrLf(paragraphs.breaks))
         m_breaks.setAllCrLf(false);
     // Inside a bulk step the widget reports the change only at its end.

@@ -108,6 +108,13 @@ TEST(EditorLook, MarksFollowTheirCharactersThroughEditsAndUndo) {
     QTest::keyClick(surface.widget(), Qt::Key_Backspace);
     EXPECT_EQ(surface.text(), u"abc defghi"_s);
     EXPECT_EQ(colours(), (std::vector{P, P, P, P, R, R, R, R, R, P}));
+    // A write that changes nothing leaves nothing behind for the next edit.
+    surface.setSelStart(0);
+    surface.setSelText(QString());
+    surface.setColorRuns({{0, 1, red}});
+    surface.setSelStart(10);
+    QTest::keyClicks(surface.widget(), u"!"_s);
+    EXPECT_EQ(colours(), (std::vector{R, P, P, P, R, R, R, R, R, P, P}));
 }
 
 } // namespace
