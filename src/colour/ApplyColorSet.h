@@ -13,6 +13,6 @@
 // The text, the selection and the document's modified state stay as they are;
 // the busy display with the progress bar, one step per rule, runs meanwhile.
 // The reset and the colouring are one formatting step, laid out once; it is
-// no editing step, so nothing of it can be undone, and the undo history from
-// before it is emptied (the widget keeps no history it cannot add to).
+// no editing step: the undo history stays as it was, and undoing never takes
+// the colours away.
 void ApplyColorSet(const ColorRuleSet& set, bool selectionOnly, bool ignoreCase);

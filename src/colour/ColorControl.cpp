@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
+#include "platform/tab_order.h"
 #include "shell/ProgramState.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/file_dialogs.h"
@@ -289,6 +290,7 @@ int ColorControl::currentRule() const {
 
 void ColorControl::showEvent(QShowEvent* event) {
     ShowRuleSet();
+    SetReadingTabOrder(*this);
     QWidget::showEvent(event);
 }
 

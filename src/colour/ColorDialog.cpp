@@ -5,6 +5,7 @@
 #include "platform/colour_palette.h"
 #include "platform/default_button.h"
 #include "platform/named_control.h"
+#include "platform/tab_order.h"
 #include "platform/window_registry.h"
 #include "shell/shared_procedures.h"
 
@@ -398,6 +399,7 @@ void ColorDialog::reject() {
 }
 
 void ColorDialog::showEvent(QShowEvent* event) {
+    SetReadingTabOrder(*this);
     QDialog::showEvent(event);
     FocusDefaultButtonOnShow(*this, *m_command1);
 }

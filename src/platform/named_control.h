@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 // Gives a control the name by which the program and its tests find it.
 template <class Control> Control* Named(Control* control, const QString& name) {
@@ -39,4 +40,14 @@ Control* MakeNamed(QWidget* parent, const QString& name, const ControlLook& look
 inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                         TwipsToPixels(height));
+}
+
+// Tab goes through the controls in the order given, from the first on.
+inline void SetTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* before = nullptr;
+    for (QWidget* control : controls) {
+        if (before != nullptr)
+            QWidget::setTabOrder(before, control);
+        before = control;
+    }
 }

@@ -411,22 +411,71 @@ protected:
     EveryWindow() { Program() = ProgramState{}; }
     ~EveryWindow() override { Program() = ProgramState{}; }
 
+    // Opens each window of the list, shows it and hands it to check.
+    static void forEveryWindow(const std::function<void(const char*, QWidget&)>& check) {
+        for (const WindowCase& c : Windows) {
+            MainForm form;
+            QWidget* window = c.open(form);
+            window->show();
+            QCoreApplication::processEvents();
+            check(c.name, *window);
+        }
+    }
+
     TestPlatform platform;
 };
 
 // At the default font, no label, button, check box, option button or frame
 // title shows less than its whole text, on any page of any window.
 TEST_F(EveryWindow, ShowsEveryTextWhole) {
-    for (const WindowCase& c : Windows) {
-        MainForm form;
-        QWidget* window = c.open(form);
-        window->show();
-        QCoreApplication::processEvents();
-        CutOffTexts texts(*window);
-        forEachPage(*window, [&] { texts.check(); });
-        EXPECT_TRUE(texts.faults().isEmpty()) << c.name << ":\n"
+    forEveryWindow([](const char* name, QWidget& window) {
+        CutOffTexts texts(window);
+        forEachPage(window, [&] { texts.check(); });
+        EXPECT_TRUE(texts.faults().isEmpty()) << name << ":\n"
                                               << texts.faults().join(u'\n').toStdString();
+    });
+}
+
+// The controls Tab reaches in window, in the order it reaches them.
+std::vector<QWidget*> TabChain(QWidget& window) {
+    std::vector<QWidget*> chain;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&window) && w->isEnabled() &&
+            w->window() == &window && w->focusProxy() == nullptr)
+            chain.push_back(w);
     }
+    return chain;
+}
+
+// Whether a reader meets a before b: a above b in the same column, or a left
+// of b on the same row. Controls in different rows and columns are in no
+// order (a column of buttons beside a form comes after it or before it).
+bool ReadBefore(const QRect& a, const QRect& b) {
+    const bool sameColumn = a.left() < b.x() + b.width() && b.left() < a.x() + a.width();
+    const bool sameRow = a.top() < b.y() + b.height() && b.top() < a.y() + a.height();
+    return (sameColumn && a.y() + a.height() <= b.top()) ||
+           (sameRow && a.x() + a.width() <= b.left());
+}
+
+// Tab goes through every window in reading order: top to bottom, and left
+// to right on a row.
+TEST_F(EveryWindow, TabFollowsTheReadingOrder) {
+    forEveryWindow([](const char* name, QWidget& window) {
+        QStringList faults;
+        forEachPage(window, [&] {
+            const std::vector<QWidget*> chain = TabChain(window);
+            std::vector<QRect> places;
+            for (const QWidget* control : chain)
+                places.emplace_back(control->mapTo(&window, QPoint()), control->size());
+            for (std::size_t i = 0; i < chain.size(); ++i)
+                for (std::size_t j = i + 1; j < chain.size(); ++j)
+                    if (ReadBefore(places[j], places[i]))
+                        faults << u"%1 before %2"_s.arg(chain[i]->objectName(),
+                                                        chain[j]->objectName());
+        });
+        faults.removeDuplicates();
+        EXPECT_TRUE(faults.isEmpty()) << name << ":\n" << faults.join(u'\n').toStdString();
+    });
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The whole program's menu, as start-up composes it: no entry looks enabled
 // without work, and the edit keys run the edit menu's commands.
-#include "app/program_commands.h"
+#include "whole_program.h"
 
 #include "platform/clipboard.h"
 #include "platform/surface/RichEditSurface.h"
@@ -22,33 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-CommandRegistry& composed(CommandRegistry& commands) {
-    RegisterProgramCommands(commands);
-    return commands;
-}
-
-class WholeProgram : public ::testing::Test {
-protected:
-    WholeProgram() {
-        Program() = ProgramState{};
-        // The desktop's clipboard, which the editor's own keys use too.
-        Platform().clipboard = &clipboard;
-        form.show();
-        QApplication::setActiveWindow(&form);
-        form.Text1()->setFocus();
-        (void)QTest::qWaitForWindowActive(&form);
-    }
-    ~WholeProgram() override { Program() = ProgramState{}; }
-
-    RichEditSurface& surface() { return form.surface(); }
-    void press(int key) { QTest::keyClick(form.Text1(), Qt::Key(key), Qt::ControlModifier); }
-
-    TestPlatform platform;
-    QtClipboardService clipboard;
-    CommandRegistry commands;
-    MainForm form{composed(commands)};
-};
 
 TEST_F(WholeProgram, AfterATickEveryEnabledEntryHasWork) {
     Program().CurrentFilePath = u"/home/uzivatel/dopis.txt"_s;

@@ -136,10 +136,10 @@ TEST_F(ApplyColorSetTest, OptionsSteerTheSearch) {
     }
 }
 
-// The colouring is no editing step and empties the widget's undo history:
+// The colouring is no editing step and leaves the undo history as it was:
 // the document is not marked modified, and undo afterwards (key or command)
-// can neither strip the colours nor mark the document modified.
-TEST_F(ApplyColorSetTest, UndoAfterwardsChangesNothing) {
+// takes back the typing before it, never the colours.
+TEST_F(ApplyColorSetTest, UndoAfterwardsTakesBackTheTypingNotTheColours) {
     open(u"<a>"_s, 3);
     MainSurface().setSelText(u"x"_s);
     mainForm.documents().setCaption(u"/tmp/a.htm"_s, false);
@@ -148,13 +148,16 @@ TEST_F(ApplyColorSetTest, UndoAfterwardsChangesNothing) {
     ApplyColorSet(set({{Red, u"<"_s, u">"_s}}), false, true);
 
     EXPECT_FALSE(document->isModified());
-    EXPECT_FALSE(document->isUndoAvailable());
+    EXPECT_FALSE(mainForm.documents().captionModified());
+    EXPECT_TRUE(document->isUndoAvailable());
     QTest::keyClick(mainForm.Text1(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(MainSurface().text(), u"<a>"_s);
+    EXPECT_EQ(colours(), "rrr");
     mainForm.Text1()->undo();
 
-    EXPECT_EQ(MainSurface().text(), u"<a>x"_s);
-    EXPECT_FALSE(mainForm.documents().captionModified());
-    EXPECT_EQ(colours(), "rrr.");
+    EXPECT_EQ(MainSurface().text(), u"<a>"_s);
+    EXPECT_TRUE(mainForm.documents().captionModified());
+    EXPECT_EQ(colours(), "rrr");
 }
 
 } // namespace

@@ -52,7 +52,7 @@ int ReplaceAllHits(EditorSurface& surface, const SearchState& state, const Searc
     if (!state.SelectionOnly) {
         Replaced replaced = ReplaceEvery(surface.text(), request.what, request.with);
         if (replaced.count > 0)
-            surface.setText(replaced.text);
+            surface.replaceText(replaced.text);
         return replaced.count;
     }
     surface.setSelStart(state.SavedSelStart);

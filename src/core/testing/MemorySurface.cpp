@@ -13,13 +13,23 @@ QString MemorySurface::text() const {
 }
 
 void MemorySurface::setText(const QString& text) {
-    // The new text keeps the look of the old first character, as a rich-text
-    // box keeps its insertion format when its content is replaced.
-    const CharFormat whole = m_text.isEmpty() ? CharFormat{} : m_formats[m_formatOf.front()];
     m_text = ReplaceNonAnsi(text);
-    resetFormats(whole);
+    resetFormats(m_look);
     m_selStart = 0;
     m_selLength = 0;
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    textWritten();
+}
+
+void MemorySurface::replaceText(const QString& text) {
+    // The new text shows the look alone, as it would in an emptied document.
+    const int length = textLength();
+    m_selStart = 0;
+    m_selLength = 0;
+    record({0, replaceRange(0, length, ReplaceNonAnsi(text), intern(m_look)),
+            static_cast<int>(m_text.size())});
+    m_selStart = 0;
     textWritten();
 }
 
@@ -60,15 +70,85 @@ void MemorySurface::setSelText(const QString& text) {
     const QString inserted = ReplaceNonAnsi(text);
     const int start = m_selStart;
     const int end = m_selStart + m_selLength;
-    const FormatIndex format = insertionFormat(start, end);
-
-    m_text.replace(start, end - start, inserted);
-    const auto first = m_formatOf.begin() + start;
-    m_formatOf.insert(m_formatOf.erase(first, m_formatOf.begin() + end), inserted.size(), format);
-
+    record({start, replaceRange(start, end, inserted, insertionFormat(start)),
+            static_cast<int>(inserted.size())});
     m_selStart = normalized(start + inserted.size());
     m_selLength = 0;
     textWritten();
+}
+
+QString MemorySurface::replaceRange(int start, int end, const QString& text, FormatIndex format) {
+    QString removed = m_text.mid(start, end - start);
+    m_text.replace(start, end - start, text);
+    const auto first = m_formatOf.begin() + start;
+    m_formatOf.insert(m_formatOf.erase(first, m_formatOf.begin() + end), text.size(), format);
+    return removed;
+}
+
+void MemorySurface::record(const Step& step) {
+    m_undoSteps.push_back(step);
+    m_redoSteps.clear();
+}
+
+// Puts the step's text back in place of what it replaced and returns the
+// step that takes this back. The text put back takes the format that text
+// inserted there would, so formatting done since stays.
+MemorySurface::Step MemorySurface::revert(const Step& step) {
+    const int end = step.start + step.length;
+    Step back{step.start, replaceRange(step.start, end, step.text, insertionFormat(step.start)),
+              static_cast<int>(step.text.size())};
+    m_selStart = normalized(step.start + step.text.size());
+    m_selLength = 0;
+    textWritten();
+    return back;
+}
+
+void MemorySurface::undo() {
+    if (m_undoSteps.empty())
+        return;
+    const Step step = m_undoSteps.back();
+    m_undoSteps.pop_back();
+    m_redoSteps.push_back(revert(step));
+}
+
+void MemorySurface::redo() {
+    if (m_redoSteps.empty())
+        return;
+    const Step step = m_redoSteps.back();
+    m_redoSteps.pop_back();
+    m_undoSteps.push_back(revert(step));
+}
+
+bool MemorySurface::isUndoAvailable() const {
+    return !m_undoSteps.empty();
+}
+
+bool MemorySurface::isRedoAvailable() const {
+    return !m_redoSteps.empty();
+}
+
+void MemorySurface::setTextLook(ColorValue color, bool bold, bool italic, const QString& fontName) {
+    m_look.color = color;
+    m_look.bold = bold;
+    m_look.italic = italic;
+    m_look.fontName = fontName;
+    m_formatOf.assign(m_text.size(), intern(m_look));
+}
+
+void MemorySurface::setTextFontSize(double points) {
+    // Characters marked with a size of their own keep it.
+    const double old = m_look.size;
+    m_look.size = points;
+    const int start = m_selStart;
+    const int length = m_selLength;
+    m_selStart = 0;
+    m_selLength = textLength();
+    changeSelectedFormats([old, points](CharFormat& f) {
+        if (f.size == old)
+            f.size = points;
+    });
+    m_selStart = start;
+    m_selLength = length;
 }
 
 ColorValue MemorySurface::selColor() const {
@@ -163,18 +243,18 @@ int MemorySurface::normalized(qsizetype position) const {
 
 const MemorySurface::CharFormat& MemorySurface::readFormat() const {
     if (m_text.isEmpty())
-        return m_formats[DefaultFormat];
+        return m_look;
     if (m_selLength > 0 || m_selStart == 0)
         return m_formats[m_formatOf[m_selStart]];
     return m_formats[m_formatOf[m_selStart - 1]];
 }
 
-MemorySurface::FormatIndex MemorySurface::insertionFormat(int start, int end) const {
+// Text inserted after a character takes its format (its marks); at the start
+// it shows the look alone.
+MemorySurface::FormatIndex MemorySurface::insertionFormat(int start) {
     if (start > 0)
         return m_formatOf[start - 1];
-    if (end < m_text.size())
-        return m_formatOf[end];
-    return DefaultFormat;
+    return intern(m_look);
 }
 
 MemorySurface::FormatIndex MemorySurface::intern(const CharFormat& format) {
@@ -220,6 +300,8 @@ MemorySurface::FormatIndex MemorySurface::changedFormat(FormatIndex index, Chang
 }
 
 template <typename Change> void MemorySurface::changeSelectedFormats(Change change) {
+    if (m_selLength <= 0)
+        return;
     // Formats no character uses any more pile up; drop them now and then.
     if (m_formats.size() > m_compactAt)
         compactFormats();

@@ -18,6 +18,7 @@ public:
 
     [[nodiscard]] QString text() const override;
     void setText(const QString& text) override;
+    void replaceText(const QString& text) override;
     [[nodiscard]] int textLength() const override;
 
     [[nodiscard]] int selStart() const override;
@@ -38,7 +39,14 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
+    void setTextLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
+    void setTextFontSize(double points) override;
     void setColorRuns(const std::vector<ColorRun>& runs) override;
+
+    void undo() override;
+    void redo() override;
+    [[nodiscard]] bool isUndoAvailable() const override;
+    [[nodiscard]] bool isRedoAvailable() const override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;
@@ -68,7 +76,17 @@ private:
 
     [[nodiscard]] int normalized(qsizetype position) const;
     [[nodiscard]] const CharFormat& readFormat() const;
-    [[nodiscard]] FormatIndex insertionFormat(int start, int end) const;
+    [[nodiscard]] FormatIndex insertionFormat(int start);
+    // A write of the history: text stood at start where length characters are now.
+    struct Step {
+        int start = 0;
+        QString text;
+        int length = 0;
+    };
+    // Replaces [start, end) by text in format; returns the text replaced.
+    QString replaceRange(int start, int end, const QString& text, FormatIndex format);
+    void record(const Step& step);
+    Step revert(const Step& step);
     // Index of format in the table, adding it when new.
     FormatIndex intern(const CharFormat& format);
     void resetFormats(const CharFormat& whole);
@@ -79,6 +97,9 @@ private:
     [[nodiscard]] const std::vector<int>& breakEnds() const;
 
     QString m_text;
+    CharFormat m_look; // the whole text's look
+    std::vector<Step> m_undoSteps;
+    std::vector<Step> m_redoSteps;
     std::vector<FormatIndex> m_formatOf; // one entry per character of m_text
     std::vector<CharFormat> m_formats;
     QHash<CharFormat, FormatIndex> m_formatIndex;

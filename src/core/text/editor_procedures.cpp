@@ -16,7 +16,7 @@ void TransformSelection(EditorSurface& surface,
 
 void ReplaceAllText(EditorSurface& surface,
                     const std::function<QString(const QString&)>& transform) {
-    surface.setText(transform(surface.text()));
+    surface.replaceText(transform(surface.text()));
 }
 
 void WrapSelectionInTag(EditorSurface& surface, const QString& tag) {
@@ -31,25 +31,11 @@ void WrapSelectionInTag(EditorSurface& surface, const QString& tag) {
     surface.setSelStart(caret + static_cast<int>(open.size()));
 }
 
-void ApplyToWholeText(EditorSurface& surface, const std::function<void()>& apply) {
-    const int start = surface.selStart();
-    const int length = surface.selLength();
-    surface.setSelStart(0);
-    surface.setSelLength(surface.textLength());
-    apply();
-    surface.setSelStart(start);
-    surface.setSelLength(length);
-}
-
 void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue color, bool bold,
                      bool italic, const QString& fontName) {
     applied.AppliedTextColor = color;
     applied.AppliedBold = bold;
     applied.AppliedItalic = italic;
     applied.AppliedFontName = fontName;
-    // An empty text has no character to format; the look is used when typing resumes.
-    if (surface.textLength() == 0)
-        return;
-
-    ApplyToWholeText(surface, [&] { surface.setSelLook(color, bold, italic, fontName); });
+    surface.setTextLook(color, bold, italic, fontName);
 }

@@ -25,7 +25,7 @@ void WrapSelection(EditorSurface& surface, const QString& open, const QString& c
 // Replaces the selection by transform(selection).
 void TransformSelection(EditorSurface& surface,
                         const std::function<QString(const QString&)>& transform);
-// Replaces the whole text by transform(text).
+// Replaces the whole text by transform(text), as one undoable step.
 void ReplaceAllText(EditorSurface& surface,
                     const std::function<QString(const QString&)>& transform);
 
@@ -33,11 +33,7 @@ void ReplaceAllText(EditorSurface& surface,
 // pair and puts the caret between the two tags.
 void WrapSelectionInTag(EditorSurface& surface, const QString& tag);
 
-// Runs apply with the whole text selected, then gives back the selection
-// there was: a look given to the whole text leaves the caret where it stood.
-void ApplyToWholeText(EditorSurface& surface, const std::function<void()>& apply);
-
-// Gives the whole text one colour, weight, slant and font in one change, keeps
-// the selection and remembers the look in applied.
+// Gives the whole text one colour, weight, slant and font in one change (its
+// marks go), keeps the selection and remembers the look in applied.
 void ApplyEditorFont(EditorSurface& surface, AppliedFont& applied, ColorValue color, bool bold,
                      bool italic, const QString& fontName);

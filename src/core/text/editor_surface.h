@@ -24,12 +24,26 @@
 //   text takes the format of the character before it (or after it, at the
 //   start of the text).
 // - setText() replaces the whole text as a new document: the caret goes to 0
-//   and nothing before it can be undone. Its textChanged() comes while the
-//   new text is still one open bulk step (see beginFormatting), so a handler
-//   that formats the new text adds no second pass over it.
-// - Each write of text (setText, setSelText, and every edit by the user)
-//   emits textChanged() exactly once. Formatting and selection changes never
-//   emit it.
+//   and the undo history starts afresh (opening, a new document, reloading).
+//   Its textChanged() comes while the new text is still one open bulk step
+//   (see beginFormatting), so a handler that formats the new text adds no
+//   second pass over it.
+// - replaceText() replaces the whole text as one editing step of a command:
+//   the caret goes to 0, one undo() gives back the text before it, and the
+//   history before it stays.
+// - Undo history: every write of text (setSelText, replaceText, each edit by
+//   the user) is one step that undo() reverts whole and redo() makes again;
+//   a new write drops what could be redone. Formatting is never a step: it
+//   leaves the history as it was, and undo() never changes it.
+// - Each write of text (setText, replaceText, setSelText, undo, redo and every
+//   edit by the user) emits textChanged() exactly once. Formatting and
+//   selection changes never emit it.
+// - Formatting has two layers. The look of the whole text (setTextLook,
+//   setTextFontSize) is what every character shows unless marked otherwise;
+//   it stays through every write, and text written anywhere shows it. Marks
+//   (setSel... on a selection, setColorRuns) give characters their own
+//   format over the look; text inserted after a marked character takes its
+//   marks, and a new look (setTextLook) or a whole new text removes them all.
 // - The format read from the selection is the format of its first character;
 //   with nothing selected, of the character before the caret (after it at
 //   position 0). Setting a format with nothing selected changes no character.
@@ -41,6 +55,8 @@ public:
 
     [[nodiscard]] virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
+    // The whole text as one undoable step of a command (see above).
+    virtual void replaceText(const QString& text) = 0;
     // Length of text() without building it.
     [[nodiscard]] virtual int textLength() const = 0;
 
@@ -64,8 +80,8 @@ public:
     virtual void setSelBold(bool bold) = 0;
     [[nodiscard]] virtual bool selItalic() const = 0;
     virtual void setSelItalic(bool italic) = 0;
-    // Colour, weight, slant and font set together, as one change where the
-    // implementation can (the four setters one after another otherwise).
+    // Colour, weight, slant and font marked together on the selection, as one
+    // change where the implementation can (the four setters otherwise).
     virtual void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) {
         setSelColor(color);
         setSelBold(bold);
@@ -73,20 +89,34 @@ public:
         setSelFontName(fontName);
     }
 
+    // The look of the whole text: colour, weight, slant and font, at once;
+    // every mark goes. Also what an empty text shows and what comes next.
+    virtual void setTextLook(ColorValue color, bool bold, bool italic, const QString& fontName) = 0;
+    // The size of the whole text's font; marks stay.
+    virtual void setTextFontSize(double points) = 0;
+
     // Gives the characters of each run its text colour, run after run, so a
     // later run paints over an earlier one; other formatting, the text and
     // the selection stay. A run is clipped to the text, and an end inside a
     // CR LF moves past the LF, as a selection's would. One bulk operation,
-    // and not an editing step: nothing of it can be undone.
+    // and not an editing step.
     virtual void setColorRuns(const std::vector<ColorRun>& runs) = 0;
 
     // Formatting between beginFormatting() and the matching endFormatting()
     // (they nest) is one bulk step, like setColorRuns: done at once at the
-    // end, not an editing step (nothing of it can be undone, the text is not
+    // end, not an editing step (the history stays as it was, the text is not
     // modified), and the selection reaches the screen only at the end.
     // FormattingScope pairs the calls.
     virtual void beginFormatting() {}
     virtual void endFormatting() {}
+
+    // Reverts the last step of the history / makes the last reverted one
+    // again; nothing when there is none. Each write of text raises
+    // textChanged() once.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
+    [[nodiscard]] virtual bool isUndoAvailable() const = 0;
+    [[nodiscard]] virtual bool isRedoAvailable() const = 0;
 
     [[nodiscard]] virtual ColorValue backColor() const = 0;
     virtual void setBackColor(ColorValue color) = 0;

@@ -35,6 +35,8 @@ FilePickerGroup::FilePickerGroup(const QString& filter, QWidget* parent)
         MakeNamed<QPushButton>(this, QStringLiteral("Browzde"),
                                {.toolTip = QStringLiteral("Zobrazit v interním html browseru")});
     m_browzde->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    // The path reads before the button beside it.
+    setTabOrder(m_pathText, m_fileChoose);
     // Nothing to show until a file is chosen.
     m_browzde->setEnabled(false);
 

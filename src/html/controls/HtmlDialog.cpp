@@ -6,6 +6,7 @@
 #include "platform/default_button.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
+#include "platform/tab_order.h"
 #include "platform/window_registry.h"
 #include "platform/window_title.h"
 #include "shell/shared_procedures.h"
@@ -150,6 +151,7 @@ void HtmlDialog::applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitM
 }
 
 void HtmlDialog::showEvent(QShowEvent* event) {
+    SetReadingTabOrder(*this);
     QDialog::showEvent(event);
     if (m_okButton != nullptr)
         FocusDefaultButtonOnShow(*this, *m_okButton);

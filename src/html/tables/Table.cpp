@@ -91,12 +91,21 @@ QGroupBox* Table::buildCounts() {
     return frame;
 }
 
-// The attributes stand in the order they are written.
+// The attributes stand in the order they are written, and are made in the
+// order they stand, which is the order Tab goes through them.
 QLayout* Table::buildAttributes() {
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(buildWidth());
     m_check9 = Named(new QCheckBox(u"Table cols"_s, this), u"Check9"_s);
+    layout->addWidget(m_check9);
     m_check3 = Named(new QCheckBox(u"colspec"_s, this), u"Check3"_s);
     m_text1 = Named(new QLineEdit(u"L100%"_s, this), u"Text1"_s);
     enableWith(m_check3, {m_text1});
+    layout->addLayout(rowOf({m_check3, m_text1}));
+    layout->addLayout(buildAlign());
+    layout->addLayout(buildFrame());
+    layout->addLayout(buildRules());
+
     m_check6 = Named(new QCheckBox(u"Mezery mezi buňkami"_s, this), u"Check6"_s);
     m_vscroll5 = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 400, 0});
     m_label8 = Named(new QLabel(this), u"Label8"_s);
@@ -108,14 +117,6 @@ QLayout* Table::buildAttributes() {
         showValueIn(bar, label);
         enableWith(box, {bar});
     }
-
-    auto* layout = new QVBoxLayout;
-    layout->addLayout(buildWidth());
-    layout->addWidget(m_check9);
-    layout->addLayout(rowOf({m_check3, m_text1}));
-    layout->addLayout(buildAlign());
-    layout->addLayout(buildFrame());
-    layout->addLayout(buildRules());
     layout->addLayout(rowOf({m_check6, m_vscroll5, m_label8}));
     layout->addLayout(rowOf({m_check7, m_vscroll6, m_label9}));
     return layout;

@@ -5,16 +5,22 @@
 #include "platform/font_fallback.h"
 #include "platform/surface/SurfaceTextEdit.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
+#include <map>
+#include <optional>
 #include <utility>
 
 namespace {
 
 const QString DefaultFontName = QStringLiteral("Courier New CE");
+// Set on a document while some block of it holds marks.
+const char* const MarkedProperty = "tarvelMarked";
 constexpr double DefaultFontSize = 10;
 
 QFont defaultFont() {
@@ -54,29 +60,36 @@ void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, Line
 } // namespace
 
 RichEditSurface::RichEditSurface(QWidget* parent)
-    : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document) {
+    : m_edit(new SurfaceTextEdit(parent)), m_document(m_edit->document()), m_breaks(m_document),
+      m_lookFont(defaultFont()) {
     setParent(m_edit);
     // The widget would delete the document it made when another is shown;
     // the surface keeps it, as the first of the documents it may show.
     m_document->setParent(this);
     m_edit->setObjectName(QStringLiteral("Text1"));
-    m_document->setDefaultFont(defaultFont());
+    m_document->setDefaultFont(m_lookFont);
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
     m_edit->setUserInsertion([this](const QString& text) { replaceSelection(text); });
     m_edit->setSelectionText([this] { return selText(); });
+    m_edit->setHistoryStep([this](bool redo) { stepHistory(redo); });
     m_edit->setUserDeletion([this](const std::function<void()>& deleteText) {
+        // Delete or Backspace may join the caret's line with either neighbour.
+        const QTextCursor caret = m_edit->textCursor();
+        holdMarks(std::max(caret.selectionStart() - 1, 0), caret.selectionEnd() + 1);
         // A single Delete or Backspace is no edit block of the widget's own,
         // and only a block can take the joining of a split CR LF after it.
         // Where no lone break can meet another, the widget keeps its way of
         // undoing a run of them at once.
         if (m_breaks.allCrLf()) {
             deleteText();
+            m_heldMarks.reset();
             return;
         }
         QTextCursor step(m_document);
         step.beginEditBlock();
         deleteText();
         step.endEditBlock();
+        m_heldMarks.reset();
     });
 }
 
@@ -91,14 +104,13 @@ void RichEditSurface::setDocument(QTextDocument* document) {
         return;
     disconnect(m_document, &QTextDocument::contentsChange, this,
                &RichEditSurface::onContentsChange);
-    // A document that never held text starts with the editor's font, as the
-    // first one did; one that did keeps its own (changing it lays it all out).
-    if (document->isEmpty() && document->defaultFont() != m_document->defaultFont())
-        document->setDefaultFont(m_document->defaultFont());
+    // The look belongs to the surface: every document it shows takes it
+    // (a changed font lays the text out again, a colour only repaints).
+    if (document->defaultFont() != m_lookFont)
+        document->setDefaultFont(m_lookFont);
     m_edit->setDocument(document);
     m_document = document;
     m_breaks.reset(document);
-    m_waitingLook = QTextCharFormat();
     connect(m_document, &QTextDocument::contentsChange, this, &RichEditSurface::onContentsChange);
 }
 
@@ -115,10 +127,15 @@ QString RichEditSurface::textOf(const QTextDocument& document) {
 
 void RichEditSurface::onContentsChange(int position, int removed, int added) {
     m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
-    if (added > 0 && !m_document->isEmpty())
-        m_waitingLook = QTextCharFormat();
-    if (m_quiet > 0 || (removed == 0 && added == 0))
+    if (m_marking > 0 || (removed == 0 && added == 0))
         return;
+    if (hasMarks())
+        moveMarks(position, removed, added);
+    if (m_quiet > 0)
+        return;
+    // Undoing or redoing may bring back breaks of other kinds.
+    if (m_breaks.allCrLf() && added > 0)
+        noticeOtherKinds(position, added);
     // An edit by the widget itself (Delete, Backspace, cut) may leave a lone
     // CR break right before a lone LF break; they join in the edit's own undo
     // step. Undoing and redoing only ever return to states that were whole.
@@ -133,6 +150,17 @@ void RichEditSurface::onContentsChange(int position, int removed, int added) {
             m_breaks.invalidateFrom(m_document->findBlock(position).blockNumber());
     }
     Q_EMIT textChanged();
+}
+
+void RichEditSurface::noticeOtherKinds(int widgetPosition, int added) {
+    const QTextBlock last = m_document->findBlock(widgetPosition + added);
+    for (QTextBlock block = m_document->findBlock(widgetPosition).next();
+         block.isValid() && block.position() <= last.position(); block = block.next()) {
+        if (BreakIndex::kindOf(block) != LineBreak::CrLf) {
+            m_breaks.setAllCrLf(false);
+            return;
+        }
+    }
 }
 
 bool RichEditSurface::joinSplitPair(int widgetPosition) {
@@ -163,24 +191,26 @@ void RichEditSurface::setCursor(const QTextCursor& cursor) {
 
 // --- bulk steps --------------------------------------------------------------
 
-// One edit block, laid out once at its end; with the undo history off (which
-// empties it) nothing of it is recorded. The widget's own selection is left
-// alone until the end, so selecting the whole text lays nothing out.
+// One edit block, laid out once at its end. Formatting records nothing in
+// the undo history (the look and the marks are not document content), so
+// the history stays as it was. The widget's own selection is left alone
+// until the end, so selecting the whole text lays nothing out.
 void RichEditSurface::beginFormatting() {
     if (m_bulk++ > 0)
         return;
     ++m_quiet;
     m_bulkCursor = m_edit->textCursor();
     m_bulkModified = m_document->isModified();
-    m_document->setUndoRedoEnabled(false);
     QTextCursor(m_document).beginEditBlock();
 }
 
 void RichEditSurface::endFormatting() {
     if (--m_bulk > 0)
         return;
+    // The step's changes come as one, marks included: none of it moves marks.
+    ++m_marking;
     QTextCursor(m_document).endEditBlock();
-    m_document->setUndoRedoEnabled(true);
+    --m_marking;
     m_document->setModified(m_bulkModified);
     --m_quiet;
     m_edit->setTextCursor(m_bulkCursor);
@@ -277,35 +307,59 @@ QString RichEditSurface::text() const {
 }
 
 // A new document, as the widget's own plain-text setter makes one: the old
-// one is cleared and the new text inserted in its look within one edit
-// block, so the widget lays it out in the background from the top.
+// one is cleared and the new text inserted within one edit block, so the
+// widget lays it out in the background from the top. With the history off
+// while it goes in, the new document's history starts empty.
 void RichEditSurface::setText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const QTextCharFormat look = BreakIndex::withoutKind(leadingFormat());
     const LineBreak common = commonKind(paragraphs.breaks);
+    m_document->setUndoRedoEnabled(false);
     beginFormatting();
     m_document->clear();
+    m_document->setProperty(MarkedProperty, false);
     QTextCursor cursor(m_document);
     if (!paragraphs.text.isEmpty()) {
-        cursor.insertText(paragraphs.text, BreakIndex::withKind(look, common));
+        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
         markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
     }
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
     m_bulkCursor = QTextCursor(m_document);
     Q_EMIT textChanged();
     endFormatting();
+    m_document->setUndoRedoEnabled(true);
+}
+
+// One edit block with the history on: one undo step, which gives back the
+// old text with its break kinds. The old marks go with the old text.
+void RichEditSurface::replaceText(const QString& text) {
+    const ParagraphText paragraphs = ToParagraphText(text);
+    const LineBreak common = commonKind(paragraphs.breaks);
+    ++m_quiet;
+    QTextCursor cursor(m_document);
+    cursor.beginEditBlock();
+    clearMarks();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    if (!paragraphs.text.isEmpty()) {
+        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
+        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
+    }
+    cursor.endEditBlock();
+    --m_quiet;
+    m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
+    setCursor(QTextCursor(m_document));
+    Q_EMIT textChanged();
 }
 
 void RichEditSurface::replaceSelection(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
     QTextCursor cursor = this->cursor();
-    const QTextCharFormat format =
-        BreakIndex::withoutKind(insertionFormat(cursor.selectionStart()));
+    holdMarks(cursor.selectionStart(), cursor.selectionEnd());
     ++m_quiet;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     const int from = cursor.position();
-    cursor.insertText(paragraphs.text, format);
+    cursor.insertText(paragraphs.text, QTextCharFormat());
     markBreakKinds(m_document->findBlock(from).next(), paragraphs.breaks, LineBreak::CrLf);
     if (!m_breaks.allCrLf() || !allCrLf(paragraphs.breaks)) {
         joinSplitPair(cursor.position());
@@ -313,6 +367,8 @@ void RichEditSurface::replaceSelection(const QString& text) {
     }
     cursor.endEditBlock();
     --m_quiet;
+    // An edit that changed nothing left them unused.
+    m_heldMarks.reset();
     if (m_breaks.allCrLf() && !allCrLf(paragraphs.breaks))
         m_breaks.setAllCrLf(false);
     // Inside a bulk step the widget reports the change only at its end.
@@ -366,66 +422,161 @@ void RichEditSurface::setSelText(const QString& text) {
 
 // --- formatting ----------------------------------------------------------------
 
+// The look is the document's default font and the widget's text colour;
+// marks are formats of the blocks' layouts, drawn over the text as a
+// highlighter's are. Neither is document content, so neither enters the
+// undo history, and the characters' own formats carry only break kinds.
+
+bool RichEditSurface::hasMarks() const {
+    return m_document->property(MarkedProperty).toBool();
+}
+
 QTextCharFormat RichEditSurface::formatOfCharacter(int widgetPosition) const {
+    QTextCharFormat format;
+    if (!hasMarks())
+        return format;
     const QTextBlock block = m_document->findBlock(widgetPosition);
-    // A paragraph break has a format of its own, which the widget reports as
-    // the character format of the paragraph that follows it.
-    if (widgetPosition == block.position() + block.length() - 1 && block.next().isValid())
-        return block.next().charFormat();
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        if (it.fragment().contains(widgetPosition))
-            return it.fragment().charFormat();
-    return block.charFormat();
-}
-
-QTextCharFormat RichEditSurface::insertionFormat(int widgetPosition) const {
-    if (widgetPosition > 0)
-        return formatOfCharacter(widgetPosition - 1);
-    if (m_document->characterCount() > 1)
-        return formatOfCharacter(0);
-    return withWaitingLook(m_edit->currentCharFormat());
-}
-
-QTextCharFormat RichEditSurface::withWaitingLook(QTextCharFormat format) const {
-    if (m_document->isEmpty())
-        format.merge(m_waitingLook);
+    const int offset = widgetPosition - block.position();
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (range.start <= offset && offset < range.start + range.length)
+            format.merge(range.format);
     return format;
-}
-
-QTextCharFormat RichEditSurface::leadingFormat() const {
-    // A leading empty line shows no character of its own, and the widget
-    // gives it a plain paragraph format: the first visible character stands
-    // for it. A text of nothing but breaks has its first break's format.
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
-        if (block.length() > 1)
-            return block.begin().fragment().charFormat();
-    }
-    QTextCursor cursor(m_document);
-    cursor.setPosition(std::min(1, m_document->characterCount() - 1));
-    return withWaitingLook(cursor.charFormat());
 }
 
 QTextCharFormat RichEditSurface::formatForReading() const {
     const QTextCursor cursor = this->cursor();
     if (cursor.hasSelection())
         return formatOfCharacter(cursor.selectionStart());
-    return insertionFormat(cursor.position());
+    if (cursor.position() > 0)
+        return formatOfCharacter(cursor.position() - 1);
+    return formatOfCharacter(0);
 }
 
-void RichEditSurface::mergeFormat(const QTextCharFormat& format) {
-    QTextCursor cursor = this->cursor();
-    ++m_quiet;
-    if (cursor.hasSelection()) {
-        cursor.mergeCharFormat(format);
-    } else {
-        if (m_bulk > 0)
-            m_bulkCursor.mergeCharFormat(format); // the caret's format, shown at the end
-        else
-            m_edit->mergeCurrentCharFormat(format);
-        if (m_document->isEmpty())
-            m_waitingLook.merge(format);
+void RichEditSurface::setBlockMarks(QTextBlock block,
+                                    const QList<QTextLayout::FormatRange>& marks) {
+    block.layout()->setFormats(marks);
+}
+
+void RichEditSurface::addMarks(const std::vector<Mark>& marks) {
+    // Ranges gathered per block, in order, so a later mark paints over an
+    // earlier one and each block's layout is set once.
+    std::map<int, std::pair<QTextBlock, QList<QTextLayout::FormatRange>>> added;
+    for (const Mark& mark : marks) {
+        for (QTextBlock block = m_document->findBlock(mark.start);
+             block.isValid() && block.position() < mark.end; block = block.next()) {
+            const int from = std::max(mark.start, block.position()) - block.position();
+            const int to = std::min(mark.end, block.position() + block.length()) - block.position();
+            auto& entry = added[block.position()];
+            entry.first = block;
+            entry.second.append({from, to - from, mark.format});
+        }
     }
-    --m_quiet;
+    if (added.empty())
+        return;
+    // The widget reports the layout change as a change of the marked text.
+    ++m_marking;
+    QTextCursor step(m_document);
+    step.beginEditBlock();
+    for (auto& [position, entry] : added)
+        setBlockMarks(entry.first, entry.first.layout()->formats() + entry.second);
+    m_document->setProperty(MarkedProperty, true);
+    step.endEditBlock();
+    --m_marking;
+}
+
+void RichEditSurface::clearMarks() {
+    if (!hasMarks())
+        return;
+    ++m_marking;
+    QTextCursor step(m_document);
+    step.beginEditBlock();
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
+        if (!block.layout()->formats().isEmpty())
+            setBlockMarks(block, {});
+    m_document->setProperty(MarkedProperty, false);
+    step.endEditBlock();
+    --m_marking;
+}
+
+std::vector<RichEditSurface::Mark> RichEditSurface::marksOf(QTextBlock block,
+                                                            const QTextBlock& last) const {
+    std::vector<Mark> marks;
+    for (; block.isValid(); block = block.next()) {
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            marks.push_back({block.position() + range.start,
+                             block.position() + range.start + range.length, range.format});
+        if (block == last)
+            break;
+    }
+    return marks;
+}
+
+void RichEditSurface::holdMarks(int widgetStart, int widgetEnd) {
+    if (!hasMarks())
+        return;
+    m_heldMarks = marksOf(m_document->findBlock(widgetStart), m_document->findBlock(widgetEnd));
+}
+
+// Marks follow their characters through an edit: a mark after it moves, the
+// part of one that was removed goes, and one over the character before the
+// edit grows over what was inserted, as typing in a coloured word keeps its
+// colour. The widget keeps the first block's layout through an edit and
+// gives the blocks it makes or joins new ones, so an edit that may join
+// blocks holds the marks of all it may touch beforehand (holdMarks); typing
+// needs only those of its own block.
+void RichEditSurface::moveMarks(int position, int removed, int added) {
+    QTextBlock first = m_document->findBlock(position);
+    std::vector<Mark> old;
+    if (m_heldMarks)
+        old = *std::exchange(m_heldMarks, std::nullopt);
+    else
+        old = marksOf(first, first);
+    const int changeEnd = position + removed;
+    const int delta = added - removed;
+    std::vector<Mark> moved;
+    for (const Mark& mark : old) {
+        const int newStart = mark.start < position    ? mark.start
+                             : mark.start < changeEnd ? position + added
+                                                      : mark.start + delta;
+        // A mark ending right at the edit covers the character before it.
+        const int newEnd = mark.end < position    ? mark.end
+                           : mark.end < changeEnd ? position + added
+                                                  : mark.end + delta;
+        if (newEnd > newStart)
+            moved.push_back({newStart, newEnd, mark.format});
+    }
+    const int lastPosition = m_document->findBlock(position + added).position();
+    for (QTextBlock block = first; block.isValid() && block.position() <= lastPosition;
+         block = block.next()) {
+        QList<QTextLayout::FormatRange> marks;
+        const int blockEnd = block.position() + block.length();
+        for (const Mark& mark : moved) {
+            const int from = std::max(mark.start, block.position());
+            const int to = std::min(mark.end, blockEnd);
+            if (to > from)
+                marks.append({from - block.position(), to - from, mark.format});
+        }
+        if (!marks.isEmpty() || !block.layout()->formats().isEmpty())
+            setBlockMarks(block, marks);
+    }
+}
+
+void RichEditSurface::stepHistory(bool redo) {
+    // Which blocks an undo step joins is known only afterwards.
+    if (hasMarks())
+        m_heldMarks = marksOf(m_document->begin(), m_document->lastBlock());
+    if (redo)
+        m_edit->redo();
+    else
+        m_edit->undo();
+    m_heldMarks.reset();
+}
+
+void RichEditSurface::markSelection(const QTextCharFormat& format) {
+    const QTextCursor cursor = this->cursor();
+    if (!cursor.hasSelection())
+        return;
+    addMarks({{cursor.selectionStart(), cursor.selectionEnd(), format}});
 }
 
 ColorValue RichEditSurface::selColor() const {
@@ -438,7 +589,7 @@ ColorValue RichEditSurface::selColor() const {
 void RichEditSurface::setSelColor(ColorValue color) {
     QTextCharFormat format;
     format.setForeground(ToQColor(color));
-    mergeFormat(format);
+    markSelection(format);
 }
 
 QString RichEditSurface::selFontName() const {
@@ -449,7 +600,7 @@ QString RichEditSurface::selFontName() const {
 void RichEditSurface::setSelFontName(const QString& name) {
     QTextCharFormat format;
     format.setFontFamilies(FontFamiliesFor(name));
-    mergeFormat(format);
+    markSelection(format);
 }
 
 double RichEditSurface::selFontSize() const {
@@ -460,27 +611,33 @@ double RichEditSurface::selFontSize() const {
 void RichEditSurface::setSelFontSize(double points) {
     QTextCharFormat format;
     format.setFontPointSize(points);
-    mergeFormat(format);
+    markSelection(format);
 }
 
 bool RichEditSurface::selBold() const {
-    return formatForReading().fontWeight() >= QFont::Bold;
+    const QTextCharFormat format = formatForReading();
+    if (format.hasProperty(QTextFormat::FontWeight))
+        return format.fontWeight() >= QFont::Bold;
+    return m_document->defaultFont().bold();
 }
 
 void RichEditSurface::setSelBold(bool bold) {
     QTextCharFormat format;
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    mergeFormat(format);
+    markSelection(format);
 }
 
 bool RichEditSurface::selItalic() const {
-    return formatForReading().fontItalic();
+    const QTextCharFormat format = formatForReading();
+    if (format.hasProperty(QTextFormat::FontItalic))
+        return format.fontItalic();
+    return m_document->defaultFont().italic();
 }
 
 void RichEditSurface::setSelItalic(bool italic) {
     QTextCharFormat format;
     format.setFontItalic(italic);
-    mergeFormat(format);
+    markSelection(format);
 }
 
 void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
@@ -490,24 +647,68 @@ void RichEditSurface::setSelLook(ColorValue color, bool bold, bool italic,
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(italic);
     format.setFontFamilies(FontFamiliesFor(fontName));
-    mergeFormat(format);
+    markSelection(format);
+}
+
+void RichEditSurface::setLookFont(const QFont& font) {
+    m_lookFont = font;
+    if (m_document->defaultFont() != font)
+        m_document->setDefaultFont(font);
+}
+
+void RichEditSurface::setTextLook(ColorValue color, bool bold, bool italic,
+                                  const QString& fontName) {
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Text, ToQColor(color));
+    m_edit->setPalette(palette);
+    QFont font = m_lookFont;
+    font.setFamilies(FontFamiliesFor(fontName));
+    font.setBold(bold);
+    font.setItalic(italic);
+    setLookFont(font);
+    clearMarks();
+}
+
+void RichEditSurface::setTextFontSize(double points) {
+    QFont font = m_lookFont;
+    font.setPointSizeF(points);
+    setLookFont(font);
 }
 
 void RichEditSurface::setColorRuns(const std::vector<ColorRun>& runs) {
     const std::vector<int> ends = widgetEnds(runs);
-    // Formatting is not an editing step: with the history on, each run would
-    // leave undo steps whose undoing changes no text yet reports a change.
     const FormattingScope bulk(*this);
-    QTextCursor cursor(m_document);
-    QTextCharFormat format;
+    std::vector<Mark> marks;
+    marks.reserve(runs.size());
+    // One format per colour, shared by its runs.
+    QHash<ColorValue, QTextCharFormat> formats;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (ends[2 * i] == ends[2 * i + 1])
             continue;
-        format.setForeground(ToQColor(runs[i].color));
-        cursor.setPosition(ends[2 * i]);
-        cursor.setPosition(ends[2 * i + 1], QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(format);
+        auto format = formats.find(runs[i].color);
+        if (format == formats.end()) {
+            format = formats.insert(runs[i].color, QTextCharFormat());
+            format->setForeground(ToQColor(runs[i].color));
+        }
+        marks.push_back({ends[2 * i], ends[2 * i + 1], *format});
     }
+    addMarks(marks);
+}
+
+void RichEditSurface::undo() {
+    stepHistory(false);
+}
+
+void RichEditSurface::redo() {
+    stepHistory(true);
+}
+
+bool RichEditSurface::isUndoAvailable() const {
+    return m_document->isUndoAvailable();
+}
+
+bool RichEditSurface::isRedoAvailable() const {
+    return m_document->isRedoAvailable();
 }
 
 // --- the widget ------------------------------------------------------------------

@@ -3,8 +3,12 @@
 #include "core/text/editor_surface.h"
 #include "platform/surface/BreakIndex.h"
 
+#include <QFont>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <optional>
+#include <vector>
 
 class SurfaceTextEdit;
 class QTextDocument;
@@ -13,9 +17,9 @@ class QTextDocument;
 // count CR LF as two characters while the widget holds one paragraph break per
 // line; BreakIndex converts between the two without copying the text.
 //
-// An empty text has no character to carry formatting: what is set there with
-// nothing selected waits for the text that comes next, typed, pasted or set
-// whole, and goes in with it in the same edit.
+// The look of the whole text is the documents' default font and the widget's
+// text colour; marks are formats of the paragraphs' layouts. Neither is
+// document content, so formatting never enters the undo history.
 class RichEditSurface : public EditorSurface {
     Q_OBJECT
 public:
@@ -28,8 +32,8 @@ public:
     // The document shown in the widget. setDocument() shows another one in
     // its place (neither the widget nor the surface owns it; the document
     // shown first is the surface's): its text, break kinds, undo history and
-    // look come with it, and the caret goes to 0. Use this rather than the
-    // widget's own setDocument, which the surface would not notice.
+    // marks come with it, it takes the surface's look, and the caret goes to 0. Use this rather
+    // than the widget's own setDocument, which the surface would not notice.
     [[nodiscard]] QTextDocument* document() const { return m_document; }
     void setDocument(QTextDocument* document);
     // A document with the surface's default font, for setDocument().
@@ -39,6 +43,7 @@ public:
 
     [[nodiscard]] QString text() const override;
     void setText(const QString& text) override;
+    void replaceText(const QString& text) override;
     [[nodiscard]] int textLength() const override;
 
     [[nodiscard]] int selStart() const override;
@@ -59,13 +64,18 @@ public:
     void setSelBold(bool bold) override;
     [[nodiscard]] bool selItalic() const override;
     void setSelItalic(bool italic) override;
-    // One merge of one format: the widget lays the text out once.
+    // One mark of one format: the widget lays the text out once.
     void setSelLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
-    // A bulk step keeps the undo history off, which empties it: after a
-    // colouring the user's earlier edits cannot be undone, as after setText.
+    void setTextLook(ColorValue color, bool bold, bool italic, const QString& fontName) override;
+    void setTextFontSize(double points) override;
     void setColorRuns(const std::vector<ColorRun>& runs) override;
     void beginFormatting() override;
     void endFormatting() override;
+
+    void undo() override;
+    void redo() override;
+    [[nodiscard]] bool isUndoAvailable() const override;
+    [[nodiscard]] bool isRedoAvailable() const override;
 
     [[nodiscard]] ColorValue backColor() const override;
     void setBackColor(ColorValue color) override;
@@ -76,7 +86,16 @@ public:
     [[nodiscard]] int lineCount() const override;
 
 private:
+    // A format over the widget positions [start, end).
+    struct Mark {
+        int start;
+        int end;
+        QTextCharFormat format;
+    };
+
     void onContentsChange(int position, int removed, int added);
+    // Whether the breaks the widget inserted from widgetPosition on are all CR LF.
+    void noticeOtherKinds(int widgetPosition, int added);
     // The widget's cursor, or during a bulk step the one shown at its end.
     [[nodiscard]] QTextCursor cursor() const;
     void setCursor(const QTextCursor& cursor);
@@ -93,21 +112,29 @@ private:
     // Widget text starting at widgetStart as program text (NUL, break kinds).
     [[nodiscard]] QString toProgramText(QString widgetText, int widgetStart) const;
     [[nodiscard]] QTextCharFormat formatOfCharacter(int widgetPosition) const;
-    [[nodiscard]] QTextCharFormat insertionFormat(int widgetPosition) const;
-    // The look a new whole text takes: that of the old first character.
-    [[nodiscard]] QTextCharFormat leadingFormat() const;
     [[nodiscard]] QTextCharFormat formatForReading() const;
-    [[nodiscard]] QTextCharFormat withWaitingLook(QTextCharFormat format) const;
-    void mergeFormat(const QTextCharFormat& format);
+    [[nodiscard]] bool hasMarks() const;
+    void setBlockMarks(QTextBlock block, const QList<QTextLayout::FormatRange>& marks);
+    void addMarks(const std::vector<Mark>& marks);
+    void clearMarks();
+    void moveMarks(int position, int removed, int added);
+    // The marks of the blocks from block to last, at widget positions.
+    [[nodiscard]] std::vector<Mark> marksOf(QTextBlock block, const QTextBlock& last) const;
+    // Keeps the marks of the blocks an edit of [widgetStart, widgetEnd] may join.
+    void holdMarks(int widgetStart, int widgetEnd);
+    void stepHistory(bool redo);
+    void markSelection(const QTextCharFormat& format);
+    void setLookFont(const QFont& font);
     void replaceSelection(const QString& text);
 
     SurfaceTextEdit* m_edit;
     QTextDocument* m_document;
     BreakIndex m_breaks;
-    // Formatting set in an empty document, for the text that comes next.
-    QTextCharFormat m_waitingLook;
-    int m_quiet = 0; // > 0 while the surface itself edits: no user change to report
-    int m_bulk = 0;  // depth of open bulk steps
+    QFont m_lookFont;  // the whole text's font, given to every document shown
+    int m_quiet = 0;   // > 0 while the surface itself edits: no user change to report
+    int m_marking = 0; // > 0 while marks are set: no change of the text at all
+    std::optional<std::vector<Mark>> m_heldMarks;
+    int m_bulk = 0; // depth of open bulk steps
     QTextCursor m_bulkCursor;
     bool m_bulkModified = false; // the document's own modified flag before the step
 };

@@ -20,6 +20,14 @@ bool isMenuKey(const QKeyEvent* event) {
     return event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F35;
 }
 
+// Alt (also with Ctrl) with a key that no menu took: the widget would type
+// its character. Ctrl alone types nothing already, and AltGr, which types
+// the characters a layout puts on it, reaches here without Alt.
+bool isUnclaimedAltKey(const QKeyEvent* event) {
+    return (event->modifiers() & Qt::AltModifier) && !event->text().isEmpty() &&
+           event->text().front().isPrint();
+}
+
 bool holdsOnlyAnsi(const QString& text) {
     for (const QChar c : text)
         if (!IsAnsiChar(c))
@@ -45,6 +53,10 @@ void SurfaceTextEdit::setSelectionText(std::function<QString()> selectionText) {
     m_selectionText = std::move(selectionText);
 }
 
+void SurfaceTextEdit::setHistoryStep(std::function<void(bool redo)> step) {
+    m_historyStep = std::move(step);
+}
+
 void SurfaceTextEdit::setUserDeletion(Deletion deletion) {
     m_userDeletion = std::move(deletion);
 }
@@ -60,9 +72,19 @@ bool SurfaceTextEdit::event(QEvent* event) {
 }
 
 void SurfaceTextEdit::keyPressEvent(QKeyEvent* event) {
+    if (isUnclaimedAltKey(event)) {
+        event->ignore();
+        return;
+    }
     if (!isReadOnly() && isEnterKey(event) && m_userInsertion) {
         m_userInsertion(QStringLiteral("\r\n"));
         ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    const bool undo = event->matches(QKeySequence::Undo);
+    if ((undo || event->matches(QKeySequence::Redo)) && m_historyStep && !isReadOnly()) {
+        m_historyStep(!undo);
         event->accept();
         return;
     }

@@ -20,6 +20,9 @@ public:
     void setSelectionText(std::function<QString()> selectionText);
     // Runs the widget's own handling of Delete and Backspace, so the surface
     // can make it one step with what it adds.
+    // Undoes (false) or redoes (true) a step for the undo and redo keys, so
+    // the surface can keep what the step does not hold.
+    void setHistoryStep(std::function<void(bool redo)> step);
     using Deletion = std::function<void(const std::function<void()>& deleteText)>;
     void setUserDeletion(Deletion deletion);
 
@@ -40,4 +43,5 @@ private:
     std::function<void(const QString&)> m_userInsertion;
     std::function<QString()> m_selectionText;
     Deletion m_userDeletion;
+    std::function<void(bool redo)> m_historyStep;
 };

@@ -49,10 +49,14 @@ void previewInDesktopBrowser() {
     const QString path = Program().CurrentFilePath;
     const QString shown =
         !path.isEmpty() && wantsSavedVersion() ? previewOfSavedFile(path) : previewOfEditorText();
-    // Whatever program the desktop keeps for pages shows it; when none
-    // does, there is nothing more the program could do.
-    if (!shown.isEmpty())
-        (void)Platform().desktop->openFile(shown, MainForm::instance());
+    // Whatever program the desktop keeps for pages shows it; when none does,
+    // the user learns where the page waits, to open it some other way.
+    if (!shown.isEmpty() && !Platform().desktop->openFile(shown, MainForm::instance()))
+        ShowNotice(MainForm::instance(),
+                   u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný program "
+                   "pro otevírání stránek HTML.\r\nStránka je uložena v dočasném souboru "
+                   "\"%1\"."_s.arg(shown),
+                   u"Testuj html"_s, MessageBoxIcon::Exclamation);
 }
 
 } // namespace

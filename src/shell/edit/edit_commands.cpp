@@ -28,7 +28,7 @@ void restoreCheckpoint() {
     if (Program().CheckpointText.isEmpty())
         return;
     if (Confirmed(QStringLiteral("Opravdu vše vrátit ?"), QStringLiteral("Checkpoint")))
-        MainSurface().setText(Program().CheckpointText);
+        MainSurface().replaceText(Program().CheckpointText);
 }
 
 void copySelection() {
@@ -58,7 +58,7 @@ void replaceAllByClipboard() {
     if (!Confirmed(QStringLiteral("Opravdu vše nahradit textem ze schránky ?"),
                    QStringLiteral("Vložení")))
         return;
-    MainSurface().setText(clipboard().hasText() ? clipboard().text() : QString());
+    MainSurface().replaceText(clipboard().hasText() ? clipboard().text() : QString());
 }
 
 // The file's text replaces the selection; the document keeps its own path.

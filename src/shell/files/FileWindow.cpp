@@ -2,6 +2,7 @@
 
 #include "platform/default_button.h"
 #include "platform/named_control.h"
+#include "platform/tab_order.h"
 #include "shell/files/file_browser_lists.h"
 
 #include <QPushButton>
@@ -42,6 +43,7 @@ FileList* FileWindow::File1() const {
 }
 
 void FileWindow::showEvent(QShowEvent* event) {
+    SetReadingTabOrder(*this);
     QDialog::showEvent(event);
     FocusDefaultButtonOnShow(*this, *m_command1);
 }

@@ -40,6 +40,8 @@ Hledani::Hledani(QWidget* owner)
     count->addWidget(Label3(), 1);
     buttons->addLayout(count);
     layout->addLayout(buttons, 0, 1, 6, 1);
+    // A fixed size: the window has nothing more to show when larger.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Find is disabled while searching, so Enter starts only from idle.
     connect(Find(), &QLineEdit::returnPressed, this, &Hledani::startSearch);

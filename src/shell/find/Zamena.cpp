@@ -57,6 +57,11 @@ Zamena::Zamena(QWidget* owner)
     counts->addWidget(m_label5, 1, 1);
     buttons->addLayout(counts);
     layout->addLayout(buttons, 0, 2, 9, 1);
+    // A fixed size: the window has nothing more to show when larger.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The replacement text comes right after the search text, though made later.
+    SetTabOrder({Find(), m_chage, Rozlisovat(), ChkSelection(), History(), m_list1, Command1(),
+                 Command2(), m_command5, m_command6, Command4(), Command3()});
 
     connect(m_command5, &QPushButton::clicked, this, &Zamena::replaceHit);
     connect(m_command6, &QPushButton::clicked, this, &Zamena::replaceAll);

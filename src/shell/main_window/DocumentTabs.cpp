@@ -79,8 +79,6 @@ void DocumentTabs::showCaption() {
 void DocumentTabs::takeRestoredText() {
     DocumentSlot& current = slot(m_current);
     const bool modified = current.Modified;
-    if (currentEmpty())
-        giveEmptyDocumentTheLook();
     m_surface.setText(std::exchange(current.Text, QString()));
     current.Modified = modified;
     showCaption();
@@ -113,32 +111,9 @@ void DocumentTabs::onTextChanged() {
         current.Modified = true;
         showCaption();
     }
-    if (currentEmpty()) {
-        m_surface.setTag(EmptyDocumentTag);
-        giveEmptyDocumentTheLook();
-        return;
-    }
-    if (m_surface.tag() != EmptyDocumentTag)
-        return;
-    m_surface.setTag(QString());
-    // The text came in with the look the empty document waited with; only a
-    // look applied since then needs a pass over it.
-    const AppliedFont& look = Program().Applied;
-    if (look != m_lookGiven)
-        ApplyEditorFont(m_surface, Program().Applied, look.AppliedTextColor, look.AppliedBold,
-                        look.AppliedItalic, look.AppliedFontName);
-}
-
-// The look waits in the empty document and goes in with the next text, typed
-// or set whole, in the same edit: the text is not formatted a second time.
-void DocumentTabs::giveEmptyDocumentTheLook() {
-    const ProgramState& program = Program();
-    m_lookGiven = program.Applied;
-    if (!m_lookGiven.AppliedFontName.isEmpty())
-        m_surface.setSelLook(m_lookGiven.AppliedTextColor, m_lookGiven.AppliedBold,
-                             m_lookGiven.AppliedItalic, m_lookGiven.AppliedFontName);
-    if (program.AppliedFontSize > 0)
-        m_surface.setSelFontSize(program.AppliedFontSize);
+    // The look is the surface's: text coming into an emptied document shows
+    // it without a pass over the text.
+    m_surface.setTag(currentEmpty() ? EmptyDocumentTag : QString());
 }
 
 DocumentTabs::WholeLook DocumentTabs::lookNow() {
@@ -153,7 +128,7 @@ void DocumentTabs::catchUpWithTheLook(const WholeLook& had) {
         ApplyEditorFont(m_surface, Program().Applied, now.font.AppliedTextColor,
                         now.font.AppliedBold, now.font.AppliedItalic, now.font.AppliedFontName);
     if (now.size != had.size && now.size > 0)
-        ApplyToWholeText(m_surface, [this, &now] { m_surface.setSelFontSize(now.size); });
+        m_surface.setTextFontSize(now.size);
 }
 
 void DocumentTabs::onTabChanged(int index) {
@@ -169,9 +144,7 @@ void DocumentTabs::enterTab(int number) {
     m_surface.setDocument(m_documents.at(number - 1));
     const bool empty = currentEmpty();
     m_surface.setTag(empty ? EmptyDocumentTag : QString());
-    if (empty)
-        giveEmptyDocumentTheLook();
-    else
+    if (!empty)
         catchUpWithTheLook(m_lookLeft.at(number - 1));
     if (!slot(number).Text.isEmpty())
         takeRestoredText();

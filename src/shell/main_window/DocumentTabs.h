@@ -48,7 +48,6 @@ private:
     void onTabChanged(int index);
     void enterTab(int number);
     void showCaption();
-    void giveEmptyDocumentTheLook();
     // Whether the current document holds no text. Unlike textLength(), it
     // counts no line breaks, which a document with mixed breaks would walk.
     [[nodiscard]] bool currentEmpty() const;
@@ -66,8 +65,6 @@ private:
     QTabBar& m_tabs;
     std::array<QTextDocument*, TabCount> m_documents{};
     int m_current = 1;
-    // The look the emptied current document waits with.
-    AppliedFont m_lookGiven;
     // The look each tab's text had when the tab was left.
     std::array<WholeLook, TabCount> m_lookLeft{};
 };

@@ -147,16 +147,14 @@ void LayoutMainForm(MainForm& form) {
 
 void SetEditorFontSize(int size) {
     EditorSurface& surface = MainSurface();
-    ApplyToWholeText(surface, [&surface, size] {
-        const FontMenuItems items = InstalledFontMenuItems();
-        for (QAction* item : items.sizes)
-            setChecked(item, false);
-        const std::size_t index = sizeIndex(size);
-        Program().AppliedFontSize = EditorFontSizes.at(index);
-        surface.setSelFontSize(EditorFontSizes.at(index));
-        setChecked(items.sizes.at(index), true);
-        showSizeInSettings(surface.selFontSize());
-    });
+    const FontMenuItems items = InstalledFontMenuItems();
+    for (QAction* item : items.sizes)
+        setChecked(item, false);
+    const std::size_t index = sizeIndex(size);
+    Program().AppliedFontSize = EditorFontSizes.at(index);
+    surface.setTextFontSize(EditorFontSizes.at(index));
+    setChecked(items.sizes.at(index), true);
+    showSizeInSettings(surface.selFontSize());
 }
 
 void SetAlwaysOnTop(QWidget& window, bool on) {

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -170,6 +171,50 @@ void Kalkul::buildKeys() {
     layout->addLayout(keys);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab reads the keys row by row, as they stand.
+    QWidget* before = m_display;
+    for (int row = 0; row < 4; ++row) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(pad[row][0]), static_cast<QWidget*>(pad[row][1]),
+              static_cast<QWidget*>(pad[row][2]), static_cast<QWidget*>(pad[row][3]),
+              static_cast<QWidget*>(pad[row][4]), static_cast<QWidget*>(functions[row * 3]),
+              static_cast<QWidget*>(functions[row * 3 + 1]),
+              static_cast<QWidget*>(functions[row * 3 + 2])}) {
+            setTabOrder(before, next);
+            before = next;
+        }
+    }
+    SetTabOrder({before, m_deliver, m_close, m_converter});
+}
+
+// A key's access character, as "&" marks it in its caption.
+static QChar AccessCharacter(const QString& caption) {
+    for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size();
+         i = caption.indexOf(u'&', i + 2)) {
+        if (caption.at(i + 1) != u'&')
+            return caption.at(i + 1).toLower();
+    }
+    return {};
+}
+
+// The display takes no typing, so the keys are the window's only input: a
+// key's access character typed alone presses it, as in a dialog of buttons.
+void Kalkul::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && event->text().size() == 1) {
+        const QChar typed = event->text().front().toLower();
+        for (QPushButton* button :
+             findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (button->isVisible() && button->isEnabled() &&
+                AccessCharacter(button->text()) == typed) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Kalkul::relabelForStandAlone() {

@@ -34,6 +34,7 @@ public:
 protected:
     // Esc presses "&Zavři".
     void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Beside the editor the window is unloaded, so the next opening starts
     // afresh; alone it asks whether to end the program.
     void closeEvent(QCloseEvent* event) override;

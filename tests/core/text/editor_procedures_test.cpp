@@ -57,9 +57,7 @@ TEST(EditorProcedures, EachModeWritesOnceAndLeavesTheCaretAfterItsText) {
 TEST(EditorProcedures, ApplyEditorFontReplacesTheRememberedLookAndKeepsSize) {
     MemorySurface surface;
     surface.setText(u"abc"_s);
-    surface.setSelStart(0);
-    surface.setSelLength(3);
-    surface.setSelFontSize(20);
+    surface.setTextFontSize(20);
     AppliedFont applied{RgbColor(1, 1, 1), true, true, u"Old"_s};
     ApplyEditorFont(surface, applied, RgbColor(0, 0, 9), false, false, u"New"_s);
     EXPECT_EQ(applied.AppliedTextColor, RgbColor(0, 0, 9));

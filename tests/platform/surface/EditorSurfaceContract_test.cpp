@@ -357,11 +357,24 @@ TEST_P(EditorSurfaceContract, TextChangedOnceForEachWriteAndNeverOtherwise) {
         {"setSelBold", false, [](S& s) { s.setSelBold(true); }, 0},
         {"setSelItalic", false, [](S& s) { s.setSelItalic(true); }, 0},
         {"setBackColor", false, [](S& s) { s.setBackColor(RgbColor(0, 0, 80)); }, 0},
+        {"replaceText", false, [](S& s) { s.replaceText(u"nové"_s); }, 1},
+        {"setTextLook", false, [](S& s) { s.setTextLook(RgbColor(1, 2, 3), true, false, u"A"_s); },
+         0},
+        {"setTextFontSize", false, [](S& s) { s.setTextFontSize(14); }, 0},
+        {"undo", false, [](S& s) { s.undo(); }, 1},
+        {"undo and redo", false,
+         [](S& s) {
+             s.undo();
+             s.redo();
+         },
+         2},
         {"setTag", false, [](S& s) { s.setTag(u"_0"_s); }, 0},
     };
     for (const auto& [name, atCaret, act, expected] : cases) {
         SCOPED_TRACE(name);
         surface().setText(u"abcdef\r\nghij"_s);
+        select(9, 0);
+        surface().setSelText(u"k"_s); // a step to undo
         select(atCaret ? 1 : 2, atCaret ? 0 : 3);
         changes = 0;
         act(surface());
@@ -437,10 +450,10 @@ TEST_P(EditorSurfaceContract, FormattingWithNothingSelectedChangesNoCharacter) {
 
 TEST_P(EditorSurfaceContract, InsertedTextTakesTheFormatOfTheCharacterBefore) {
     // Position 0 is blue, 2..3 are marked, the rest plain; the inserted text
-    // copies the character before it, or the one after it at the start.
+    // copies the character before it, and shows the plain look at the start.
     const std::vector<std::tuple<int, int, int>> cases = {
         // caret, selection length, position whose look the text takes
-        {4, 0, 3}, {2, 0, 1}, {0, 0, 0}, {4, 2, 3}, {6, 0, 5},
+        {4, 0, 3}, {2, 0, 1}, {0, 0, 5}, {4, 2, 3}, {6, 0, 5},
     };
     for (const auto& [caret, length, source] : cases) {
         SCOPED_TRACE("caret " + std::to_string(caret) + " length " + std::to_string(length));
@@ -458,15 +471,23 @@ TEST_P(EditorSurfaceContract, InsertedTextTakesTheFormatOfTheCharacterBefore) {
     }
 }
 
-TEST_P(EditorSurfaceContract, NewWholeTextKeepsTheLookOfTheOldFirstCharacterEvenABreak) {
-    for (const QString& old : {u"abc"_s, u"\r\nabc"_s, u"\n\nabc"_s, u"\r\n"_s}) {
-        SCOPED_TRACE(old.toStdString());
-        surface().setText(old);
-        select(0, static_cast<int>(old.size()));
-        format(Marked);
-        surface().setText(u"xy\r\nz"_s);
-        EXPECT_EQ(lookAt(0), Marked);
-        EXPECT_EQ(lookAt(4), Marked);
+TEST_P(EditorSurfaceContract, NewWholeTextShowsTheLookWithoutTheOldMarks) {
+    const Look shown{RgbColor(0, 0, 90), u"Times CE"_s, 12, true, false};
+    for (const bool asStep : {false, true}) {
+        for (const QString& old : {u"abc"_s, u"\r\nabc"_s, u"\n\nabc"_s, u"\r\n"_s}) {
+            SCOPED_TRACE(old.toStdString() + (asStep ? " replaceText" : " setText"));
+            surface().setText(old);
+            surface().setTextLook(shown.color, shown.bold, shown.italic, shown.fontName);
+            surface().setTextFontSize(shown.size);
+            select(0, static_cast<int>(old.size()));
+            format(Marked);
+            if (asStep)
+                surface().replaceText(u"xy\r\nz"_s);
+            else
+                surface().setText(u"xy\r\nz"_s);
+            EXPECT_EQ(lookAt(0), shown);
+            EXPECT_EQ(lookAt(4), shown);
+        }
     }
 }
 
@@ -565,7 +586,7 @@ TEST_P(EditorSurfaceContract, ApplyEditorFontFormatsEveryCharacterAndKeepsSelect
     const QString text = u"abcdefghij\r\nklmnopqrst"_s;
     const Look fresh = look();
     const Look wanted{Marked.color, Marked.fontName, fresh.size, true, true};
-    // An empty document only remembers the look.
+    // An empty document shows the look, and what is typed into it.
     const std::tuple<QString, int, int> cases[] = {{text, 7, 5}, {text, 4, 0}, {QString(), 0, 0}};
     for (const auto& [written, start, length] : cases) {
         SCOPED_TRACE(Shown(written) + " from " + std::to_string(start));
@@ -581,7 +602,9 @@ TEST_P(EditorSurfaceContract, ApplyEditorFontFormatsEveryCharacterAndKeepsSelect
         EXPECT_EQ(changes, 0);
         EXPECT_EQ(Shown(surface().text()), Shown(written));
         if (written.isEmpty()) {
-            EXPECT_EQ(look(), fresh);
+            EXPECT_EQ(look(), wanted);
+            surface().setSelText(u"q"_s);
+            EXPECT_EQ(lookAt(0), wanted);
             continue;
         }
         for (const int p : {0, 10, 12, 21})
@@ -591,6 +614,89 @@ TEST_P(EditorSurfaceContract, ApplyEditorFontFormatsEveryCharacterAndKeepsSelect
         surface().setSelText(u"Z"_s);
         EXPECT_EQ(lookAt(12), wanted);
     }
+}
+
+// --- The undo history: one step per write, formatting never in it.
+
+// Each write of a command is one step: undoing gives back the text before
+// it (break kinds and NUL included), the step before stays, and redoing
+// makes it again. Formatting between the writes leaves every step in place.
+TEST_P(EditorSurfaceContract, EachWriteIsOneUndoStepAndFormattingIsNone) {
+    using Act = std::function<void(EditorSurface&)>;
+    const std::vector<std::pair<const char*, Act>> formatting = {
+        {"nothing", [](EditorSurface&) {}},
+        {"text look",
+         [](EditorSurface& s) { s.setTextLook(RgbColor(0, 0, 90), true, true, u"Times CE"_s); }},
+        {"font size", [](EditorSurface& s) { s.setTextFontSize(14); }},
+        {"colour runs",
+         [](EditorSurface& s) {
+             s.setColorRuns({{0, 3, RgbColor(9, 9, 9)}});
+         }},
+        {"marks",
+         [](EditorSurface& s) {
+             s.setSelStart(1);
+             s.setSelLength(4);
+             s.setSelColor(RgbColor(200, 0, 0));
+             s.setSelBold(true);
+         }},
+        {"bulk step",
+         [](EditorSurface& s) {
+             const FormattingScope bulk(s);
+             s.setTextLook(RgbColor(5, 5, 5), false, true, u"Arial CE"_s);
+             s.setColorRuns({{2, 5, RgbColor(0, 90, 0)}});
+         }},
+    };
+    const std::vector<std::pair<const char*, Act>> writes = {
+        {"setSelText",
+         [](EditorSurface& s) {
+             s.setSelStart(3);
+             s.setSelLength(2);
+             s.setSelText(u"X\rY\nZ"_s);
+         }},
+        {"replaceText", [](EditorSurface& s) { s.replaceText(u"nový\ntext\r\n\u0000"_s); }},
+    };
+    const QString original = u"a\rb\nc\r\nd\u0000e"_s;
+    for (const auto& [formatName, format] : formatting) {
+        for (const auto& [writeName, write] : writes) {
+            SCOPED_TRACE(std::string(writeName) + " with " + formatName);
+            surface().setText(original);
+            EXPECT_FALSE(surface().isUndoAvailable());
+            surface().setSelStart(surface().textLength());
+            surface().setSelText(u"!"_s);
+            const QString typed = surface().text();
+            format(surface());
+            write(surface());
+            const QString written = surface().text();
+            format(surface());
+
+            surface().undo();
+            EXPECT_EQ(Shown(surface().text()), Shown(typed));
+            surface().undo();
+            EXPECT_EQ(Shown(surface().text()), Shown(original));
+            EXPECT_FALSE(surface().isUndoAvailable());
+            surface().redo();
+            surface().redo();
+            EXPECT_EQ(Shown(surface().text()), Shown(written));
+            EXPECT_FALSE(surface().isRedoAvailable());
+        }
+    }
+}
+
+// Only a new document starts the history afresh; a write drops the redo.
+TEST_P(EditorSurfaceContract, NewDocumentStartsAFreshHistory) {
+    surface().setText(u"abc"_s);
+    surface().setSelText(u"x"_s);
+    surface().setText(u"new\r\n"_s);
+    EXPECT_FALSE(surface().isUndoAvailable());
+    surface().undo();
+    EXPECT_EQ(Shown(surface().text()), "new\\r\\n");
+
+    surface().setSelText(u"1"_s);
+    surface().undo();
+    EXPECT_TRUE(surface().isRedoAvailable());
+    surface().setSelText(u"2"_s);
+    EXPECT_FALSE(surface().isRedoAvailable());
+    EXPECT_EQ(Shown(surface().text()), "2new\\r\\n");
 }
 
 // --- The box's own properties.

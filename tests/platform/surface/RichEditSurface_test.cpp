@@ -122,6 +122,23 @@ TEST_F(RichEditSurfaceTest, MenuShortcutsWinOverTheWidgetsOwnKeys) {
     EXPECT_EQ(surface->selLength(), 0);
 }
 
+// Alt or Ctrl with a key no menu takes types nothing and changes nothing.
+TEST_F(RichEditSurfaceTest, AltOrCtrlWithAKeyNoMenuTakesTypesNothing) {
+    surface->setText(QStringLiteral("abc"));
+    surface->setSelStart(3);
+    QSignalSpy changed(surface, &EditorSurface::textChanged);
+    for (const Qt::Key key : {Qt::Key_M, Qt::Key_P, Qt::Key_Q, Qt::Key_7}) {
+        QTest::keyClick(surface->widget(), key, Qt::AltModifier);
+        QTest::keyClick(surface->widget(), key, Qt::ControlModifier);
+        QTest::keyClick(surface->widget(), key, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(surface->widget(), key, Qt::AltModifier | Qt::ControlModifier);
+    }
+    EXPECT_EQ(surface->text(), QStringLiteral("abc"));
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClick(surface->widget(), Qt::Key_M);
+    EXPECT_EQ(surface->text(), QStringLiteral("abcm"));
+}
+
 TEST_F(RichEditSurfaceTest, MiddleButtonIsReportedAndPastesNothingAndRightOpensNoMenu) {
     surface->setText(QStringLiteral("abc"));
     QApplication::clipboard()->setText(QStringLiteral("xyz"));

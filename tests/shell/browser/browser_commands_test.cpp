@@ -111,6 +111,20 @@ TEST_F(Previews, DesktopPreviewOfAnUntitledDocumentOpensItsCopyWithoutAsking) {
     QFile::remove(platform.desktop.opened.front());
 }
 
+TEST_F(Previews, DesktopPreviewWithNoProgramForPagesSaysWhereThePageIs) {
+    platform.desktop.opens = false;
+    form.surface().setText(u"<B>x</B>"_s);
+    run(MenuId::mnutest);
+    ASSERT_EQ(platform.desktop.opened.size(), 1);
+    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    const MessageBoxRequest& notice = platform.messageBox.shown.front().request;
+    EXPECT_EQ(notice.text, u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný "
+                           "program pro otevírání stránek HTML.\r\nStránka je uložena v "
+                           "dočasném souboru \"%1\"."_s.arg(platform.desktop.opened.front()));
+    EXPECT_EQ(notice.icon, MessageBoxIcon::Exclamation);
+    QFile::remove(platform.desktop.opened.front());
+}
+
 // Asked whether to show the saved version: a page itself, anything else
 // only as a page copy, never the file itself to run.
 TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {

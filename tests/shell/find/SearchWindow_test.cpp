@@ -253,4 +253,17 @@ TEST_F(SearchWindows, EitherHistoryListSelectsItsPartnerAndFillsBothTexts) {
     }
 }
 
+// Neither window has more to show when larger, so neither can be resized
+// (a window manager then draws no resize handle along its edge), and Tab
+// goes from the search text to the replacement text.
+TEST_F(SearchWindows, FixedSizeAndTabFromTheSearchTextToTheReplacement) {
+    for (SearchWindow* window :
+         {static_cast<SearchWindow*>(&hledani()), static_cast<SearchWindow*>(&zamena())}) {
+        window->show();
+        EXPECT_EQ(window->minimumSize(), window->maximumSize())
+            << window->objectName().toStdString();
+    }
+    EXPECT_EQ(zamena().Find()->nextInFocusChain(), zamena().Chage());
+}
+
 } // namespace

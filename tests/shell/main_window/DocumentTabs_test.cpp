@@ -153,8 +153,10 @@ TEST_F(DocumentTabsTest, TextIntoAnEmptiedDocumentTakesTheAppliedLook) {
         SCOPED_TRACE(c.name);
         tabs().selectTab(1);
         surface().setText(u"abc"_s);
-        Program().Applied = green;
+        ApplyEditorFont(green.AppliedTextColor, green.AppliedBold, green.AppliedItalic,
+                        green.AppliedFontName);
         Program().AppliedFontSize = 14;
+        surface().setTextFontSize(14);
         c.empty(*this);
         EXPECT_EQ(surface().tag(), u"_0"_s);
         if (c.appliedWhileEmpty) {

@@ -9,13 +9,17 @@
 #include "shell/dialogs/Visual.h"
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/main_window/MainForm.h"
+#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -157,6 +161,16 @@ TEST_F(EditorLook, FontSizeChecksItsItemAndListPositionAndKeepsSelectionAndMark)
         EXPECT_EQ(sizeAt(0), applied) << c.size;
         EXPECT_EQ(sizeAt(surface().textLength() - 1), applied) << c.size;
     }
+}
+
+// The settings sample shows the font the editor shows, a stored font the
+// machine lacks falling back to the same fixed-pitch one.
+TEST_F(EditorLook, SettingsSampleShowsTheEditorsFont) {
+    ApplyEditorFont(RgbColor(0, 0, 0), false, false, u"Courier New CE"_s);
+    const QFontInfo sample(LoadedWindow<Visual>().Label1()->font());
+    const QFontInfo editor(form->surface().document()->defaultFont());
+    EXPECT_EQ(sample.family(), editor.family());
+    EXPECT_EQ(sample.fixedPitch(), editor.fixedPitch());
 }
 
 TEST_F(EditorLook, EmptyTextTakesTheSizeForWhatIsTypedNext) {

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -155,6 +156,24 @@ TEST_F(KalkulTest, FailuresAreReportedAndTheDisplayStaysUsable) {
         type(calculator, u"CE 2 + 2 ="_s);
         EXPECT_EQ(calculator.Cislo()->text(), u"4"_s) << keys;
     }
+}
+
+// With the focus on a key or on the display, a key's access character typed
+// without Alt presses it.
+TEST_F(KalkulTest, AccessCharactersPressTheKeysWithoutAlt) {
+    RichEditSurface& surface = form.surface();
+    surface.setText(u"= "_s);
+    surface.setSelStart(2);
+    Kalkul& calculator = open();
+    for (QWidget* focus : {static_cast<QWidget*>(calculator.Command16()),
+                           static_cast<QWidget*>(calculator.Cislo())}) {
+        QTest::keyClicks(focus, u"12+30="_s);
+        EXPECT_EQ(calculator.Cislo()->text(), u"42"_s);
+        QTest::keyClick(focus, Qt::Key_C, Qt::NoModifier); // "&CE"
+        EXPECT_EQ(calculator.Cislo()->text(), u"0"_s);
+    }
+    QTest::keyClicks(calculator.Command16(), u"7v"_s);
+    EXPECT_EQ(surface.text(), u"= 7"_s);
 }
 
 TEST_F(KalkulTest, VlozInsertsTheNumberBeforeTheSelection) {
