@@ -3,14 +3,22 @@
 #include "whole_program.h"
 
 #include "colour/ApplyColorSet.h"
+#include "html/effects/ColorFade.h"
+#include "html/frames/Frames.h"
+#include "html/samples/Template.h"
 #include "html/simple/Hr.h"
 #include "shell/find/Zamena.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
+#include "utilities/ciphers/ShiftKod.h"
+#include "utilities/selection/ToolRap.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTreeWidget>
 #include <functional>
 #include <vector>
 
@@ -32,6 +40,17 @@ protected:
     void select(int start, int length) {
         surface().setSelStart(start);
         surface().setSelLength(length);
+    }
+    template <class Window> void confirm(MenuId id, const QString& ok = u"Command1"_s) {
+        run(id);
+        LoadedWindow<Window>().template findChild<QPushButton*>(ok)->click();
+    }
+    void chooseFirstSample() {
+        run(MenuId::mnutemplate);
+        auto* samples = LoadedWindow<Template>().findChild<QTreeWidget*>(u"ListView1"_s);
+        const QRect row = samples->visualItemRect(samples->topLevelItem(0));
+        QTest::mouseClick(samples->viewport(), Qt::LeftButton, {}, row.center());
+        LoadedWindow<Template>().findChild<QPushButton*>(u"Command1"_s)->click();
     }
     void replaceAll(bool inSelection) {
         run(MenuId::mnuchange);
@@ -83,6 +102,27 @@ TEST_F(UndoHistory, EachCommandThatWritesTheTextIsOneStepAfterTheTyping) {
              select(4, 3);
              run(MenuId::mnuhr);
              LoadedWindow<Hr>().findChild<QPushButton*>(u"Command1"_s)->click();
+         }},
+        {"frameset page", nothing, [this] { confirm<Frames>(MenuId::mnuHTML_fset); }},
+        {"sample document", nothing, [this] { chooseFirstSample(); }},
+        {"colour gradient", nothing,
+         [this] {
+             select(0, 4);
+             confirm<ColorFade>(MenuId::Mnu_HTML_ColorFade);
+         }},
+        {"letter shift cipher", nothing,
+         [this] {
+             run(MenuId::mnu_encrypt_shift);
+             ShiftKod& cipher = LoadedWindow<ShiftKod>();
+             cipher.findChild<QScrollBar*>(u"HScroll1"_s)->setValue(3);
+             cipher.findChild<QPushButton*>(u"Command1"_s)->click();
+         }},
+        {"repetition of the selection", nothing,
+         [this] {
+             select(0, 4);
+             run(MenuId::Mnu_SelText_Rap);
+             LoadedWindow<ToolRap>().findChild<QSlider*>(u"SldRapValue"_s)->setValue(3);
+             confirm<ToolRap>(MenuId::Mnu_SelText_Rap, u"CmndOK"_s);
          }},
     };
     for (const auto& c : cases) {
