@@ -8,10 +8,6 @@ namespace {
 
 const QString CrLf = u"\r\n"_s;
 
-QString attributeIf(bool ticked, const QString& name, const QString& value) {
-    return ticked ? HtmlAttribute(name, value) : QString();
-}
-
 } // namespace
 
 QStringList FormInputTypes() {
@@ -39,21 +35,21 @@ QString FormInputTag(const FormInputValues& values) {
     // type and hidden since writes nothing.
     const FormInputControls own = FormInputControlsOf(values.type);
     if (own.size) {
-        tag += attributeIf(values.sizeChecked, u"SIZE"_s, values.sizeLabel);
-        tag += attributeIf(values.maxLengthChecked, u"MAXLENGTH"_s, values.maxLengthLabel);
+        tag += HtmlAttributeIf(values.sizeChecked, u"SIZE"_s, values.sizeLabel);
+        tag += HtmlAttributeIf(values.maxLengthChecked, u"MAXLENGTH"_s, values.maxLengthLabel);
     } else if (own.checked && values.checked) {
         tag += HtmlFlag(u"CHECKED"_s);
     } else if (own.image) {
         tag += u' ' + values.imageAttributes;
     } else if (own.accept) {
-        tag += attributeIf(values.acceptChecked, u"ACCEPT"_s, values.accept);
+        tag += HtmlAttributeIf(values.acceptChecked, u"ACCEPT"_s, values.accept);
     }
     return tag + u'>';
 }
 
 QString FormSelectElement(const FormSelectValues& values) {
     QString text = u"<SELECT"_s + HtmlAttribute(u"NAME"_s, values.name) +
-                   attributeIf(values.heightChecked, u"SIZE"_s, values.heightLabel);
+                   HtmlAttributeIf(values.heightChecked, u"SIZE"_s, values.heightLabel);
     if (values.multiple)
         text += HtmlFlag(u"MULTIPLE"_s);
     text += u'>';
@@ -65,8 +61,8 @@ QString FormSelectElement(const FormSelectValues& values) {
 
 QString FormTextAreaElement(const FormTextAreaValues& values) {
     return u"<TEXTAREA"_s + HtmlAttribute(u"NAME"_s, values.name) +
-           attributeIf(values.rowsChecked, u"ROWS"_s, values.rowsLabel) +
-           attributeIf(values.colsChecked, u"COLS"_s, values.colsLabel) + u'>' + CrLf +
+           HtmlAttributeIf(values.rowsChecked, u"ROWS"_s, values.rowsLabel) +
+           HtmlAttributeIf(values.colsChecked, u"COLS"_s, values.colsLabel) + u'>' + CrLf +
            values.text + CrLf + u"</TEXTAREA>"_s;
 }
 
@@ -74,7 +70,7 @@ QString FormElement(const FormValues& values) {
     QString text = u"<FORM"_s + HtmlAttribute(u"ACTION"_s, values.action) +
                    HtmlAttribute(u"NAME"_s, values.name) +
                    HtmlAttribute(u"METHOD"_s, values.post ? u"POST"_s : u"GET"_s) +
-                   attributeIf(values.multipart, u"ENCTYPE"_s, u"multipart/form-data"_s) + u'>';
+                   HtmlAttributeIf(values.multipart, u"ENCTYPE"_s, u"multipart/form-data"_s) + u'>';
     for (const QString& element : values.elements)
         text += CrLf + element;
     return text + CrLf + u"</FORM>"_s;

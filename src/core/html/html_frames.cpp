@@ -8,22 +8,18 @@ namespace {
 
 const QString CrLf = u"\r\n"_s;
 
-QString ticked(bool checked, const QString& name, const QString& value) {
-    return checked ? HtmlAttribute(name, value) : QString();
-}
-
 } // namespace
 
 QString FrameTag(const FrameTagValues& v) {
     QString tag = u"<FRAME"_s + HtmlAttribute(u"SRC"_s, v.address);
-    tag += ticked(v.nameChecked, u"NAME"_s, v.name);
-    tag += ticked(v.alignChecked, u"ALIGN"_s, v.align);
-    tag += ticked(v.borderChecked, u"FRAMEBORDER"_s, v.borderLabel);
-    tag += ticked(v.borderColorChecked, u"BORDERCOLOR"_s, v.borderColor);
-    tag += ticked(v.spacingChecked, u"FRAMESPACING"_s, v.spacingLabel);
-    tag += ticked(v.scrollingChecked, u"SCROLLING"_s, v.scrolling);
-    tag += ticked(v.marginChecked, u"MARGINHEIGHT"_s, v.marginHeightLabel);
-    tag += ticked(v.marginChecked, u"MARGINWIDTH"_s, v.marginWidthLabel);
+    tag += HtmlAttributeIf(v.nameChecked, u"NAME"_s, v.name);
+    tag += HtmlAttributeIf(v.alignChecked, u"ALIGN"_s, v.align);
+    tag += HtmlAttributeIf(v.borderChecked, u"FRAMEBORDER"_s, v.borderLabel);
+    tag += HtmlAttributeIf(v.borderColorChecked, u"BORDERCOLOR"_s, v.borderColor);
+    tag += HtmlAttributeIf(v.spacingChecked, u"FRAMESPACING"_s, v.spacingLabel);
+    tag += HtmlAttributeIf(v.scrollingChecked, u"SCROLLING"_s, v.scrolling);
+    tag += HtmlAttributeIf(v.marginChecked, u"MARGINHEIGHT"_s, v.marginHeightLabel);
+    tag += HtmlAttributeIf(v.marginChecked, u"MARGINWIDTH"_s, v.marginWidthLabel);
     if (v.noResize)
         tag += HtmlFlag(u"NORESIZE"_s);
     return tag + u'>';
@@ -35,9 +31,9 @@ QString NoFramesMessage() {
 
 QString FramesetPrefix(const QString& head, const FramesetValues& v) {
     return head + u"  <TITLE>"_s + v.title + u"</TITLE>"_s + CrLf + u" </HEAD>"_s + CrLf +
-           u" <FRAMESET"_s + ticked(v.rowsChecked, u"ROWS"_s, v.rows) +
-           ticked(v.colsChecked, u"COLS"_s, v.cols) + u'>' + CrLf + u" </FRAMESET>"_s + CrLf +
-           u" <NOFRAMES>"_s + CrLf;
+           u" <FRAMESET"_s + HtmlAttributeIf(v.rowsChecked, u"ROWS"_s, v.rows) +
+           HtmlAttributeIf(v.colsChecked, u"COLS"_s, v.cols) + u'>' + CrLf + u" </FRAMESET>"_s +
+           CrLf + u" <NOFRAMES>"_s + CrLf;
 }
 
 NewPage FramesetAround(const QString& prefix, const QString& oldText) {

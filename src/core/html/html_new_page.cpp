@@ -20,7 +20,7 @@ QString headLines(const NewPageValues& values) {
 }
 
 QString colourAttribute(const QString& name, const PageColour& colour) {
-    return colour.checked ? HtmlAttribute(name, colour.text) : QString();
+    return HtmlAttributeIf(colour.checked, name, colour.text);
 }
 
 QString bodyAttributes(const NewPageValues& values) {

@@ -24,6 +24,10 @@ QString HtmlAttribute(const QString& name, const QString& value) {
     return u' ' + name + u"=\""_s + value + u'"';
 }
 
+QString HtmlAttributeIf(bool ticked, const QString& name, const QString& value) {
+    return ticked ? HtmlAttribute(name, value) : QString();
+}
+
 QString HtmlFlag(const QString& name) {
     return u' ' + name;
 }

@@ -28,6 +28,8 @@ enum class HtmlAlign { None, Left, Center, Right, Justify };
 // A valued attribute: a space, NAME="value". The value is copied as it is,
 // quotes included, so a stray quote ends the attribute early.
 [[nodiscard]] QString HtmlAttribute(const QString& name, const QString& value);
+// The valued attribute while its box is ticked, else nothing.
+[[nodiscard]] QString HtmlAttributeIf(bool ticked, const QString& name, const QString& value);
 // A flag attribute: a space and the bare NAME.
 [[nodiscard]] QString HtmlFlag(const QString& name);
 // ALIGN="LEFT" and its siblings; empty for HtmlAlign::None.
