@@ -87,21 +87,30 @@ QPushButton* HtmlDialog::makeStornoButton() {
 }
 
 QHBoxLayout* HtmlDialog::makeButtonRow(const QString& okCaption) {
-    return buttonRowWith(makeOkButton(okCaption));
+    QPushButton* ok = makeOkButton(okCaption);
+    return buttonRow({ok, makeStornoButton()});
+}
+
+QHBoxLayout* HtmlDialog::makeButtonRowAfterOwnButtons() {
+    QPushButton* ok = makeOkButton();
+    ok->setObjectName(QStringLiteral("Command3"));
+    QPushButton* storno = makeStornoButton();
+    storno->setObjectName(QStringLiteral("Command4"));
+    return buttonRow({ok, storno});
 }
 
 QHBoxLayout* HtmlDialog::makeButtonRowAwaitingFile(FilePickerGroup& picker) {
     QPushButton* ok = makeOkButton();
     ok->setEnabled(false);
     connect(&picker, &FilePickerGroup::fileChosen, ok, [ok] { ok->setEnabled(true); });
-    return buttonRowWith(ok);
+    return buttonRow({ok, makeStornoButton()});
 }
 
-QHBoxLayout* HtmlDialog::buttonRowWith(QPushButton* ok) {
+QHBoxLayout* HtmlDialog::buttonRow(const QList<QWidget*>& buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(makeStornoButton());
+    for (QWidget* button : buttons)
+        row->addWidget(button);
     return row;
 }
 
@@ -118,6 +127,10 @@ void HtmlDialog::writeToEditor(const HtmlInsertion& insertion) {
         WrapSelection(MainSurface(), insertion.text, insertion.close);
     else
         InsertAtCaret(MainSurface(), insertion.text);
+}
+
+void HtmlDialog::writeOverSelection(const QString& text) {
+    TransformSelection(MainSurface(), [&text](const QString&) { return text; });
 }
 
 void HtmlDialog::enableWith(QCheckBox* box, const QList<QWidget*>& controls) {

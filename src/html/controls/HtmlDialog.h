@@ -52,6 +52,11 @@ protected:
     [[nodiscard]] QPushButton* makeStornoButton();
     // The usual row: Command1 and Command2 at the right.
     [[nodiscard]] QHBoxLayout* makeButtonRow(const QString& okCaption = QStringLiteral("&Ok"));
+    // The usual row for a window whose own buttons already hold the names
+    // Command1 and Command2: its Ok and Storno are Command3 and Command4.
+    [[nodiscard]] QHBoxLayout* makeButtonRowAfterOwnButtons();
+    // The given buttons at the right of a row.
+    [[nodiscard]] static QHBoxLayout* buttonRow(const QList<QWidget*>& buttons);
     // The usual row, its Command1 disabled until picker has a file: there is
     // nothing to point at before.
     [[nodiscard]] QHBoxLayout* makeButtonRowAwaitingFile(FilePickerGroup& picker);
@@ -63,6 +68,8 @@ protected:
     void deliverToOpener(const QString& text) const;
     // Writes an insertion into the main window's editor in its mode.
     static void writeToEditor(const HtmlInsertion& insertion);
+    // Writes text over the main window's editor selection.
+    static void writeOverSelection(const QString& text);
     // The controls of an attribute are enabled only while its box is ticked.
     static void enableWith(QCheckBox* box, const QList<QWidget*>& controls);
     // The label shows the scroll bar's value, followed by suffix().
@@ -79,8 +86,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    [[nodiscard]] QHBoxLayout* buttonRowWith(QPushButton* ok);
-
     QPushButton* m_okButton = nullptr;
     ResultReceiver m_receiver;
 };

@@ -1,12 +1,10 @@
 #include "html/forms/HtmlForm.h"
 
-#include "core/text/editor_procedures.h"
 #include "html/controls/RowMoveButtons.h"
 #include "html/controls/value_bar.h"
 #include "html/images/Obrazek.h"
 #include "platform/default_button.h"
 #include "platform/named_control.h"
-#include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
 #include <QCheckBox>
@@ -37,14 +35,6 @@ QLabel* captionFor(QWidget* page, const QString& text, QWidget* control) {
     auto* label = new QLabel(text, page);
     label->setBuddy(control);
     return label;
-}
-
-QHBoxLayout* buttonRow(const QList<QWidget*>& buttons) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (QWidget* button : buttons)
-        row->addWidget(button);
-    return row;
 }
 
 } // namespace
@@ -85,6 +75,12 @@ HtmlForm::NumberControls HtmlForm::makeNumber(QWidget* page, const QString& boxN
     showValueIn(number.bar, number.label);
     enableWith(number.box, {number.bar});
     return number;
+}
+
+void HtmlForm::addNumberRow(QGridLayout* layout, int row, const NumberControls& number) {
+    layout->addWidget(number.box, row, 0);
+    layout->addWidget(number.bar, row, 1);
+    layout->addWidget(number.label, row, 2);
 }
 
 QPushButton* HtmlForm::makeAddButton(QWidget* page, const QString& name) {
@@ -187,12 +183,8 @@ QWidget* HtmlForm::buildInputPage() {
     layout->addWidget(captionFor(page, u"Hodnota :"_s, m_txtValue), 2, 0);
     layout->addWidget(m_txtValue, 2, 1, 1, 2);
     int row = 3;
-    for (const NumberControls& number : {m_size, m_maxLength}) {
-        layout->addWidget(number.box, row, 0);
-        layout->addWidget(number.bar, row, 1);
-        layout->addWidget(number.label, row, 2);
-        ++row;
-    }
+    for (const NumberControls& number : {m_size, m_maxLength})
+        addNumberRow(layout, row++, number);
     layout->addWidget(m_chkChecked, row++, 0, 1, 3);
     layout->addWidget(m_cmndImage, row, 0);
     layout->addWidget(m_lblImage, row++, 1, 1, 2);
@@ -228,12 +220,8 @@ QWidget* HtmlForm::buildTextAreaPage() {
     layout->addWidget(m_txtTextArea, 1, 1, 1, 2);
     layout->setRowStretch(1, 1);
     int row = 2;
-    for (const NumberControls& number : {m_rows, m_cols}) {
-        layout->addWidget(number.box, row, 0);
-        layout->addWidget(number.bar, row, 1);
-        layout->addWidget(number.label, row, 2);
-        ++row;
-    }
+    for (const NumberControls& number : {m_rows, m_cols})
+        addNumberRow(layout, row++, number);
     layout->addLayout(buttonRow({m_cmndAddTextArea, storno}), row, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     return page;
@@ -268,9 +256,7 @@ QWidget* HtmlForm::buildSelectPage() {
     auto* layout = new QGridLayout(page);
     layout->addWidget(captionFor(page, u"Jméno :"_s, m_txtSelectName), 0, 0);
     layout->addWidget(m_txtSelectName, 0, 1, 1, 2);
-    layout->addWidget(m_height.box, 1, 0);
-    layout->addWidget(m_height.bar, 1, 1);
-    layout->addWidget(m_height.label, 1, 2);
+    addNumberRow(layout, 1, m_height);
     layout->addWidget(m_chkMultiple, 2, 0, 1, 3);
     layout->addWidget(captionFor(page, u"Text :"_s, m_txtOptionText), 3, 0);
     layout->addWidget(m_txtOptionText, 3, 1, 1, 2);
@@ -382,7 +368,7 @@ void HtmlForm::passOn(QPushButton* addButton, const QString& element) {
     if (addButton->text() == SingleCaption) {
         addButton->setText(AddCaption);
         lockTabs(false);
-        TransformSelection(MainSurface(), [&element](const QString&) { return element; });
+        writeOverSelection(element);
         updateDefaultButton();
         accept();
         return;
@@ -441,8 +427,7 @@ FormValues HtmlForm::formValues() const {
 }
 
 void HtmlForm::confirm() {
-    const QString form = FormElement(formValues());
-    TransformSelection(MainSurface(), [&form](const QString&) { return form; });
+    writeOverSelection(FormElement(formValues()));
 }
 
 void OpenHtmlForm(const FormBuilderSetup& setup) {

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -51,6 +52,8 @@ private:
     [[nodiscard]] NumberControls makeNumber(QWidget* page, const QString& boxName,
                                             const QString& caption, const QString& toolTip,
                                             const QString& barName, const QString& labelName);
+    // Box, bar and label in the first three columns of the row.
+    static void addNumberRow(QGridLayout* layout, int row, const NumberControls& number);
     [[nodiscard]] QPushButton* makeAddButton(QWidget* page, const QString& name);
     [[nodiscard]] QPushButton* makeCancelButton(QWidget* page, const QString& name);
 

@@ -29,12 +29,8 @@ SeznamDef::SeznamDef(QWidget* owner) : HtmlDialog(owner) {
     for (QPushButton* button : {m_add, m_remove})
         button->setAutoDefault(false);
 
-    // The base makes its Ok and Storno as Command1 and Command2; here those
-    // names belong to the pair buttons, made first.
-    auto* ok = makeOkButton();
-    ok->setObjectName(u"Command3"_s);
-    auto* storno = makeStornoButton();
-    storno->setObjectName(u"Command4"_s);
+    // Command1 and Command2 are the pair buttons, made first.
+    QHBoxLayout* buttons = makeButtonRowAfterOwnButtons();
 
     // Either box emptied disables adding; the click still checks both.
     for (QLineEdit* box : {m_atribut, m_hodnota})
@@ -59,10 +55,6 @@ SeznamDef::SeznamDef(QWidget* owner) : HtmlDialog(owner) {
     lists->addWidget(m_atributs);
     lists->addWidget(m_values);
     layout->addLayout(lists, 3, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(storno);
     layout->addLayout(buttons, 4, 0, 1, 2);
 }
 

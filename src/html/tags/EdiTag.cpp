@@ -4,7 +4,6 @@
 #include "core/colour/colour_text.h"
 #include "core/html/file_picker_address.h"
 #include "core/html/tag_editor.h"
-#include "core/text/editor_procedures.h"
 #include "html/controls/AttributePairEditor.h"
 #include "html/controls/FilePickerGroup.h"
 #include "html/controls/value_bar.h"
@@ -42,12 +41,8 @@ EdiTag::EdiTag(QWidget* owner)
     auto* percentLabel = new QLabel(u"Procenta :"_s, this);
     percentLabel->setBuddy(m_hscroll1);
 
-    // The pair editor owns Command1 and Command2; the window's own buttons
-    // are Command3 (Ok) and Command4 (Storno).
-    QPushButton* ok = makeOkButton();
-    ok->setObjectName(u"Command3"_s);
-    QPushButton* storno = makeStornoButton();
-    storno->setObjectName(u"Command4"_s);
+    // The pair editor owns Command1 and Command2.
+    QHBoxLayout* buttons = makeButtonRowAfterOwnButtons();
 
     auto* aids = new QHBoxLayout;
     aids->addWidget(percentLabel);
@@ -55,10 +50,6 @@ EdiTag::EdiTag(QWidget* owner)
     aids->addWidget(m_command5);
     aids->addWidget(m_command6);
     aids->addWidget(m_check1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(storno);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(tagLabel, 0, 0);
@@ -94,8 +85,7 @@ void EdiTag::confirm() {
     // Nothing was found to write over: the user's selection stays as it is.
     if (!m_tagFound)
         return;
-    const QString tag = BuildTag({m_text1->text(), m_pairs->pairs(), m_ending});
-    TransformSelection(MainSurface(), [&tag](const QString&) { return tag; });
+    writeOverSelection(BuildTag({m_text1->text(), m_pairs->pairs(), m_ending}));
 }
 
 void EdiTag::chooseFile() {

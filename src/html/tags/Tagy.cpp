@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -26,16 +25,8 @@ Tagy::Tagy(QWidget* owner)
     auto* label = new QLabel(u"Tag :"_s, this);
     label->setBuddy(m_tagText);
 
-    // The pair editor owns Command1 and Command2; the window's own buttons
-    // are Command3 (Ok) and Command4 (Storno).
-    QPushButton* ok = makeOkButton();
-    ok->setObjectName(u"Command3"_s);
-    QPushButton* storno = makeStornoButton();
-    storno->setObjectName(u"Command4"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(storno);
+    // The pair editor owns Command1 and Command2.
+    QHBoxLayout* buttons = makeButtonRowAfterOwnButtons();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
