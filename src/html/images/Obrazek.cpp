@@ -151,11 +151,7 @@ QLayout* Obrazek::buildButtons() {
     m_command1 = makeOkButton();
     // Nothing to point at before a picture is chosen.
     m_command1->setEnabled(false);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(m_command1);
-    row->addWidget(makeStornoButton());
-    return row;
+    return buttonRow({m_command1, makeStornoButton()});
 }
 
 void Obrazek::pictureChosen(const QString& fullPath) {

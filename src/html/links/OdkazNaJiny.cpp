@@ -46,10 +46,7 @@ OdkazNaJiny::OdkazNaJiny(QWidget* owner)
     m_combo2->setEditText(u"_blank"_s);
 
     m_command1 = makeOkButton();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(makeStornoButton());
+    QHBoxLayout* buttons = buttonRow({m_command1, makeStornoButton()});
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_option1, 0, 0, 1, 2);

@@ -67,15 +67,11 @@ Template::Template(QWidget* owner) : HtmlDialog(owner) {
     command2->setText(u"&Strono"_s);
     command2->setToolTip(u"Nic!"_s);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(command2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 2);
     layout->addWidget(m_label1);
     layout->addWidget(m_text1, 3);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({m_command1, command2}));
     resize(560, 520);
 }
 
