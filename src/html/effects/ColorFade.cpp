@@ -1,7 +1,6 @@
 #include "html/effects/ColorFade.h"
 
 #include "core/html/colour_fade.h"
-#include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
 #include "html/controls/ColourSwatch.h"
 #include "platform/colour_palette.h"
@@ -95,10 +94,9 @@ QLayout* ColorFade::buildColour(const QString& caption, ColourSwatch* swatch,
 }
 
 void ColorFade::confirm() {
-    EditorSurface& surface = MainSurface();
     // An empty selection has nothing to colour and stays as it is.
-    const std::optional<QString> faded =
-        ColourFadeText(surface.selText(), m_from->color(), m_to->color(), m_chkLines->isChecked());
+    const std::optional<QString> faded = ColourFadeText(MainSurface().selText(), m_from->color(),
+                                                        m_to->color(), m_chkLines->isChecked());
     if (faded)
-        TransformSelection(surface, [&](const QString&) { return *faded; });
+        writeOverSelection(*faded);
 }
