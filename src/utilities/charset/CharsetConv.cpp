@@ -53,7 +53,7 @@ CharsetConv::CharsetConv(QWidget* owner)
     layout->addWidget(from);
     layout->addWidget(to);
     layout->addLayout(samples);
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
 }
 
 QWidget* CharsetConv::makeGroup(const QString& name, const QString& title,
