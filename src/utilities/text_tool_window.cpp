@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <utility>
 
@@ -45,6 +46,14 @@ QFont TextToolWindow::fixedPitchFont() {
     font.setFamilies(FontFamiliesFor(QStringLiteral("Courier New")));
     font.setStyleHint(QFont::TypeWriter);
     return font;
+}
+
+QPlainTextEdit* TextToolWindow::makeTextBox(const QString& name, bool readOnly) {
+    auto* box = MakeNamed<QPlainTextEdit>(this, name);
+    box->setReadOnly(readOnly);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    return box;
 }
 
 void TextToolWindow::setDefaultButton(QPushButton* button) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 class QHBoxLayout;
+class QPlainTextEdit;
 class QPushButton;
 
 // The common life of the text tool windows: one program-wide instance shown
@@ -28,6 +29,8 @@ protected:
     // A bottom row: the left buttons, a stretch, the right buttons.
     [[nodiscard]] static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
                                                 std::initializer_list<QPushButton*> right);
+    // A multi-line box with a vertical scroll bar, which Tab leaves.
+    [[nodiscard]] QPlainTextEdit* makeTextBox(const QString& name, bool readOnly);
     // Enter presses button, whichever control has the focus.
     void setDefaultButton(QPushButton* button);
 

@@ -57,14 +57,6 @@ QLineEdit* CipherWindow::makeKeyBox(const QString& name, const QString& text) {
     return box;
 }
 
-QPlainTextEdit* CipherWindow::makeTextBox(const QString& name, bool readOnly) {
-    auto* box = MakeNamed<QPlainTextEdit>(this, name);
-    box->setReadOnly(readOnly);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
 QLayout* CipherWindow::makePreview(Preview& preview, const QString& fastName,
                                    const QString& fastCaption, const QString& inputName) {
     preview.fast = MakeNamed<QCheckBox>(this, fastName, {.text = fastCaption});

@@ -34,8 +34,6 @@ protected:
     // A key box of at most 15 characters that keeps only the whole number
     // its text begins with, rewritten at every change.
     [[nodiscard]] QLineEdit* makeKeyBox(const QString& name, const QString& text);
-    // A multi-line box with a vertical scroll bar.
-    [[nodiscard]] QPlainTextEdit* makeTextBox(const QString& name, bool readOnly);
 
     // The "Rychlotext" box over an input box beside the read-only output
     // box Text2, as one layout.
