@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <utility>
 
@@ -24,18 +25,19 @@ QPushButton* TextToolWindow::makeButton(const QString& name, const QString& capt
                                         const QString& toolTip, std::function<void()> work) {
     auto* button = MakeNamed<QPushButton>(this, name, {.text = caption, .toolTip = toolTip});
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, std::move(work));
+    if (work)
+        connect(button, &QPushButton::clicked, this, std::move(work));
     return button;
 }
 
-QHBoxLayout* TextToolWindow::buttonRow(std::initializer_list<QPushButton*> left, QPushButton* ok,
-                                       QPushButton* storno) {
+QHBoxLayout* TextToolWindow::buttonRow(std::initializer_list<QPushButton*> left,
+                                       std::initializer_list<QPushButton*> right) {
     auto* row = new QHBoxLayout;
     for (QPushButton* button : left)
         row->addWidget(button);
     row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(storno);
+    for (QPushButton* button : right)
+        row->addWidget(button);
     return row;
 }
 
@@ -46,18 +48,17 @@ QFont TextToolWindow::fixedPitchFont() {
     return font;
 }
 
+QPlainTextEdit* TextToolWindow::makeTextBox(const QString& name, bool readOnly) {
+    auto* box = MakeNamed<QPlainTextEdit>(this, name);
+    box->setReadOnly(readOnly);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
 void TextToolWindow::setDefaultButton(QPushButton* button) {
     m_defaultButton = button;
     button->setDefault(true);
-}
-
-void TextToolWindow::chainTabs(std::initializer_list<QWidget*> controls) {
-    QWidget* before = nullptr;
-    for (QWidget* control : controls) {
-        if (before != nullptr)
-            setTabOrder(before, control);
-        before = control;
-    }
 }
 
 void TextToolWindow::showEvent(QShowEvent* event) {

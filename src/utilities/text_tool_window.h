@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 class QHBoxLayout;
+class QPlainTextEdit;
 class QPushButton;
 
 // The common life of the text tool windows: one program-wide instance shown
@@ -16,20 +17,22 @@ class TextToolWindow : public QDialog {
 public:
     TextToolWindow(QWidget* owner, const QString& name, const QString& title);
 
-protected:
-    // A named push button that runs work on a click.
-    QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip,
-                            std::function<void()> work);
-    // The usual bottom row: the given buttons at the left, ok and storno at
-    // the right.
-    [[nodiscard]] static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
-                                                QPushButton* ok, QPushButton* storno);
-    // The fixed-pitch font of boxes whose characters are counted.
+    // The fixed-pitch font of boxes whose characters are counted or codes
+    // lined up.
     [[nodiscard]] static QFont fixedPitchFont();
+
+protected:
+    // A named push button that Enter presses only as the default button; it
+    // runs work, when given, on a click.
+    QPushButton* makeButton(const QString& name, const QString& caption,
+                            const QString& toolTip = {}, std::function<void()> work = {});
+    // A bottom row: the left buttons, a stretch, the right buttons.
+    [[nodiscard]] static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                                                std::initializer_list<QPushButton*> right);
+    // A multi-line box with a vertical scroll bar, which Tab leaves.
+    [[nodiscard]] QPlainTextEdit* makeTextBox(const QString& name, bool readOnly);
     // Enter presses button, whichever control has the focus.
     void setDefaultButton(QPushButton* button);
-    // Reading order for Tab: each control after the one before it.
-    static void chainTabs(std::initializer_list<QWidget*> controls);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

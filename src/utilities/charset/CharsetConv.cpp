@@ -18,14 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPlainTextEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& toolTip) {
-    auto* box = MakeNamed<QPlainTextEdit>(parent, name, {.toolTip = toolTip});
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabChangesFocus(true);
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * 4);
-    return box;
-}
-
 // The box's text as typed: the plain-text reading would turn a no-break
 // space, a letter's code in some pages, into a blank.
 QString TypedText(const QPlainTextEdit* box) {
@@ -38,10 +30,15 @@ CharsetConv::CharsetConv(QWidget* owner)
     : TextToolWindow(owner, u"CharsetConv"_s, u"Konverze znakové sady ČJ"_s) {
     QWidget* from = makeGroup(u"Frame1"_s, u" Z "_s, u"OptFromCHS"_s, m_from);
     QWidget* to = makeGroup(u"Frame2"_s, u" Do "_s, u"OptToCHS"_s, m_to);
-    m_sample = MakeTextBox(this, u"TxtFrom"_s, u"Sen napšte vzorek"_s);
+    const auto sampleBox = [this](const QString& name, const QString& toolTip, bool readOnly) {
+        QPlainTextEdit* box = makeTextBox(name, readOnly);
+        box->setToolTip(toolTip);
+        box->setFixedHeight(box->fontMetrics().lineSpacing() * 4);
+        return box;
+    };
+    m_sample = sampleBox(u"TxtFrom"_s, u"Sen napšte vzorek"_s, false);
     m_sample->setPlainText(u"Žluťoučký kůň úpěl ďábelské ódy."_s);
-    m_preview = MakeTextBox(this, u"TxtTo"_s, u"Tady se objeví výsledek"_s);
-    m_preview->setReadOnly(true);
+    m_preview = sampleBox(u"TxtTo"_s, u"Tady se objeví výsledek"_s, true);
     m_ok = makeButton(u"Command1"_s, u"&Ok"_s, {}, [this] { convertDocument(); });
     setDefaultButton(m_ok);
     m_storno = makeButton(u"Command2"_s, u"&Storno"_s, {}, [this] { reject(); });
@@ -53,7 +50,7 @@ CharsetConv::CharsetConv(QWidget* owner)
     layout->addWidget(from);
     layout->addWidget(to);
     layout->addLayout(samples);
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
 }
 
 QWidget* CharsetConv::makeGroup(const QString& name, const QString& title,

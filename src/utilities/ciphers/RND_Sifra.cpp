@@ -28,7 +28,7 @@ namespace {
 
 [[nodiscard]] QListWidget* MakeList(QWidget* parent, const QString& name) {
     auto* list = MakeNamed<QListWidget>(parent, name);
-    UseCourierNew(list);
+    list->setFont(TextToolWindow::fixedPitchFont());
     list->setMinimumHeight(list->fontMetrics().lineSpacing() * 12);
     return list;
 }
@@ -41,15 +41,10 @@ RND_Sifra::RND_Sifra(QWidget* owner) : CipherWindow(owner, u"RND_Sifra"_s, u"RND
     layout->addWidget(MakeNamed<QLabel>(this, u"Label1"_s, {.text = u"Připravený text :"_s}));
     m_preparedBox = makeTextBox(u"Text1"_s, true);
     layout->addWidget(m_preparedBox);
-    auto* textButtons = new QHBoxLayout;
     QPushButton* prepare = makeButton(u"Command1"_s, u"Připrav text"_s);
     QPushButton* encryptButton = makeButton(u"Command5"_s, u"Zašifruj"_s);
     QPushButton* decryptButton = makeButton(u"Command6"_s, u"Odšifruj"_s);
-    textButtons->addWidget(prepare);
-    textButtons->addStretch();
-    textButtons->addWidget(encryptButton);
-    textButtons->addWidget(decryptButton);
-    layout->addLayout(textButtons);
+    layout->addLayout(buttonRow({prepare}, {encryptButton, decryptButton}));
 
     auto* setup = MakeNamed<QGroupBox>(this, u"Frame1"_s);
     setup->setTitle(u" Setup generace "_s);
@@ -99,14 +94,10 @@ RND_Sifra::RND_Sifra(QWidget* owner) : CipherWindow(owner, u"RND_Sifra"_s, u"RND
     noteRow->addWidget(m_note, 1);
     layout->addLayout(noteRow);
 
-    auto* fileButtons = new QHBoxLayout;
     QPushButton* loadButton = makeButton(u"Command3"_s, u"Načti šifrovací tabulku"_s);
     QPushButton* saveButton = makeButton(u"Command4"_s, u"Ulož šifrovací tabulku"_s);
-    fileButtons->addWidget(loadButton);
-    fileButtons->addWidget(saveButton);
-    fileButtons->addStretch();
-    fileButtons->addWidget(makeCancelButton(u"Command7"_s, u"Zavři"_s));
-    layout->addLayout(fileButtons);
+    layout->addLayout(
+        buttonRow({loadButton, saveButton}, {makeCancelButton(u"Command7"_s, u"Zavři"_s)}));
     setDefaultButton(prepare);
 
     m_tableButtons = {saveButton, encryptButton, decryptButton, redrawCodesButton,

@@ -33,7 +33,7 @@ ShiftKod::ShiftKod(QWidget* owner) : CipherWindow(owner, u"ShiftKod"_s, u"Posuno
     m_plainAlphabet = MakeNamed<QLabel>(this, u"Label1"_s, {.text = Alphabet});
     m_shiftedAlphabet = MakeNamed<QLabel>(this, u"Label2"_s, {.text = Alphabet});
     for (QLabel* alphabet : {m_plainAlphabet, m_shiftedAlphabet}) {
-        UseCourierNew(alphabet);
+        alphabet->setFont(fixedPitchFont());
         layout->addWidget(alphabet);
     }
 

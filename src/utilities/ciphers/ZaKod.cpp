@@ -16,16 +16,12 @@ ZaKod::ZaKod(QWidget* owner) : CipherWindow(owner, u"ZaKod"_s, u"Kódovat"_s) {
     auto* keyRow = new QHBoxLayout;
     keyRow->addWidget(MakeNamed<QLabel>(this, u"Label2"_s, {.text = u"Kód :"_s}));
     m_key = makeKeyBox(u"Text1"_s, QString());
-    UseCourierNew(m_key);
+    m_key->setFont(fixedPitchFont());
     keyRow->addWidget(m_key, 1);
     layout->addLayout(keyRow);
 
-    auto* buttons = new QHBoxLayout;
     QPushButton* apply = makeButton(u"Command1"_s, u"&Aplikuj"_s);
-    buttons->addWidget(apply);
-    buttons->addStretch();
-    buttons->addWidget(makeCancelButton(u"Command2"_s, u"&Zavři"_s));
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({apply}, {makeCancelButton(u"Command2"_s, u"&Zavři"_s)}));
     setDefaultButton(apply);
 
     connect(apply, &QPushButton::clicked, this, [this] {

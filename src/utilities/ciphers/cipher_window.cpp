@@ -2,16 +2,10 @@
 
 #include "core/text/editor_procedures.h"
 #include "core/utilities/letter_ciphers.h"
-#include "platform/default_button.h"
-#include "platform/font_fallback.h"
 #include "platform/named_control.h"
-#include "platform/platform.h"
-#include "platform/window_registry.h"
-#include "platform/window_title.h"
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,29 +15,10 @@
 #include <QScrollBar>
 #include <optional>
 
-CipherWindow::CipherWindow(QWidget* owner, const QString& name, const QString& title)
-    : QDialog(owner) {
-    setObjectName(name);
-    setWindowTitle(title);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    KeepTitleWhole(*this);
-}
-
-QPushButton* CipherWindow::makeButton(const QString& name, const QString& caption) {
-    auto* button = MakeNamed<QPushButton>(this, name, {.text = caption});
-    button->setAutoDefault(false);
-    return button;
-}
-
 QPushButton* CipherWindow::makeCancelButton(const QString& name, const QString& caption) {
     QPushButton* button = makeButton(name, caption);
     connect(button, &QPushButton::clicked, this, &QDialog::reject);
     return button;
-}
-
-void CipherWindow::setDefaultButton(QPushButton* button) {
-    m_defaultButton = button;
-    button->setDefault(true);
 }
 
 QScrollBar* CipherWindow::makeValueBar(const QString& name, int minimum, int maximum,
@@ -82,14 +57,6 @@ QLineEdit* CipherWindow::makeKeyBox(const QString& name, const QString& text) {
     return box;
 }
 
-QPlainTextEdit* CipherWindow::makeTextBox(const QString& name, bool readOnly) {
-    auto* box = MakeNamed<QPlainTextEdit>(this, name);
-    box->setReadOnly(readOnly);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
 QLayout* CipherWindow::makePreview(Preview& preview, const QString& fastName,
                                    const QString& fastCaption, const QString& inputName) {
     preview.fast = MakeNamed<QCheckBox>(this, fastName, {.text = fastCaption});
@@ -104,12 +71,8 @@ QLayout* CipherWindow::makePreview(Preview& preview, const QString& fastName,
 
 QHBoxLayout* CipherWindow::makeButtonRow(QPushButton* forward, QPushButton* back,
                                          const QString& cancelCaption) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(forward);
-    row->addWidget(back);
-    row->addStretch();
-    row->addWidget(makeCancelButton(QStringLiteral("Command3"), cancelCaption));
-    return row;
+    return buttonRow({forward, back},
+                     {makeCancelButton(QStringLiteral("Command3"), cancelCaption)});
 }
 
 void CipherWindow::replaceDocument(const QString& busyMessage,
@@ -118,22 +81,4 @@ void CipherWindow::replaceDocument(const QString& busyMessage,
     if (!busyMessage.isEmpty())
         busy.emplace(this, busyMessage);
     ReplaceAllText(MainSurface(), transform);
-}
-
-void CipherWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_defaultButton)
-        FocusDefaultButtonOnShow(*this, *m_defaultButton);
-}
-
-void CipherWindow::closeEvent(QCloseEvent* event) {
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        Platform().windows->discard(this);
-}
-
-void UseCourierNew(QWidget* control) {
-    QFont font = control->font();
-    font.setFamilies(FontFamiliesFor(QStringLiteral("Courier New")));
-    control->setFont(font);
 }

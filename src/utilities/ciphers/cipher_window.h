@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "utilities/text_tool_window.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,20 +13,16 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 
-// What the cipher windows share: a tool window shown modeless above the main
-// window that keeps its controls while hidden. Its cancel button and Esc
-// hide it; closing it from the title bar unloads it, so the next opening
-// starts afresh. Controls are made in reading order, which is the Tab order.
-class CipherWindow : public QDialog {
+// What the cipher windows add to the life of a text tool window: their
+// cancel button and Esc hide it. Controls are made in reading order, which is
+// the Tab order.
+class CipherWindow : public TextToolWindow {
     Q_OBJECT
 protected:
-    CipherWindow(QWidget* owner, const QString& name, const QString& title);
+    using TextToolWindow::TextToolWindow;
 
-    [[nodiscard]] QPushButton* makeButton(const QString& name, const QString& caption);
     // A button that hides the window, also pressed by Esc.
     [[nodiscard]] QPushButton* makeCancelButton(const QString& name, const QString& caption);
-    // Enter presses button; without one no button is pressed by Enter.
-    void setDefaultButton(QPushButton* button);
     // A horizontal bar from minimum to maximum, starting at minimum, whose
     // value label shows every value it takes.
     [[nodiscard]] QScrollBar* makeValueBar(const QString& name, int minimum, int maximum,
@@ -37,8 +34,6 @@ protected:
     // A key box of at most 15 characters that keeps only the whole number
     // its text begins with, rewritten at every change.
     [[nodiscard]] QLineEdit* makeKeyBox(const QString& name, const QString& text);
-    // A multi-line box with a vertical scroll bar.
-    [[nodiscard]] QPlainTextEdit* makeTextBox(const QString& name, bool readOnly);
 
     // The "Rychlotext" box over an input box beside the read-only output
     // box Text2, as one layout.
@@ -58,13 +53,4 @@ protected:
     // unless it is empty.
     void replaceDocument(const QString& busyMessage,
                          const std::function<QString(const QString&)>& transform);
-
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    QPushButton* m_defaultButton = nullptr;
 };
-
-// Gives control the fixed-pitch font the cipher windows show codes in.
-void UseCourierNew(QWidget* control);

@@ -60,9 +60,9 @@ Formatuj::Formatuj(QWidget* owner) : TextToolWindow(owner, u"Formatuj"_s, u"Form
     layout->addWidget(m_list);
     layout->addWidget(m_line);
     layout->addLayout(columnControls);
-    layout->addLayout(buttonRow({m_add, m_delete, m_fill}, m_ok, m_storno));
-    chainTabs({m_list, m_line, m_position, m_fromStart, m_fromEnd, m_text, m_add, m_delete, m_fill,
-               m_ok, m_storno});
+    layout->addLayout(buttonRow({m_add, m_delete, m_fill}, {m_ok, m_storno}));
+    SetTabOrder({m_list, m_line, m_position, m_fromStart, m_fromEnd, m_text, m_add, m_delete,
+                 m_fill, m_ok, m_storno});
 }
 
 QLayout* Formatuj::buildColumnControls() {

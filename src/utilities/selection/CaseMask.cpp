@@ -36,7 +36,7 @@ CaseMask::CaseMask(QWidget* owner) : TextToolWindow(owner, u"CaseMask"_s, u"Mask
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(maskRow);
     layout->addWidget(new QLabel(Legend, this));
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
 }
 
 void CaseMask::cleanMask() {

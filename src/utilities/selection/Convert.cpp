@@ -52,7 +52,7 @@ Convert::Convert(QWidget* owner) : TextToolWindow(owner, u"Convert"_s, u"Konvert
     sets->addRow(CaptionFor(m_to, u"Do :"_s), m_to);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sets);
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
 }
 
 void Convert::CheckConvertLengths() {

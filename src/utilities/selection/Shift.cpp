@@ -60,7 +60,7 @@ Shift::Shift(QWidget* owner) : TextToolWindow(owner, u"Shift"_s, u"Shift textu"_
     grid->addWidget(m_amountShown, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
     setSource(QString());
 }
 

@@ -37,7 +37,7 @@ ToolRap::ToolRap(QWidget* owner) : TextToolWindow(owner, u"ToolRap"_s, u"Rap"_s)
     count->addWidget(m_countShown);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(count);
-    layout->addLayout(buttonRow({}, m_ok, m_storno));
+    layout->addLayout(buttonRow({}, {m_ok, m_storno}));
 }
 
 void ToolRap::repeatSelection() {

@@ -48,7 +48,7 @@ protected:
     // The document's bytes, as a save would write them.
     [[nodiscard]] QByteArray documentBytes() const { return EncodeAnsi(document()); }
 
-    // The busy messages shown so far.
+    // Whether the busy cursor went on first and off last.
     [[nodiscard]] bool busyWentOnAndOff() const {
         return !platform.busyCursor.calls.isEmpty() && platform.busyCursor.calls.front().second &&
                !platform.busyCursor.calls.back().second;
