@@ -533,6 +533,12 @@ void RichEditSurface::moveMarks(int position, int removed, int added) {
         old = marksOf(first, first);
     const int changeEnd = position + removed;
     const int delta = added - removed;
+    const QTextBlock last = m_document->findBlock(position + added);
+    // Only marks over the blocks set below matter: after an undo the held
+    // marks are the whole text's, and each block would look at them all.
+    // (A change of the whole document may count the last block's end.)
+    const int touchedEnd =
+        last.isValid() ? last.position() + last.length() : m_document->characterCount();
     std::vector<Mark> moved;
     for (const Mark& mark : old) {
         const int newStart = mark.start < position    ? mark.start
@@ -542,11 +548,10 @@ void RichEditSurface::moveMarks(int position, int removed, int added) {
         const int newEnd = mark.end < position    ? mark.end
                            : mark.end < changeEnd ? position + added
                                                   : mark.end + delta;
-        if (newEnd > newStart)
+        if (newEnd > newStart && newEnd > first.position() && newStart < touchedEnd)
             moved.push_back({newStart, newEnd, mark.format});
     }
-    const int lastPosition = m_document->findBlock(position + added).position();
-    for (QTextBlock block = first; block.isValid() && block.position() <= lastPosition;
+    for (QTextBlock block = first; block.isValid() && block.position() <= last.position();
          block = block.next()) {
         QList<QTextLayout::FormatRange> marks;
         const int blockEnd = block.position() + block.length();
