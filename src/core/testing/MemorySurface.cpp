@@ -24,12 +24,10 @@ void MemorySurface::setText(const QString& text) {
 
 void MemorySurface::replaceText(const QString& text) {
     // The new text shows the look alone, as it would in an emptied document.
-    const int length = textLength();
-    m_selStart = 0;
-    m_selLength = 0;
-    record({0, replaceRange(0, length, ReplaceNonAnsi(text), intern(m_look)),
+    record({0, replaceRange(0, textLength(), ReplaceNonAnsi(text), intern(m_look)),
             static_cast<int>(m_text.size())});
     m_selStart = 0;
+    m_selLength = 0;
     textWritten();
 }
 
@@ -132,7 +130,8 @@ void MemorySurface::setTextLook(ColorValue color, bool bold, bool italic, const 
     m_look.bold = bold;
     m_look.italic = italic;
     m_look.fontName = fontName;
-    m_formatOf.assign(m_text.size(), intern(m_look));
+    // Every mark goes, so no format but the look is left in use.
+    resetFormats(m_look);
 }
 
 void MemorySurface::setTextFontSize(double points) {
