@@ -82,13 +82,13 @@ RichEditSurface::RichEditSurface(QWidget* parent)
         // undoing a run of them at once.
         if (m_breaks.allCrLf()) {
             deleteText();
-            m_heldMarks.reset();
-            return;
+        } else {
+            QTextCursor step(m_document);
+            step.beginEditBlock();
+            deleteText();
+            step.endEditBlock();
         }
-        QTextCursor step(m_document);
-        step.beginEditBlock();
-        deleteText();
-        step.endEditBlock();
+        // A deletion that changed nothing left them unused.
         m_heldMarks.reset();
     });
 }
