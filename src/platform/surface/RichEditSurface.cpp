@@ -57,6 +57,15 @@ void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, Line
     }
 }
 
+// The paragraphs as the whole text of the emptied document at the cursor.
+void insertWholeText(QTextCursor& cursor, const ParagraphText& paragraphs) {
+    if (paragraphs.text.isEmpty())
+        return;
+    const LineBreak common = commonKind(paragraphs.breaks);
+    cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
+    markBreakKinds(cursor.document()->begin().next(), paragraphs.breaks, common);
+}
+
 } // namespace
 
 RichEditSurface::RichEditSurface(QWidget* parent)
@@ -312,16 +321,12 @@ QString RichEditSurface::text() const {
 // while it goes in, the new document's history starts empty.
 void RichEditSurface::setText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const LineBreak common = commonKind(paragraphs.breaks);
     m_document->setUndoRedoEnabled(false);
     beginFormatting();
     m_document->clear();
     m_document->setProperty(MarkedProperty, false);
     QTextCursor cursor(m_document);
-    if (!paragraphs.text.isEmpty()) {
-        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
-        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
-    }
+    insertWholeText(cursor, paragraphs);
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
     m_bulkCursor = QTextCursor(m_document);
     Q_EMIT textChanged();
@@ -333,17 +338,13 @@ void RichEditSurface::setText(const QString& text) {
 // old text with its break kinds. The old marks go with the old text.
 void RichEditSurface::replaceText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const LineBreak common = commonKind(paragraphs.breaks);
     ++m_quiet;
     QTextCursor cursor(m_document);
     cursor.beginEditBlock();
     clearMarks();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    if (!paragraphs.text.isEmpty()) {
-        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
-        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
-    }
+    insertWholeText(cursor, paragraphs);
     cursor.endEditBlock();
     --m_quiet;
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
