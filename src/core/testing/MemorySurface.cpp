@@ -24,12 +24,10 @@ void MemorySurface::setText(const QString& text) {
 
 void MemorySurface::replaceText(const QString& text) {
     // The new text shows the look alone, as it would in an emptied document.
-    const int length = textLength();
-    m_selStart = 0;
-    m_selLength = 0;
-    record({0, replaceRange(0, length, ReplaceNonAnsi(text), intern(m_look)),
+    record({0, replaceRange(0, textLength(), ReplaceNonAnsi(text), intern(m_look)),
             static_cast<int>(m_text.size())});
     m_selStart = 0;
+    m_selLength = 0;
     textWritten();
 }
 
@@ -132,23 +130,18 @@ void MemorySurface::setTextLook(ColorValue color, bool bold, bool italic, const 
     m_look.bold = bold;
     m_look.italic = italic;
     m_look.fontName = fontName;
-    m_formatOf.assign(m_text.size(), intern(m_look));
+    // Every mark goes, so no format but the look is left in use.
+    resetFormats(m_look);
 }
 
 void MemorySurface::setTextFontSize(double points) {
     // Characters marked with a size of their own keep it.
     const double old = m_look.size;
     m_look.size = points;
-    const int start = m_selStart;
-    const int length = m_selLength;
-    m_selStart = 0;
-    m_selLength = textLength();
-    changeSelectedFormats([old, points](CharFormat& f) {
+    changeFormats(0, textLength(), [old, points](CharFormat& f) {
         if (f.size == old)
             f.size = points;
     });
-    m_selStart = start;
-    m_selLength = length;
 }
 
 ColorValue MemorySurface::selColor() const {
@@ -156,7 +149,7 @@ ColorValue MemorySurface::selColor() const {
 }
 
 void MemorySurface::setSelColor(ColorValue color) {
-    changeSelectedFormats([color](CharFormat& f) { f.color = color; });
+    changeFormats(m_selStart, m_selLength, [color](CharFormat& f) { f.color = color; });
 }
 
 QString MemorySurface::selFontName() const {
@@ -164,7 +157,7 @@ QString MemorySurface::selFontName() const {
 }
 
 void MemorySurface::setSelFontName(const QString& name) {
-    changeSelectedFormats([&name](CharFormat& f) { f.fontName = name; });
+    changeFormats(m_selStart, m_selLength, [&name](CharFormat& f) { f.fontName = name; });
 }
 
 double MemorySurface::selFontSize() const {
@@ -172,7 +165,7 @@ double MemorySurface::selFontSize() const {
 }
 
 void MemorySurface::setSelFontSize(double points) {
-    changeSelectedFormats([points](CharFormat& f) { f.size = points; });
+    changeFormats(m_selStart, m_selLength, [points](CharFormat& f) { f.size = points; });
 }
 
 bool MemorySurface::selBold() const {
@@ -180,7 +173,7 @@ bool MemorySurface::selBold() const {
 }
 
 void MemorySurface::setSelBold(bool bold) {
-    changeSelectedFormats([bold](CharFormat& f) { f.bold = bold; });
+    changeFormats(m_selStart, m_selLength, [bold](CharFormat& f) { f.bold = bold; });
 }
 
 bool MemorySurface::selItalic() const {
@@ -188,23 +181,16 @@ bool MemorySurface::selItalic() const {
 }
 
 void MemorySurface::setSelItalic(bool italic) {
-    changeSelectedFormats([italic](CharFormat& f) { f.italic = italic; });
+    changeFormats(m_selStart, m_selLength, [italic](CharFormat& f) { f.italic = italic; });
 }
 
 void MemorySurface::setColorRuns(const std::vector<ColorRun>& runs) {
-    // Each run is coloured as a selection of it would be; the user's
-    // selection comes back afterwards.
-    const int selStart = m_selStart;
-    const int selLength = m_selLength;
+    // Each run is clipped as a selection of it would be.
     for (const ColorRun& run : runs) {
-        const qsizetype end = qsizetype{run.start} + std::max(run.length, 0);
-        m_selStart = normalized(run.start);
-        m_selLength = normalized(end) - m_selStart;
-        if (m_selLength > 0)
-            changeSelectedFormats([&run](CharFormat& f) { f.color = run.color; });
+        const int start = normalized(run.start);
+        const int end = normalized(qsizetype{run.start} + std::max(run.length, 0));
+        changeFormats(start, end - start, [&run](CharFormat& f) { f.color = run.color; });
     }
-    m_selStart = selStart;
-    m_selLength = selLength;
 }
 
 ColorValue MemorySurface::backColor() const {
@@ -299,8 +285,8 @@ MemorySurface::FormatIndex MemorySurface::changedFormat(FormatIndex index, Chang
     return intern(format);
 }
 
-template <typename Change> void MemorySurface::changeSelectedFormats(Change change) {
-    if (m_selLength <= 0)
+template <typename Change> void MemorySurface::changeFormats(int start, int length, Change change) {
+    if (length <= 0)
         return;
     // Formats no character uses any more pile up; drop them now and then.
     if (m_formats.size() > m_compactAt)
@@ -311,8 +297,8 @@ template <typename Change> void MemorySurface::changeSelectedFormats(Change chan
     constexpr FormatIndex None = ~FormatIndex{0};
     FormatIndex lastFrom = None;
     FormatIndex lastTo = None;
-    const auto end = m_formatOf.begin() + m_selStart + m_selLength;
-    for (auto it = m_formatOf.begin() + m_selStart; it != end; ++it) {
+    const auto end = m_formatOf.begin() + start + length;
+    for (auto it = m_formatOf.begin() + start; it != end; ++it) {
         if (*it != lastFrom) {
             lastFrom = *it;
             auto known = changed.find(lastFrom);

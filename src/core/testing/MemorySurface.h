@@ -91,7 +91,8 @@ private:
     FormatIndex intern(const CharFormat& format);
     void resetFormats(const CharFormat& whole);
     void compactFormats();
-    template <typename Change> void changeSelectedFormats(Change change);
+    // Applies change to the formats of the length characters from start.
+    template <typename Change> void changeFormats(int start, int length, Change change);
     template <typename Change> FormatIndex changedFormat(FormatIndex index, Change change);
     void textWritten();
     [[nodiscard]] const std::vector<int>& breakEnds() const;

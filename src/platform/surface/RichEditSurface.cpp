@@ -57,6 +57,15 @@ void markBreakKinds(QTextBlock block, const std::vector<LineBreak>& breaks, Line
     }
 }
 
+// The paragraphs as the whole text of the emptied document at the cursor.
+void insertWholeText(QTextCursor& cursor, const ParagraphText& paragraphs) {
+    if (paragraphs.text.isEmpty())
+        return;
+    const LineBreak common = commonKind(paragraphs.breaks);
+    cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
+    markBreakKinds(cursor.document()->begin().next(), paragraphs.breaks, common);
+}
+
 } // namespace
 
 RichEditSurface::RichEditSurface(QWidget* parent)
@@ -82,13 +91,13 @@ RichEditSurface::RichEditSurface(QWidget* parent)
         // undoing a run of them at once.
         if (m_breaks.allCrLf()) {
             deleteText();
-            m_heldMarks.reset();
-            return;
+        } else {
+            QTextCursor step(m_document);
+            step.beginEditBlock();
+            deleteText();
+            step.endEditBlock();
         }
-        QTextCursor step(m_document);
-        step.beginEditBlock();
-        deleteText();
-        step.endEditBlock();
+        // A deletion that changed nothing left them unused.
         m_heldMarks.reset();
     });
 }
@@ -312,16 +321,12 @@ QString RichEditSurface::text() const {
 // while it goes in, the new document's history starts empty.
 void RichEditSurface::setText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const LineBreak common = commonKind(paragraphs.breaks);
     m_document->setUndoRedoEnabled(false);
     beginFormatting();
     m_document->clear();
     m_document->setProperty(MarkedProperty, false);
     QTextCursor cursor(m_document);
-    if (!paragraphs.text.isEmpty()) {
-        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
-        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
-    }
+    insertWholeText(cursor, paragraphs);
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
     m_bulkCursor = QTextCursor(m_document);
     Q_EMIT textChanged();
@@ -333,17 +338,13 @@ void RichEditSurface::setText(const QString& text) {
 // old text with its break kinds. The old marks go with the old text.
 void RichEditSurface::replaceText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
-    const LineBreak common = commonKind(paragraphs.breaks);
     ++m_quiet;
     QTextCursor cursor(m_document);
     cursor.beginEditBlock();
     clearMarks();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    if (!paragraphs.text.isEmpty()) {
-        cursor.insertText(paragraphs.text, BreakIndex::withKind(QTextCharFormat(), common));
-        markBreakKinds(m_document->begin().next(), paragraphs.breaks, common);
-    }
+    insertWholeText(cursor, paragraphs);
     cursor.endEditBlock();
     --m_quiet;
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
@@ -533,6 +534,12 @@ void RichEditSurface::moveMarks(int position, int removed, int added) {
         old = marksOf(first, first);
     const int changeEnd = position + removed;
     const int delta = added - removed;
+    const QTextBlock last = m_document->findBlock(position + added);
+    // Only marks over the blocks set below matter: after an undo the held
+    // marks are the whole text's, and each block would look at them all.
+    // (A change of the whole document may count the last block's end.)
+    const int touchedEnd =
+        last.isValid() ? last.position() + last.length() : m_document->characterCount();
     std::vector<Mark> moved;
     for (const Mark& mark : old) {
         const int newStart = mark.start < position    ? mark.start
@@ -542,11 +549,10 @@ void RichEditSurface::moveMarks(int position, int removed, int added) {
         const int newEnd = mark.end < position    ? mark.end
                            : mark.end < changeEnd ? position + added
                                                   : mark.end + delta;
-        if (newEnd > newStart)
+        if (newEnd > newStart && newEnd > first.position() && newStart < touchedEnd)
             moved.push_back({newStart, newEnd, mark.format});
     }
-    const int lastPosition = m_document->findBlock(position + added).position();
-    for (QTextBlock block = first; block.isValid() && block.position() <= lastPosition;
+    for (QTextBlock block = first; block.isValid() && block.position() <= last.position();
          block = block.next()) {
         QList<QTextLayout::FormatRange> marks;
         const int blockEnd = block.position() + block.length();

@@ -94,7 +94,7 @@ private:
     };
 
     void onContentsChange(int position, int removed, int added);
-    // Whether the breaks the widget inserted from widgetPosition on are all CR LF.
+    // Notes when a break the widget inserted from widgetPosition on is not CR LF.
     void noticeOtherKinds(int widgetPosition, int added);
     // The widget's cursor, or during a bulk step the one shown at its end.
     [[nodiscard]] QTextCursor cursor() const;

@@ -1,7 +1,6 @@
 #include "shell/main_window/editor_look.h"
 
 #include "core/shell/main_layout.h"
-#include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
