@@ -55,25 +55,26 @@ inline void WaitForLayout(QTextEdit* edit) {
     (void)edit->document()->documentLayout()->documentSize();
 }
 
+// How long work takes on the steady clock, in seconds.
+inline double SecondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 // Runs an untimed prepare, then times the program's work and the bare
 // widget's same work, one after the other, in every iteration. The program's
 // time is the benchmark's (registered with UseManualTime); both times and
 // their ratio are counters.
 inline void TimeBeside(benchmark::State& state, const std::function<void()>& prepare,
                        const std::function<void()>& ours, const std::function<void()>& bare) {
-    using Clock = std::chrono::steady_clock;
-    const auto seconds = [](const std::function<void()>& work) {
-        const auto start = Clock::now();
-        work();
-        return std::chrono::duration<double>(Clock::now() - start).count();
-    };
     double oursTotal = 0;
     double bareTotal = 0;
     for (auto _ : state) {
         if (prepare)
             prepare();
-        const double one = seconds(ours);
-        bareTotal += seconds(bare);
+        const double one = SecondsOf(ours);
+        bareTotal += SecondsOf(bare);
         oursTotal += one;
         state.SetIterationTime(one);
     }

@@ -7,13 +7,10 @@
 #include "core/utilities/code_ciphers.h"
 #include "core/utilities/letter_ciphers.h"
 #include "core/utilities/random_code_cipher.h"
+#include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
-#include "platform/testing/test_platform.h"
 #include "platform/window_registry.h"
-#include "shell/ProgramState.h"
-#include "shell/command_registry.h"
-#include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
 #include "shown_windows.h"
 #include "utilities/utilities_commands.h"
@@ -82,11 +79,9 @@ FUNCTION(
 FUNCTION(
     RndDecrypt, [](const QString& t) { return RndDecrypt(t, table()); }, rndCipher());
 
-using Windows = ShownWindows;
-
-Windows& windows() {
+ShownWindows& windows() {
     // Never destroyed: its widgets must not outlive the application object.
-    static Windows* instance = new Windows(RegisterUtilitiesCommands);
+    static ShownWindows* instance = new ShownWindows(RegisterUtilitiesCommands);
     return *instance;
 }
 
@@ -94,7 +89,7 @@ Windows& windows() {
 // bare QTextEdit reading its text, enciphering it and taking the result.
 void Button(benchmark::State& state, MenuId entry, const char* window, const char* button,
             const std::function<QString(const QString&)>& function) {
-    Windows& w = windows();
+    ShownWindows& w = windows();
     w.form.surface().setText(page());
     w.form.menu().runCommand(entry);
     QWidget* opened = Platform().windows->find(QString::fromLatin1(window));

@@ -6,10 +6,6 @@
 #include "core/text/string_functions.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
-#include "platform/testing/test_platform.h"
-#include "shell/ProgramState.h"
-#include "shell/command_registry.h"
-#include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
 #include "shell/shell_commands.h"
 #include "shown_windows.h"
@@ -62,11 +58,9 @@ void layOutToTheEnd(QTextEdit& edit) {
     QApplication::processEvents();
 }
 
-using Windows = ShownWindows;
-
-Windows& windows() {
+ShownWindows& windows() {
     // Never destroyed: its widgets must not outlive the application object.
-    static Windows* instance = new Windows(RegisterShellCommands);
+    static ShownWindows* instance = new ShownWindows(RegisterShellCommands);
     return *instance;
 }
 
@@ -74,7 +68,7 @@ Windows& windows() {
 // bare QTextEdit reading its text, transforming it and taking the result.
 void Command(benchmark::State& state, MenuId id,
              const std::function<QString(const QString&)>& function, const QString& input) {
-    Windows& w = windows();
+    ShownWindows& w = windows();
     RichEditSurface& surface = w.form.surface();
     TimeBeside(
         state,

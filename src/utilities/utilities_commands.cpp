@@ -31,10 +31,10 @@ template <class Window> void ShowTool() {
     ShowOwned(LoadedWindow<Window>());
 }
 
-// The two windows that take the selection of the moment they are opened.
-void ShowFormatuj() {
-    Formatuj& window = LoadedWindow<Formatuj>();
-    window.setLines(MainSurface().selText());
+// A window that takes the selection of the moment it is opened.
+template <class Window, void (Window::*take)(const QString&)> void ShowOverSelection() {
+    Window& window = LoadedWindow<Window>();
+    (window.*take)(MainSurface().selText());
     ShowOwned(window);
 }
 
@@ -43,12 +43,6 @@ void ShowHtmlCodeTable() {
     AsciiKod& table = LoadedWindow<AsciiKod>();
     table.Option2()->setChecked(true);
     ShowOwned(table);
-}
-
-void ShowShift() {
-    Shift& window = LoadedWindow<Shift>();
-    window.setSource(MainSurface().selText());
-    ShowOwned(window);
 }
 
 } // namespace
@@ -63,8 +57,8 @@ void RegisterUtilitiesCommands(CommandRegistry& commands) {
     commands.add(MenuId::Mnu_Hack_cry, ShowTool<CHT>);
     commands.add(MenuId::Mnu_Conv_Charset, ShowTool<CharsetConv>);
     commands.add(MenuId::mnumorse, ShowTool<Morse>);
-    commands.add(MenuId::mnu_format, ShowFormatuj);
-    commands.add(MenuId::MnuSelTextPosun, ShowShift);
+    commands.add(MenuId::mnu_format, ShowOverSelection<Formatuj, &Formatuj::setLines>);
+    commands.add(MenuId::MnuSelTextPosun, ShowOverSelection<Shift, &Shift::setSource>);
     commands.add(MenuId::Mnu_SelText_Rap, ShowTool<ToolRap>);
     commands.add(MenuId::Mnu_Sel_CharConv, ShowTool<Convert>);
     commands.add(MenuId::Mnu_CaseMask, ShowTool<CaseMask>);

@@ -9,6 +9,26 @@ namespace {
 constexpr char Cr = '\r';
 constexpr char Lf = '\n';
 
+// Every line, up to the byte that ends it, followed by lineEnd; the last line
+// gets one too. A CR ending a line takes an LF right after it along, so that
+// CR LF ends one line, not two.
+QByteArray Relined(const QByteArray& bytes, char endsLine, QByteArrayView lineEnd) {
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.size() / 32 + lineEnd.size());
+    qsizetype lineStart = 0;
+    const qsizetype size = bytes.size();
+    while (lineStart < size) {
+        const qsizetype end = bytes.indexOf(endsLine, lineStart);
+        const qsizetype lineStop = end < 0 ? size : end;
+        out.append(bytes.constData() + lineStart, lineStop - lineStart);
+        out.append(lineEnd);
+        lineStart = lineStop + 1;
+        if (endsLine == Cr && lineStart < size && bytes[lineStart] == Lf)
+            ++lineStart;
+    }
+    return out;
+}
+
 } // namespace
 
 bool NamesSameFile(const QString& a, const QString& b) {
@@ -22,35 +42,11 @@ bool NamesSameFile(const QString& a, const QString& b) {
 }
 
 QByteArray ToUnixLineEnds(const QByteArray& bytes) {
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 64 + 1);
-    qsizetype lineStart = 0;
-    const qsizetype size = bytes.size();
-    while (lineStart < size) {
-        const qsizetype cr = bytes.indexOf(Cr, lineStart);
-        const qsizetype lineEnd = cr < 0 ? size : cr;
-        out.append(bytes.constData() + lineStart, lineEnd - lineStart);
-        out.append(Lf);
-        lineStart = lineEnd + 1;
-        if (cr >= 0 && lineStart < size && bytes[lineStart] == Lf)
-            ++lineStart;
-    }
-    return out;
+    return Relined(bytes, Cr, "\n");
 }
 
 QByteArray ToDosLineEnds(const QByteArray& bytes) {
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 32 + 2);
-    qsizetype lineStart = 0;
-    const qsizetype size = bytes.size();
-    while (lineStart < size) {
-        const qsizetype lf = bytes.indexOf(Lf, lineStart);
-        const qsizetype lineEnd = lf < 0 ? size : lf;
-        out.append(bytes.constData() + lineStart, lineEnd - lineStart);
-        out.append("\r\n");
-        lineStart = lineEnd + 1;
-    }
-    return out;
+    return Relined(bytes, Lf, "\r\n");
 }
 
 QString ConvertedFilePath(const QString& path, LineEndForm form) {

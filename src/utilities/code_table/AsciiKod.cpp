@@ -91,7 +91,7 @@ void AsciiKod::buildControls() {
     auto* collectedCaption = MakeNamed<QLabel>(this, QStringLiteral("Label5"),
                                                {.text = QStringLiteral("Znaky na vložení :")});
     m_collected = MakeNamed<QLineEdit>(this, QStringLiteral("Text1"));
-    m_collected->setFont(FontNamed(QStringLiteral("Courier New"), m_collected->font().pointSize()));
+    UseFontName(m_collected, QStringLiteral("Courier New"));
     m_add = MakeNamed<QPushButton>(this, QStringLiteral("Command3"),
                                    {.text = QStringLiteral("Přidej >")});
     m_send = MakeNamed<QPushButton>(this, QStringLiteral("Command4"),

@@ -36,13 +36,11 @@ Klavesnice::Klavesnice(QWidget* owner) : QDialog(owner) {
     m_leftShift = functionKey(u"Check2");
     m_rightShift = functionKey(u"Check1");
     m_numericEnter = functionKey(u"Command1");
-    for (QPushButton* toggle : {m_rightShift, m_leftShift, m_caps})
+    // Caps and either Shift take both Shifts down or up with them.
+    for (QPushButton* toggle : {m_rightShift, m_leftShift, m_caps}) {
         toggle->setCheckable(true);
-    connect(m_rightShift, &QPushButton::clicked, this,
-            [this] { setShift(m_rightShift->isChecked()); });
-    connect(m_leftShift, &QPushButton::clicked, this,
-            [this] { setShift(m_leftShift->isChecked()); });
-    connect(m_caps, &QPushButton::clicked, this, [this] { setShift(m_caps->isChecked()); });
+        connect(toggle, &QPushButton::clicked, this, [this](bool down) { setShift(down); });
+    }
     for (QPushButton* enter : {m_enter, m_numericEnter})
         connect(enter, &QPushButton::clicked, this, [this] { type(QStringLiteral("\r\n")); });
     connect(m_tab, &QPushButton::clicked, this, [this] { type(QStringLiteral("\t")); });

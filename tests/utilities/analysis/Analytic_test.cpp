@@ -3,7 +3,6 @@
 #include "core/text/editor_surface.h"
 #include "platform/surface/RichEditSurface.h"
 #include "utilities/analysis/frequency_graph_box.h"
-#include "utilities/menu_window.h"
 #include "utilities/utilities_window_test.h"
 
 #include <QCheckBox>
@@ -22,7 +21,7 @@ namespace {
 class AnalyticTest : public UtilitiesWindowTest {
 protected:
     Analytic& open() {
-        Analytic& analysis = OpenFromMenu<Analytic>(form, MenuId::mnu_analysis);
+        Analytic& analysis = openFromMenu<Analytic>(MenuId::mnu_analysis);
         EXPECT_EQ(form.menu().action(MenuId::mnu_analysis)->shortcut(), QKeySequence(Qt::Key_F4));
         return analysis;
     }
@@ -72,13 +71,13 @@ TEST_F(AnalyticTest, OptionsRedrawTheGraphAndReadOutFollowsTheMouse) {
     EXPECT_EQ(analysis.Pic()->graph().points.size(), 128u);
     EXPECT_EQ(analysis.AnaList()->topLevelItemCount(), 255);
 
-    MoveMouseOver(analysis.Pic(), {130, 50});
+    moveMouseOver(analysis.Pic(), {130, 50});
     EXPECT_EQ(analysis.Label2()->text(), u"Poloha: 32 Znak: \" \""_s);
     analysis.Check1()->click();
-    MoveMouseOver(analysis.Pic(), {130, 50});
+    moveMouseOver(analysis.Pic(), {130, 50});
     EXPECT_EQ(analysis.Label2()->text(), u"Poloha: 65 Znak: \"A\""_s);
     EXPECT_EQ(analysis.Pic()->toolTip(), u"Poloha: 65 Znak: \"A\""_s);
-    MoveMouseOver(analysis.Pic(), {515, 50});
+    moveMouseOver(analysis.Pic(), {515, 50});
     EXPECT_EQ(analysis.Label2()->text(), u"Poloha: 65 Znak: \"A\""_s);
     QTest::mouseClick(analysis.Picture2(), Qt::LeftButton, Qt::NoModifier, {1, 1});
     EXPECT_TRUE(analysis.Label2()->text().isEmpty());

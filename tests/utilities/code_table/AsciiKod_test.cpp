@@ -4,7 +4,6 @@
 #include "platform/font_fallback.h"
 #include "platform/surface/RichEditSurface.h"
 #include "utilities/code_table/code_grid.h"
-#include "utilities/menu_window.h"
 #include "utilities/utilities_window_test.h"
 
 #include <QComboBox>
@@ -24,7 +23,7 @@ protected:
         form.surface().setSelStart(1);
         form.surface().setSelLength(2);
     }
-    AsciiKod& open() { return OpenFromMenu<AsciiKod>(form, MenuId::mnuASCII); }
+    AsciiKod& open() { return openFromMenu<AsciiKod>(MenuId::mnuASCII); }
     static void release(const AsciiKod& table, QPoint at) {
         QTest::mouseRelease(table.Picture1(), Qt::LeftButton, Qt::NoModifier, at);
     }
@@ -38,7 +37,7 @@ TEST_F(AsciiKodTest, TheHtmlMenuSelectsHtmlReferencesAndTheInsertMenuKeepsThem) 
     EXPECT_EQ(table.windowTitle(), u"vložení ASCII kódu"_s);
     EXPECT_TRUE(table.Option1()->isChecked());
     table.hide();
-    EXPECT_EQ(&OpenFromMenu<AsciiKod>(form, MenuId::MnuHTMLASCII), &table);
+    EXPECT_EQ(&openFromMenu<AsciiKod>(MenuId::MnuHTMLASCII), &table);
     EXPECT_TRUE(table.Option2()->isChecked());
     (void)open();
     EXPECT_TRUE(table.Option2()->isChecked());
@@ -96,7 +95,7 @@ TEST_F(AsciiKodTest, ScrollBarChoosesAndTheMouseOnlyShowsCodes) {
     EXPECT_EQ(table.LblBin()->text(), u"00001010"_s);
 
     table.HScroll1()->setValue(65);
-    MoveMouseOver(table.Picture1(), table.Picture1()->cellCentre(0xE8));
+    moveMouseOver(table.Picture1(), table.Picture1()->cellCentre(0xE8));
     EXPECT_EQ(table.Label6()->text(), u"232"_s);
     EXPECT_EQ(table.Picture2()->character(), u"č"_s);
     EXPECT_EQ(table.Label1()->text(), u" 65"_s);

@@ -2,7 +2,6 @@
 
 #include "core/text/editor_surface.h"
 #include "platform/surface/RichEditSurface.h"
-#include "utilities/menu_window.h"
 #include "utilities/utilities_window_test.h"
 
 using namespace Qt::StringLiterals;
@@ -11,7 +10,7 @@ namespace {
 
 class KlavesniceTest : public UtilitiesWindowTest {
 protected:
-    Klavesnice& open() { return OpenFromMenu<Klavesnice>(form, MenuId::mnuklavesnice); }
+    Klavesnice& open() { return openFromMenu<Klavesnice>(MenuId::mnuklavesnice); }
     // Clicks keys given blank-separated: a character key by its caption, or
     // Shift, LeftShift, Caps, Enter, NumEnter, Tab.
     static void press(const Klavesnice& keyboard, const QString& keys) {

@@ -1,7 +1,6 @@
 #include "utilities/line_ends/Dos_Unix_conv.h"
 
 #include "core/shell/browser_rules.h"
-#include "utilities/menu_window.h"
 #include "utilities/utilities_window_test.h"
 
 #include <QDir>
@@ -16,7 +15,7 @@ namespace {
 class DosUnixConvTest : public UtilitiesWindowTest {
 protected:
     Dos_Unix_conv& openWith(const QString& path) {
-        Dos_Unix_conv& window = OpenFromMenu<Dos_Unix_conv>(form, MenuId::mnu_utiliti_dos_unix);
+        Dos_Unix_conv& window = openFromMenu<Dos_Unix_conv>(MenuId::mnu_utiliti_dos_unix);
         platform.fileDialogs.openAnswers << path;
         click(window.Command4());
         return window;
@@ -35,7 +34,7 @@ protected:
 };
 
 TEST_F(DosUnixConvTest, ChoosesAFileAndWritesBothForms) {
-    Dos_Unix_conv& window = OpenFromMenu<Dos_Unix_conv>(form, MenuId::mnu_utiliti_dos_unix);
+    Dos_Unix_conv& window = openFromMenu<Dos_Unix_conv>(MenuId::mnu_utiliti_dos_unix);
     EXPECT_EQ(window.windowTitle(), u"Konverze UNIX <-> DOS"_s);
     EXPECT_FALSE(window.Command1()->isEnabled());
     EXPECT_FALSE(window.Command2()->isEnabled());
