@@ -80,6 +80,10 @@ void FilePickerGroup::chooseFile() {
     Q_EMIT fileChosen(m_state.fullPath());
 }
 
+void FilePickerGroup::enableBrowzde() {
+    m_browzde->setEnabled(true);
+}
+
 void FilePickerGroup::setRelative(bool relative) {
     // Measured from the document open now, not the one open at the choice.
     m_state.setRelative(relative, Program().CurrentFilePath, Program().AppFolder);

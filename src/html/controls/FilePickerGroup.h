@@ -37,6 +37,9 @@ public:
     // What a click on FileChoose does: asks for a file, owned by this
     // group's window; a cancelled dialog changes nothing.
     void chooseFile();
+    // Offers Browzde before any choice, for a window whose own rule says so;
+    // the group itself enables it only once a file is chosen.
+    void enableBrowzde();
 
 Q_SIGNALS:
     // A file was chosen and the group shows it; dialogs enable their

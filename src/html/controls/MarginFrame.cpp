@@ -11,8 +11,10 @@ using namespace Qt::StringLiterals;
 MarginFrame::MarginFrame(QWidget* parent, const QString& checkCaption)
     : QGroupBox(parent), m_check(Named(new QCheckBox(checkCaption, this), u"Check3"_s)) {
     QScrollBar* horizontal = MakeValueBar(this, u"VScroll4"_s, Qt::Vertical, {0, 400, 0});
+    m_horizontalBar = horizontal;
     m_horizontalLabel = Named(new QLabel(this), u"Label11"_s);
     QScrollBar* vertical = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 300, 0});
+    m_verticalBar = vertical;
     m_verticalLabel = Named(new QLabel(this), u"Label12"_s);
 
     for (auto [bar, label] :

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QLabel;
+class QScrollBar;
 
 // The frame in which a dialog sets the room around its content: a check box
 // (Check3) for both margins, and scroll bars for the horizontal (VScroll4,
@@ -18,9 +19,13 @@ public:
     [[nodiscard]] QCheckBox* check() const { return m_check; }
     [[nodiscard]] QLabel* horizontalLabel() const { return m_horizontalLabel; }
     [[nodiscard]] QLabel* verticalLabel() const { return m_verticalLabel; }
+    [[nodiscard]] QScrollBar* horizontalBar() const { return m_horizontalBar; }
+    [[nodiscard]] QScrollBar* verticalBar() const { return m_verticalBar; }
 
 private:
     QCheckBox* m_check;
+    QScrollBar* m_horizontalBar = nullptr;
+    QScrollBar* m_verticalBar = nullptr;
     QLabel* m_horizontalLabel = nullptr;
     QLabel* m_verticalLabel = nullptr;
 };

@@ -22,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +36,23 @@ QLabel* captionFor(QWidget* page, const QString& text, QWidget* control) {
     auto* label = new QLabel(text, page);
     label->setBuddy(control);
     return label;
+}
+
+// A column as wide as its widest control, shown or hidden, so that a control
+// appearing in it never pushes the columns beside it sideways.
+void KeepColumnWidth(QGridLayout* layout, int column) {
+    int widest = 0;
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = 0;
+        int itemColumn = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        layout->getItemPosition(i, &row, &itemColumn, &rowSpan, &columnSpan);
+        const QWidget* control = layout->itemAt(i)->widget();
+        if (control != nullptr && itemColumn == column && columnSpan == 1)
+            widest = std::max(widest, control->sizeHint().width());
+    }
+    layout->setColumnMinimumWidth(column, widest);
 }
 
 } // namespace
@@ -193,6 +211,8 @@ QWidget* HtmlForm::buildInputPage() {
     layout->setRowStretch(row++, 1);
     layout->addLayout(buttonRow({m_cmndAddInput, storno}), row, 0, 1, 3);
     layout->setColumnStretch(1, 1);
+    // The boxes stay put whichever type's controls are shown.
+    KeepColumnWidth(layout, 0);
     showControlsOfType(QString());
     return page;
 }

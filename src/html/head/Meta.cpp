@@ -5,7 +5,9 @@
 #include "platform/named_control.h"
 #include "shell/ProgramState.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +26,11 @@ Meta::Meta(QWidget* owner) : HtmlDialog(owner) {
     const SettingsRecord& settings = Program().Settings;
     m_combo1->addItems(MetaSettingsLines(settings.UserName, settings.UserEmail, AppVersionText()));
     m_combo1->setMinimumContentsLength(60);
+    // The open list is as wide as its longest line, so that no line shows
+    // elided; the box keeps the width of the usual lines.
+    QAbstractItemView* list = m_combo1->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) +
+                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
     m_combo1->setCurrentIndex(-1);
     m_combo1->setEditText(u"Vyber meta-tag"_s);
 

@@ -68,6 +68,10 @@ OdkazNaJiny::OdkazNaJiny(QWidget* owner)
     connect(m_option1, &QRadioButton::toggled, this, [this](bool toFile) {
         m_text1->setEnabled(!toFile);
         m_picker->setEnabled(toFile);
+        // Back on the file option the whole picker is offered again, the
+        // preview button too, whether or not a file has been chosen.
+        if (toFile)
+            m_picker->enableBrowzde();
         updateOk();
     });
     m_text1->setEnabled(false);

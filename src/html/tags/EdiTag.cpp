@@ -82,10 +82,12 @@ void EdiTag::load(EditorSurface& surface) {
 }
 
 void EdiTag::confirm() {
-    // Nothing was found to write over: the user's selection stays as it is.
-    if (!m_tagFound)
+    const QString tag = BuildTag({m_text1->text(), m_pairs->pairs(), m_ending});
+    // Without a found tag the window opened empty: what the user typed into
+    // it goes over the selection, but an empty tag never replaces it.
+    if (!m_tagFound && tag == u"<>"_s)
         return;
-    writeOverSelection(BuildTag({m_text1->text(), m_pairs->pairs(), m_ending}));
+    writeOverSelection(tag);
 }
 
 void EdiTag::chooseFile() {

@@ -20,7 +20,8 @@ public:
     explicit EdiTag(QWidget* owner = nullptr);
 
     // Reads the tag at the caret of surface and selects it. Without a tag
-    // the user is told so, the selection stays and "Ok" will write nothing.
+    // the user is told so and the selection stays; "Ok" then writes the tag
+    // typed into the empty window over it, or nothing if none was typed.
     void load(EditorSurface& surface);
 
     [[nodiscard]] AttributePairEditor* pairs() const { return m_pairs; }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -79,6 +80,22 @@ TEST_F(HtmlFormWindow, SingleInputReplacesTheSelectionOnEnterAndFreesTheTabs) {
     select(QString(), 0, 0);
     click(u"CmndAddTextArea"_s);
     EXPECT_EQ(form.surface().text(), u"<TEXTAREA NAME=\"textarea1\">\r\n\r\n</TEXTAREA>"_s);
+}
+
+TEST_F(HtmlFormWindow, InputBoxesStayPutWhicheverTypeIsChosen) {
+    run(MenuId::Mnu_HTMLFormInput);
+    const auto leftEdges = [] {
+        control(u"FramInput"_s)->layout()->activate();
+        QList<int> edges;
+        for (const QString& box : {u"CmbType"_s, u"TxtInputName"_s, u"TxtValue"_s})
+            edges << control(box)->x();
+        return edges;
+    };
+    const QList<int> before = leftEdges();
+    for (const QString& type : itemsOf(control<QComboBox>(u"CmbType"_s))) {
+        chooseType(type);
+        EXPECT_EQ(leftEdges(), before) << type.toStdString();
+    }
 }
 
 TEST_F(HtmlFormWindow, FormCollectsElementsOrdersThemAndWritesThemEachTime) {

@@ -4,6 +4,7 @@
 #include "core/settings/app_version.h"
 #include "html/html_window_test.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +51,18 @@ TEST_F(MetaWindow, OffersSamplesAndTheSettingsOfItsLoadAndInsertsTheBoxText) {
     // Closed from its title bar, it loads again from the settings of now.
     open().close();
     EXPECT_TRUE(itemsOf(combo(open())).contains(u"<META NAME=\"AUTHOR\" CONTENT=\"Jan\">"_s));
+}
+
+TEST_F(MetaWindow, OpenListShowsItsLongestLinesWhole) {
+    Program().Settings.UserName = u"Jan Novák"_s;
+    QComboBox* box = combo(open());
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(list->isVisible());
+    for (const QString& line : itemsOf(box))
+        EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(line))
+            << line.toStdString();
+    box->hidePopup();
 }
 
 } // namespace

@@ -76,6 +76,25 @@ TEST_F(OdkazNaJinyWindow, AddressAroundTheSelectedWord) {
     EXPECT_FALSE(enabled(u"Command1"_s));
 }
 
+TEST_F(OdkazNaJinyWindow, BackOnTheFileOptionTheWholePickerIsOfferedChosenFileOrNot) {
+    const QString picker[] = {u"FileChoose"_s, u"PathText"_s, u"RelativePathChk"_s, u"Browzde"_s};
+    for (const bool fileChosen : {false, true}) {
+        openDialog<OdkazNaJiny>();
+        if (fileChosen)
+            choose(file(u"a.html"_s, "a"));
+        // Before the switching there is only a chosen file to preview.
+        EXPECT_EQ(enabled(u"Browzde"_s), fileChosen);
+        tick(u"Option2"_s);
+        for (const QString& name : picker)
+            EXPECT_FALSE(enabled(name)) << name.toStdString() << " file " << fileChosen;
+        tick(u"Option1"_s);
+        for (const QString& name : picker)
+            EXPECT_TRUE(enabled(name)) << name.toStdString() << " file " << fileChosen;
+        // Closed from its title bar, the next opening starts afresh.
+        dialog().close();
+    }
+}
+
 TEST_F(OdkazNaJinyWindow, FileWithAnchorBecomesItsOwnLinkText) {
     openDialog<OdkazNaJiny>();
     choose(QString());

@@ -96,6 +96,37 @@ TEST_F(EdiTagWindow, WithoutATagItSaysSoAndWritesNothing) {
     }
 }
 
+TEST_F(EdiTagWindow, WithoutATagOkWritesWhatWasTypedIntoTheEmptyWindow) {
+    struct Case {
+        QString text;
+        int start;
+        int length;
+        QString name;
+        QList<AttributePair> pairs;
+        QString written;
+    };
+    const Case cases[] = {
+        {u"plain words"_s, 2, 3, u"BR"_s, {}, u"pl<BR> words"_s},
+        {u"ab<I>"_s, 1, 0, u"HR"_s, {{u"SIZE"_s, u"2"_s}}, u"a<HR SIZE=\"2\">b<I>"_s},
+        {u"xy"_s, 0, 1, QString(), {{u"N"_s, u"v"_s}}, u"< N=\"v\">y"_s},
+        // Nothing typed: the selection is not replaced by an empty tag.
+        {u"<B>x<y and more"_s, 5, 4, QString(), {}, u"<B>x<y and more"_s},
+    };
+    for (const Case& c : cases) {
+        const QString written = editOn(c.text, c.start, c.length, [&](EdiTag& window) {
+            child<QLineEdit>(window, u"Text1"_s)->setText(c.name);
+            for (const AttributePair& pair : c.pairs) {
+                type(window, u"Atribut"_s, pair.name);
+                type(window, u"Hodnota"_s, pair.value);
+                click(window, u"Command1"_s);
+            }
+            ok(window);
+        });
+        EXPECT_EQ(written, c.written) << c.text.toStdString();
+    }
+    EXPECT_EQ(platform.messageBox.shown.size(), std::size(cases));
+}
+
 TEST_F(EdiTagWindow, StornoLeavesTheFoundTagSelected) {
     const QString text = u"ab<HR SIZE=2>cd"_s;
     EXPECT_EQ(editOn(text, 5, 0, [](EdiTag& window) { click(window, u"Command4"_s); }), text);
