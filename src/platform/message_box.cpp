@@ -1,6 +1,9 @@
 #include "platform/message_box.h"
 
+#include "platform/window_title.h"
+
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -77,11 +80,24 @@ namespace {
 // QMessageBox picks its own escape button from the button roles (Abort for
 // AbortRetryIgnore) and refuses to close without one; this box closes on Esc
 // and on its close button whatever the buttons, with no button clicked.
+// QMessageBox also fixes its size to its text and buttons alone, so a short
+// text under a longer title would cut the title off: the box is widened to it.
 class ClosableMessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        fitTitle();
+    }
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        // QMessageBox sizes itself again on every layout request.
+        if (event->type() == QEvent::LayoutRequest)
+            fitTitle();
+        return handled;
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
             reject();
@@ -90,6 +106,17 @@ protected:
         QMessageBox::keyPressEvent(event);
     }
     void closeEvent(QCloseEvent* event) override { QDialog::closeEvent(event); }
+
+private:
+    void fitTitle() {
+        const int needed = TitleWidth(windowTitle());
+        if (width() >= needed)
+            return;
+        setFixedWidth(needed);
+        // As QMessageBox does after sizing itself: the new width needs no
+        // sizing again, which would only narrow the box once more.
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
 };
 
 } // namespace
@@ -97,6 +124,8 @@ protected:
 MessageBoxAnswer QtMessageBoxService::show(const MessageBoxRequest& request, QWidget* owner) {
     ClosableMessageBox box(owner);
     box.setWindowTitle(request.title);
+    // Messages name files and quote the document: tags in them are text.
+    box.setTextFormat(Qt::PlainText);
     box.setText(request.text);
     box.setIcon(QtIcon(request.icon));
     for (Answer answer : ButtonAnswers(request.buttons))

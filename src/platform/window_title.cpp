@@ -11,14 +11,18 @@ namespace {
 constexpr int DecorationWidth = 140;
 
 void fitTitle(QWidget& window, const QString& title) {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    const int needed = QFontMetrics(font).horizontalAdvance(title) + DecorationWidth;
+    const int needed = TitleWidth(title);
     if (window.minimumWidth() < needed)
         window.setMinimumWidth(needed);
 }
 
 } // namespace
+
+int TitleWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + DecorationWidth;
+}
 
 void KeepTitleWhole(QWidget& window) {
     fitTitle(window, window.windowTitle());

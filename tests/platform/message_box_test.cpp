@@ -2,6 +2,7 @@
 #include "platform/testing/modal_driver.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <functional>
@@ -91,6 +92,65 @@ TEST(QtMessageBox, ShowsTheRequestAndAnswersEveryWayOfLeaving) {
             EXPECT_EQ(iconShown, c.iconShown);
             EXPECT_EQ(parent, &owner);
         }
+    }
+}
+
+// Shows a box with the text and title given and runs look on it while it is open.
+void WhileShown(const QString& text, const QString& title, std::function<void(QMessageBox*)> look) {
+    WhenModalShown<QMessageBox>([&](QMessageBox* box) {
+        look(box);
+        box->close();
+    });
+    (void)QtMessageBoxService().show({text, title}, nullptr);
+}
+
+// Tags and entities that name a file or quote the document are shown as typed:
+// read as markup, "<b>a</b>" would show as a bold "a", narrower than the text.
+TEST(QtMessageBox, ShowsTagsAndEntitiesInItsTextAsTheyStand) {
+    const QString kTexts[] = {
+        u"Opravdu uložit /tmp/<b>a</b>.html?\r\nSoubor již existuje a bude přepsán!"_s,
+        u"<P>a<P>b<P>c"_s,
+        u"Nenalezeno: &lt;table&gt;"_s,
+    };
+    for (const QString& text : kTexts) {
+        SCOPED_TRACE(text.toStdString());
+        int shownWidth = 0;
+        int textWidth = 0;
+        WhileShown(text, u"Soubor"_s, [&](QMessageBox* box) {
+            const auto* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
+            ASSERT_NE(label, nullptr);
+            shownWidth = label->sizeHint().width();
+            textWidth = label->fontMetrics().horizontalAdvance(text.section(u'\r', 0, 0));
+        });
+        EXPECT_GE(shownWidth, textWidth);
+    }
+}
+
+// The window manager puts its icon and buttons beside the title, about a
+// hundred pixels; a box sized to a short text alone would cut the title off.
+TEST(QtMessageBox, IsWideEnoughForItsTitle) {
+    constexpr int DecorationRoom = 100;
+    struct Case {
+        QString title;
+        QString text;
+    };
+    const Case kCases[] = {
+        {u"EdiTag"_s, u"Není tag!"_s},
+        {u"Konverze znakové sady ČJ"_s, u"Hotovo"_s},
+        {u"Konec"_s, u"OPRAVDU UKONČIT Kalkulačku (Tarvel Qor) ?"_s},
+    };
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.title.toStdString());
+        int width = 0;
+        int textWidth = 0;
+        WhileShown(c.text, c.title, [&](QMessageBox* box) {
+            width = box->width();
+            textWidth = box->fontMetrics().horizontalAdvance(c.text);
+        });
+        EXPECT_GE(width, QFontMetrics(titleFont).horizontalAdvance(c.title) + DecorationRoom);
+        EXPECT_GT(width, textWidth);
     }
 }
 

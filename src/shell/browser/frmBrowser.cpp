@@ -6,6 +6,7 @@
 #include "platform/browser/web_view.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
+#include "platform/plain_text.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "platform/window_registry.h"
@@ -196,6 +197,7 @@ void frmBrowser::buildStatusBar() {
     for (int i = 0; i < PanelCount; ++i) {
         auto* label = Named(new QLabel(QString::fromUtf16(PanelTexts[std::size_t(i)]), bar),
                             u"Panel%1"_s.arg(i + 1));
+        label->setTextFormat(Qt::PlainText);
         // The browser's own status text takes what room is left.
         bar->addWidget(label, i == 2 ? 1 : 0);
         m_panels[std::size_t(i)] = label;
@@ -338,7 +340,7 @@ void frmBrowser::onLoadFinished(bool ok) {
 }
 
 void frmBrowser::showCaption() {
-    setWindowTitle(BrowserCaption(m_browser->locationName()));
+    setWindowTitle(PlainWindowTitle(BrowserCaption(m_browser->locationName())));
 }
 
 void frmBrowser::rememberVisit() {

@@ -74,6 +74,7 @@ O::O(QWidget* parent) : QDialog(parent) {
     }
     m_label4 = makeLabel(QStringLiteral("Label4"), {}, 1920);
     m_label4->setCursor(Qt::PointingHandCursor);
+    m_label4->setTextFormat(Qt::PlainText);
     m_label4->setToolTip(QStringLiteral("Vaše jméno, e-mail, heslo programu ..."));
     m_label4->installEventFilter(this);
     setLicensee(Program().Settings.UserName);

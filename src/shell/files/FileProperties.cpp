@@ -34,6 +34,7 @@ void FileProperties::showFile(const QString& path) {
     for (const FilePropertyRow& row : rows) {
         auto* value = new QLabel(row.value, this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setTextFormat(Qt::PlainText);
         m_rows->addRow(new QLabel(row.label, this), value);
     }
     adjustSize();

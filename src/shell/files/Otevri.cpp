@@ -126,6 +126,7 @@ void Otevri::buildInformationPage() {
     makeLabel(m_frInf, QStringLiteral("Label3"), QStringLiteral("Typ:"), QRect(12, 20, 130, 24));
     m_label7 = makeLabel(m_frInf, QStringLiteral("Label7"), QString(),
                          QRect(valueLeft, 20, valueWidth, 24));
+    m_label7->setTextFormat(Qt::PlainText);
     makeLabel(m_frInf, QStringLiteral("Label4"), QStringLiteral("Velikost souboru:"),
               QRect(12, 50, 130, 24));
     m_label5 = makeLabel(m_frInf, QStringLiteral("Label5"), QStringLiteral("0b"),

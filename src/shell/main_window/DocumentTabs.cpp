@@ -3,6 +3,7 @@
 #include "core/files/path_helpers.h"
 #include "core/text/editor_procedures.h"
 #include "core/text/editor_surface.h"
+#include "platform/plain_text.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/surface/SurfaceTextEdit.h"
 #include "shell/ProgramState.h"
@@ -62,7 +63,7 @@ void DocumentTabs::setCaption(const QString& path, bool modified) {
     DocumentSlot& current = slot(m_current);
     current.Path = path;
     current.Modified = modified;
-    m_tabs.setTabToolTip(m_current - 1, path);
+    m_tabs.setTabToolTip(m_current - 1, PlainToolTip(path));
     m_tabs.setTabText(m_current - 1, tabCaptionFor(path));
     Program().CurrentFilePath = path;
     showCaption();
@@ -73,7 +74,7 @@ void DocumentTabs::showCaption() {
     QString caption = QStringLiteral("Tarvel Qor (%1)").arg(current.Path);
     if (current.Modified)
         caption += ModifiedMark;
-    m_form.setWindowTitle(caption);
+    m_form.setWindowTitle(PlainWindowTitle(caption));
 }
 
 void DocumentTabs::takeRestoredText() {

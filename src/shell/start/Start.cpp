@@ -71,6 +71,7 @@ Start::Start(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_action = MakeNamed<QLabel>(this, QStringLiteral("Action"));
     m_action->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_action->setWordWrap(true);
+    m_action->setTextFormat(Qt::PlainText);
     PlaceTwips(m_action, 120, 4680, 7080, 840);
     buildMenuFrame();
 }
@@ -153,6 +154,7 @@ void Start::buildMenuFrame() {
     m_label9 = MakeNamed<QLabel>(m_menuFrame, QStringLiteral("Label9"));
     PlaceTwips(m_label9, 120, 540, 6840, 240);
     m_label9->setCursor(Qt::PointingHandCursor);
+    m_label9->setTextFormat(Qt::PlainText);
     m_label9->installEventFilter(this);
     setLicensee(Program().Settings.UserName);
 }

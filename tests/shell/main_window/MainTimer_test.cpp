@@ -1,6 +1,7 @@
 #include "shell/main_window/MainTimer.h"
 
 #include "core/text/program_error.h"
+#include "platform/eliding_label.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "platform/window_registry.h"
@@ -206,6 +207,48 @@ TEST_F(MainTimerTest, ALongClipboardTextNeverWidensTheStatusBar) {
     timer.tick();
     QCoreApplication::processEvents(); // lets the status bar lay itself out again
     EXPECT_LT(mainForm.statusBar()->minimumSizeHint().width(), mainForm.width());
+}
+
+// Tagged text on the clipboard or in the selection, as an HTML editor has
+// most of the time, is shown as text on one line: the bar keeps its height.
+TEST_F(MainTimerTest, TheStatusBarKeepsItsHeightWithTaggedText) {
+    const QString paragraphs = u"<P>a<P>b<P>c<P>d<P>e<P>f<P>g"_s;
+    const QString page = u"<html><body><P>Odstavec <b>tučně</b>\r\n<TABLE><TR><TD>buňka\r\n"_s;
+    struct Case {
+        const char* name;
+        QString clipboard;
+        QString document;
+        int selLength;
+        QString shownStart;
+    };
+    const Case kCases[] = {
+        {"paragraphs on the clipboard", paragraphs, {}, 0, paragraphs},
+        {"paragraphs selected", u"x"_s, paragraphs, 29, paragraphs},
+        {"a page of 1.4 MB on the clipboard",
+         page.repeated(1442401 / page.size() + 1),
+         {},
+         0,
+         u"<html><body><P>Odstavec <b>tučně</b> <TABLE>"_s},
+    };
+    setOuter(mainForm, {0, 0, 1200, 300});
+    timer.tick();
+    QCoreApplication::processEvents();
+    const int height = mainForm.statusBar()->height();
+    auto* panel4 = qobject_cast<ElidingLabel*>(mainForm.panel(4));
+    ASSERT_NE(panel4, nullptr);
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        clipboard.setText(c.clipboard);
+        mainForm.surface().setText(c.document);
+        mainForm.surface().setSelLength(c.selLength);
+        timer.tick();
+        // The bar and then the window lay themselves out again.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(mainForm.statusBar()->height(), height);
+        EXPECT_TRUE(panel4->shownText().startsWith(c.shownStart))
+            << panel4->shownText().toStdString();
+    }
 }
 
 // A large clipboard text is read once when it arrives, never by the ticks
