@@ -1,6 +1,5 @@
 #include "core/files/file_information.h"
 #include "core/files/file_io.h"
-#include "core/html/image_size.h"
 #include "core/text/program_error.h"
 #include "core/utilities/line_ends.h"
 
@@ -62,9 +61,6 @@ TEST(SpecialFiles, EveryReaderAndWriterRefusesAPipeOrADevice) {
         std::function<QString(const QString& special)> expected;
     };
     const Reader readers[] = {
-        {"whole file", u"a.txt"_s, false,
-         [](const QString& special) { return ErrorOf([&] { (void)ReadWholeFile(special); }); },
-         [](const QString& special) { return NotRegular + u": "_s + special; }},
         {"preview", u"b.txt"_s, false,
          [](const QString& special) { return ErrorOf([&] { (void)FilePreviewText(special); }); },
          [](const QString& special) {
@@ -75,12 +71,6 @@ TEST(SpecialFiles, EveryReaderAndWriterRefusesAPipeOrADevice) {
              return OutcomeOf(ConvertFileLineEnds(special, LineEndForm::Dos));
          },
          [](const QString&) { return u"cannot read: "_s + NotRegular; }},
-        {"picture size", u"d.png"_s, false,
-         [](const QString& special) {
-             const ImageSize size = GetImageSize(special);
-             return u"%1 x %2"_s.arg(size.width).arg(size.height);
-         },
-         [](const QString&) { return u"0 x 0"_s; }},
         {"line ends into the copy", u"e.unx"_s, true,
          [](const QString& special) {
              const QString input = special.chopped(3) + u"txt"_s;
