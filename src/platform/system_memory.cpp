@@ -1,5 +1,7 @@
 #include "platform/system_memory.h"
 
+#include "core/files/file_io.h"
+
 #include <unistd.h>
 
 qint64 PhysicalMemoryBytes() {
@@ -8,4 +10,9 @@ qint64 PhysicalMemoryBytes() {
     if (pages <= 0 || pageSize <= 0)
         return 0;
     return static_cast<qint64>(pages) * pageSize;
+}
+
+qint64 LargestFileInMemory() {
+    const qint64 memory = PhysicalMemoryBytes();
+    return memory == 0 ? AnyFileSize : memory / 3;
 }

@@ -1,10 +1,9 @@
 #include "core/files/file_information.h"
 
+#include "core/files/file_io.h"
 #include "core/files/path_helpers.h"
 #include "core/text/ansi_code_page.h"
 #include "core/text/program_error.h"
-
-#include <QFile>
 
 namespace {
 
@@ -26,25 +25,22 @@ QString typeOf(const QFileInfo& file) {
 } // namespace
 
 QString FilePreviewText(const QString& path, const QLocale& locale) {
-    // Opening a pipe or a device would wait for a writer or read forever.
-    const QFileInfo info(path);
-    if (!info.exists())
+    // Never more than the preview can show, should the file grow while read.
+    const FileRead read = ReadRegularFile(path, PreviewLimit - 1);
+    switch (read.failure) {
+    case FileReadFailure::None:
+        return DecodeAnsi(read.bytes);
+    case FileReadFailure::TooLarge:
+        return PreviewRefusal(QFileInfo(path).fileName(), qMax(read.size, PreviewLimit), locale);
+    case FileReadFailure::Missing:
         throw missingFile(path);
-    if (!info.isFile())
-        throw FileError(QStringLiteral("%1 není soubor").arg(path), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(path, file.errorString()),
-                        path);
-    const qint64 length = file.size();
-    if (length >= PreviewLimit)
-        return PreviewRefusal(info.fileName(), length, locale);
-    // Never more than the limit, should the file grow while it is read.
-    const QByteArray bytes = file.read(PreviewLimit);
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(path, file.errorString()),
-                        path);
-    return DecodeAnsi(bytes);
+    case FileReadFailure::NotRegular:
+    case FileReadFailure::Unreadable:
+    case FileReadFailure::NoMemory:
+        break;
+    }
+    throw FileError(QStringLiteral("Soubor %1 nelze přečíst: %2").arg(path, FileReadReason(read)),
+                    path);
 }
 
 QString PreviewRefusal(const QString& fileName, qint64 length, const QLocale& locale) {

@@ -1,5 +1,6 @@
 #include "core/files/path_helpers.h"
 
+#include "core/files/file_io.h"
 #include "core/text/program_error.h"
 
 #include <QDir>
@@ -111,11 +112,8 @@ QString FormatFileSize(qint64 bytes, const QLocale& locale) {
 
 bool FileExists(const QString& path) {
     const QString file = path.endsWith(u'/') ? path.chopped(1) : path;
-    // Regular files only: opening a named pipe would block.
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        return false;
-    QFile reader(file);
-    return reader.open(QIODevice::ReadOnly);
+    QFile reader;
+    return OpenRegularFile(reader, file) == FileReadFailure::None;
 }
 
 QString MakeTempFileName(const QString& extension) {

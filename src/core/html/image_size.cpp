@@ -1,8 +1,10 @@
 #include "core/html/image_size.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "core/files/file_io.h"
 
+#include <QFile>
+
+#include <new>
 #include <optional>
 
 namespace {
@@ -111,8 +113,8 @@ ImageSize GetImageSize(const QByteArray& bytes) {
 
 ImageSize GetImageSize(const QString& path) {
     // Regular files only: a pipe or device could block or never end.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (OpenRegularFile(file, path) != FileReadFailure::None)
         return {};
     const qint64 size = file.size();
     if (size <= 0)
@@ -123,5 +125,10 @@ ImageSize GetImageSize(const QString& path) {
             QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
         return GetImageSize(view);
     }
-    return GetImageSize(file.read(size));
+    // A picture too large to hold has a size the program cannot use anyway.
+    try {
+        return GetImageSize(file.read(size));
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }

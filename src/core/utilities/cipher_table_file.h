@@ -35,3 +35,6 @@ struct DecodedCipherTable {
 // into two non-empty groups is refused: a cipher made with such a table
 // could not be deciphered.
 [[nodiscard]] DecodedCipherTable DecodeCipherTable(const QByteArray& bytes);
+
+// The longest record: 32 texts of the longest length and the depth byte.
+inline constexpr qint64 LongestCipherTableFile = 32 * (2 + LongestCipherTableText) + 1;

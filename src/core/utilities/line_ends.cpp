@@ -1,8 +1,9 @@
 #include "core/utilities/line_ends.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <new>
 
 namespace {
 
@@ -59,28 +60,34 @@ QString ConvertedFilePath(const QString& path, LineEndForm form) {
     return path.left(dot + 1) + extension;
 }
 
-FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form) {
+FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form, qint64 largestInput) {
     FileConversion result;
     result.outputPath = ConvertedFilePath(path, form);
     if (NamesSameFile(path, result.outputPath)) {
         result.outcome = ConversionOutcome::SameAsInput;
         return result;
     }
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
+    const FileRead input = ReadRegularFile(path, largestInput);
+    if (input.failure != FileReadFailure::None) {
         result.outcome = ConversionOutcome::CannotRead;
-        result.error = input.errorString();
+        result.error = FileReadReason(input);
         return result;
     }
-    const QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError) {
-        result.outcome = ConversionOutcome::CannotRead;
-        result.error = input.errorString();
+    // Renaming the copy over a pipe or a device would replace it.
+    if (CheckRegularFile(result.outputPath) == FileReadFailure::NotRegular) {
+        result.outcome = ConversionOutcome::CannotWrite;
+        result.error = FileReadReason(FileReadFailure::NotRegular);
         return result;
     }
-    input.close();
-    const QByteArray converted =
-        form == LineEndForm::Unix ? ToUnixLineEnds(bytes) : ToDosLineEnds(bytes);
+    QByteArray converted;
+    try {
+        converted =
+            form == LineEndForm::Unix ? ToUnixLineEnds(input.bytes) : ToDosLineEnds(input.bytes);
+    } catch (const std::bad_alloc&) {
+        result.outcome = ConversionOutcome::CannotRead;
+        result.error = FileReadReason(FileReadFailure::NoMemory);
+        return result;
+    }
     // Written whole or not at all, so a failure leaves no half copy behind.
     QSaveFile output(result.outputPath);
     if (!output.open(QIODevice::WriteOnly) || output.write(converted) != converted.size() ||

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/file_io.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -40,11 +42,13 @@ enum class ConversionOutcome {
 struct FileConversion {
     ConversionOutcome outcome = ConversionOutcome::Written;
     QString outputPath;
-    // The system's reason for a failed read or write.
+    // Why a read or write failed, for the user.
     QString error;
 };
 
 // Reads the file at path and writes its converted copy (ConvertedFilePath),
 // replacing a file of that name. The input is never written; a failed write
-// leaves an existing copy as it was.
-FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form);
+// leaves an existing copy as it was. Only a regular file of at most
+// largestInput bytes is read, and only a regular file is replaced.
+FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
+                                   qint64 largestInput = AnyFileSize);

@@ -1,10 +1,13 @@
 #include "html/images/Obrazek.h"
 
+#include "core/files/file_io.h"
+#include "core/text/program_error.h"
 #include "html/controls/FilePickerGroup.h"
 #include "html/controls/MarginFrame.h"
 #include "html/controls/value_bar.h"
 #include "platform/named_control.h"
 #include "platform/window_registry.h"
+#include "shell/shared_procedures.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -156,6 +159,9 @@ QLayout* Obrazek::buildButtons() {
 
 void Obrazek::pictureChosen(const QString& fullPath) {
     m_command1->setEnabled(true);
+    // A pipe or a device has no size to read; the user learns why none shows.
+    if (CheckRegularFile(fullPath) == FileReadFailure::NotRegular)
+        ReportError(NotRegularFileError(fullPath));
     presetSize(GetImageSize(fullPath));
     if (m_chkAutoAlt->isChecked())
         rebuildAutoAlt();

@@ -4,6 +4,7 @@
 #include "core/shell/browser_rules.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/platform.h"
+#include "platform/system_memory.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/command_registry.h"
@@ -22,9 +23,9 @@ QString previewOfEditorText() {
 // ".html" copy, so the desktop shows it instead of running it.
 QString previewOfSavedFile(const QString& path) {
     if (IsHtmlPageName(path))
-        return path;
+        return BrowserMayShowFile(path) ? path : QString();
     try {
-        return WriteTempFile(u"html"_s, ReadWholeFile(path));
+        return WriteTempFile(u"html"_s, ReadWholeFile(path, LargestFileInMemory()));
     } catch (const ProgramError& error) {
         ReportError(error);
         return QString();

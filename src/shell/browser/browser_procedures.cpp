@@ -8,8 +8,16 @@
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
+bool BrowserMayShowFile(const QString& path) {
+    // The browser would wait on a pipe for ever or read a device without end.
+    if (CheckRegularFile(path) != FileReadFailure::NotRegular)
+        return true;
+    ReportError(NotRegularFileError(path));
+    return false;
+}
+
 void ShowFileInBrowser(const QString& path) {
-    if (!path.isEmpty())
+    if (!path.isEmpty() && BrowserMayShowFile(path))
         ShowUrlInBrowser(BrowserFileAddress(path));
 }
 

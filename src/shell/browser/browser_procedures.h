@@ -4,9 +4,14 @@
 #include <QString>
 
 // Shows a page in the internal browser, which is made on first use and
-// shown above the main window; an empty path or address does nothing.
+// shown above the main window; an empty path or address does nothing, and a
+// path naming a folder, pipe or device is reported instead of shown.
 void ShowFileInBrowser(const QString& path);
 void ShowUrlInBrowser(const QString& url);
+
+// False, the error reported, when path names something that is not a regular
+// file; a missing file is left to the browser's own page.
+[[nodiscard]] bool BrowserMayShowFile(const QString& path);
 
 // Shows the browser as the program's only window.
 void ShowBrowserAlone();

@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/shared_procedures.h"
 
@@ -276,7 +277,7 @@ void frmBrowser::ButtonClick(const QString& key) {
 
 void frmBrowser::chooseFile() {
     const QString path = ShowOpenDialog(BrowserOpenFilter(), this);
-    if (!path.isEmpty())
+    if (!path.isEmpty() && BrowserMayShowFile(path))
         showUrl(BrowserFileAddress(path));
 }
 

@@ -1,10 +1,12 @@
 #include "shell/files/colour_rule_files.h"
 
 #include "core/files/file_io.h"
-#include "core/files/path_helpers.h"
 #include "core/text/program_error.h"
+#include "platform/system_memory.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/shared_procedures.h"
+
+#include <new>
 
 namespace {
 
@@ -29,17 +31,21 @@ bool SaveColorSet(ColorRuleSet& set, const QString& path) {
 
 bool LoadColorSet(ColorRuleSet& set, const QString& path, QWidget* owner) {
     const QString source = path.isEmpty() ? ShowOpenDialog(ColorSetFilter, owner) : path;
-    // A file that is not there (or is a folder) changes nothing, silently.
-    if (!FileExists(source))
+    // A file that is not there changes nothing, silently.
+    if (CheckRegularFile(source) == FileReadFailure::Missing)
         return false;
-    QByteArray bytes;
+    std::optional<ColorRuleSet> loaded;
+    FileRead read = ReadRegularFile(source, LargestFileInMemory());
     try {
-        bytes = ReadWholeFile(source);
-    } catch (const ProgramError& error) {
-        ReportError(error);
+        if (read.failure == FileReadFailure::None)
+            loaded = DecodeColorRuleSet(read.bytes);
+    } catch (const std::bad_alloc&) {
+        read.failure = FileReadFailure::NoMemory;
+    }
+    if (read.failure != FileReadFailure::None) {
+        ReportError(FileReadError(source, read));
         return false;
     }
-    std::optional<ColorRuleSet> loaded = DecodeColorRuleSet(bytes);
     if (!loaded) {
         ReportError(ProgramError(
             InputPastEndErrorNumber,

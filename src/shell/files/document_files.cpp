@@ -81,11 +81,42 @@ void tellNoMemory(const QString& path) {
     tellAboutFile(QStringLiteral("Soubor %1 se nevejde do paměti.").arg(path));
 }
 
-// The file's bytes and their text, two bytes a character, are held at once
-// while it is read.
-bool fitsInMemory(qint64 fileSize) {
-    const qint64 memory = PhysicalMemoryBytes();
-    return memory == 0 || fileSize <= memory / 3;
+void tellTooLarge(const QString& path) {
+    tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+}
+
+using TellTooLarge = void (*)(const QString&);
+
+// The text of the file, at most limit bytes of it; a longer one is told by
+// tooLarge. Only a path that is not there at all is "not found"; a folder, a
+// pipe, a device or an unreadable file is reported as an error.
+std::optional<QString> readText(const QString& path, qint64 limit, TellTooLarge tooLarge) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
+        return std::nullopt;
+    }
+    const FileRead read = ReadRegularFile(path, limit);
+    switch (read.failure) {
+    case FileReadFailure::None:
+        try {
+            return DecodeAnsi(read.bytes);
+        } catch (const std::bad_alloc&) {
+            tellNoMemory(path);
+        }
+        break;
+    case FileReadFailure::TooLarge:
+        tooLarge(path);
+        break;
+    case FileReadFailure::NoMemory:
+        tellNoMemory(path);
+        break;
+    case FileReadFailure::Missing:
+    case FileReadFailure::NotRegular:
+    case FileReadFailure::Unreadable:
+        ReportError(FileReadError(path, read));
+        break;
+    }
+    return std::nullopt;
 }
 
 enum class Replacing { AskFirst, AlreadyAgreed };
@@ -101,33 +132,17 @@ void loadDocument(const QString& path, Replacing replacing) {
 } // namespace
 
 std::optional<QString> ReadInsertedText(const QString& path) {
-    // Only a path that is not there at all is "not found"; a folder or an
-    // unreadable file is reported by the read below.
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        tellAboutFile(QStringLiteral("Soubor %1 nenalezen!").arg(path));
-        return std::nullopt;
-    }
-    if (!fitsInMemory(QFileInfo(path).size())) {
-        tellNoMemory(path);
-        return std::nullopt;
-    }
-    try {
-        return DecodeAnsi(ReadWholeFile(path));
-    } catch (const ProgramError& error) {
-        ReportError(error);
-    } catch (const std::bad_alloc&) {
-        tellNoMemory(path);
-    }
-    return std::nullopt;
+    return readText(path, LargestFileInMemory(), tellNoMemory);
 }
 
 std::optional<QString> ReadDocumentText(const QString& path) {
-    // A missing file has no size; the read tells it is not found.
+    // Told before anything is read; a file growing past the limit while it
+    // is read is told the same way.
     if (QFileInfo(path).size() > LargestDocumentSize) {
-        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+        tellTooLarge(path);
         return std::nullopt;
     }
-    return ReadInsertedText(path);
+    return readText(path, LargestDocumentSize, tellTooLarge);
 }
 
 void OpenDocument(const QString& path) {

@@ -177,15 +177,16 @@ void RND_Sifra::save() {
 
 void RND_Sifra::load() {
     const QString path = ShowOpenDialog(CipherTableFilter, this);
-    if (!FileExists(path))
+    // The dialog gives only files that exist; one gone since changes nothing.
+    if (CheckRegularFile(path) == FileReadFailure::Missing)
         return;
-    DecodedCipherTable decoded;
-    try {
-        decoded = DecodeCipherTable(ReadWholeFile(path));
-    } catch (const ProgramError& error) {
-        ReportError(error);
+    // Bytes after the longest record are never part of the table.
+    const FileRead read = ReadFileStart(path, LongestCipherTableFile);
+    if (read.failure != FileReadFailure::None) {
+        ReportError(FileReadError(path, read));
         return;
     }
+    const DecodedCipherTable decoded = DecodeCipherTable(read.bytes);
     if (!decoded.table) {
         ShowNotice(this,
                    u"Soubor %1 nelze načíst jako šifrovací tabulku.\r\n%2\r\n"

@@ -1,14 +1,15 @@
 #include "utilities/line_ends/Dos_Unix_conv.h"
 
+#include "core/files/file_io.h"
 #include "core/shell/browser_rules.h"
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
+#include "platform/system_memory.h"
 #include "platform/window_title.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/shared_procedures.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,12 +77,14 @@ void Dos_Unix_conv::convert(LineEndForm form) {
     const QString path = m_path->text();
     if (!mayReplace(ConvertedFilePath(path, form)))
         return;
-    report(ConvertFileLineEnds(path, form));
+    report(ConvertFileLineEnds(path, form, LargestFileInMemory()));
 }
 
 bool Dos_Unix_conv::mayReplace(const QString& outputPath) {
-    // Converting onto the chosen file itself is refused by the conversion.
-    if (!QFileInfo::exists(outputPath) || NamesSameFile(m_path->text(), outputPath))
+    // Converting onto the chosen file itself, or onto anything that is not a
+    // regular file, is refused by the conversion.
+    if (CheckRegularFile(outputPath) != FileReadFailure::None ||
+        NamesSameFile(m_path->text(), outputPath))
         return true;
     MessageBoxRequest question;
     question.text = QStringLiteral("Soubor %1 již existuje.\nChcete jej přepsat?").arg(outputPath);

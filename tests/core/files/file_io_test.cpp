@@ -19,6 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString NotRegular = u"Není obyčejný soubor (je to složka, roura nebo zařízení): "_s;
+
 [[nodiscard]] ino_t InodeOf(const QString& path) {
     struct stat status {};
     return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
@@ -76,24 +78,23 @@ TEST(FileIo, FailuresThrowNamingTheFile) {
     const QString folder = dir.filePath(u"složka"_s);
     ASSERT_TRUE(QDir().mkdir(folder));
     ExpectError([&] { WriteFileAtomically(folder, "abc"); }, FileAccessErrorNumber,
-                u"Soubor nelze zapsat: "_s + folder, folder);
+                NotRegular + folder, folder);
     EXPECT_TRUE(QFileInfo(folder).isDir());
 
     const QString missing = dir.filePath(u"nic.txt"_s);
     ExpectError([&] { (void)ReadWholeFile(missing); }, FileNotFoundErrorNumber,
                 u"Soubor nenalezen: "_s + missing, missing);
-    ExpectError([&] { (void)ReadWholeFile(folder); }, FileAccessErrorNumber,
-                u"Soubor nelze číst: "_s + folder, folder);
+    ExpectError([&] { (void)ReadWholeFile(folder); }, FileAccessErrorNumber, NotRegular + folder,
+                folder);
 }
 
 TEST(FileIo, APipeOrADeviceIsRefusedInsteadOfReadWithoutEnd) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath(u"roura"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    ExpectError([&] { (void)ReadWholeFile(pipe); }, FileAccessErrorNumber,
-                u"Soubor nelze číst: "_s + pipe, pipe);
+    ExpectError([&] { (void)ReadWholeFile(pipe); }, FileAccessErrorNumber, NotRegular + pipe, pipe);
     ExpectError([&] { (void)ReadWholeFile(u"/dev/zero"_s); }, FileAccessErrorNumber,
-                u"Soubor nelze číst: /dev/zero"_s, u"/dev/zero"_s);
+                NotRegular + u"/dev/zero"_s, u"/dev/zero"_s);
 }
 
 // Where the user may write decides how a save goes: beside the file a

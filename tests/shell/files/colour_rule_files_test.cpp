@@ -119,18 +119,24 @@ TEST_F(ColourRuleFiles, EmptyLoadPathAsksForTheFile) {
     EXPECT_EQ(platform.fileDialogs.openRequests.front().owner, &owner);
 }
 
-TEST_F(ColourRuleFiles, NothingToReadLeavesTheSetSilently) {
+TEST_F(ColourRuleFiles, NothingToReadLeavesTheSet) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"slozka.rqc"_s));
     ColorRuleSet before = SetWithRules(2);
     before.FilePath = pathOf(u"puvodni.rqc"_s);
-    // A missing file, a folder, and a cancelled dialog.
-    for (const QString& path : {pathOf(u"neni.rqc"_s), pathOf(u"slozka.rqc"_s), QString()}) {
+    // A missing file and a cancelled dialog.
+    for (const QString& path : {pathOf(u"neni.rqc"_s), QString()}) {
         ColorRuleSet set = before;
         EXPECT_FALSE(LoadColorSet(set, path, &owner)) << path.toStdString();
         EXPECT_EQ(set, before);
     }
     EXPECT_EQ(platform.fileDialogs.unanswered, 1);
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
+
+    // A folder is there but is no file: the set stays, and the user is told.
+    ColorRuleSet set = before;
+    EXPECT_FALSE(LoadColorSet(set, pathOf(u"slozka.rqc"_s), &owner));
+    EXPECT_EQ(set, before);
+    EXPECT_TRUE(onlyErrorBoxText().contains(u"Není obyčejný soubor"_s));
 }
 
 TEST_F(ColourRuleFiles, CutFileLoadsItsWholeRecordsAndLessThanOneIsReported) {
