@@ -67,16 +67,23 @@ private:
     return true;
 }
 
-// Each letter A to Z in exactly one of two non-empty groups.
-[[nodiscard]] bool SplitsTheAlphabet(const QString& ones, const QString& zeros) {
-    if (ones.isEmpty() || zeros.isEmpty() || ones.size() + zeros.size() != 26)
-        return false;
-    const QString all = ones + zeros;
-    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-        if (all.count(QChar(letter)) != 1)
-            return false;
+// Why the letter groups cannot carry a cipher, or empty when they can. Each
+// group needs a letter, and the two may share none, or a bit could not be
+// told from the other. The cipher text is prepared (upper case, A to Z only)
+// before it is deciphered, so any other character would be lost. The groups
+// need not take every letter: the ones left out are never written.
+[[nodiscard]] QString LetterGroupsProblem(const QString& ones, const QString& zeros) {
+    if (ones.isEmpty() || zeros.isEmpty())
+        return QStringLiteral("Jedna ze skupin písmen je prázdná.");
+    for (const QChar letter : ones + zeros) {
+        if (letter < u'A' || letter > u'Z')
+            return QStringLiteral("Ve skupinách písmen smějí být jen písmena A až Z.");
     }
-    return true;
+    for (const QChar letter : ones) {
+        if (zeros.contains(letter))
+            return QStringLiteral("Písmeno %1 je v obou skupinách.").arg(letter);
+    }
+    return {};
 }
 
 } // namespace
@@ -129,8 +136,8 @@ DecodedCipherTable DecodeCipherTable(const QByteArray& bytes) {
                                    .arg(SymbolName(before), SymbolName(index)));
         }
     }
-    if (!SplitsTheAlphabet(table.OneLetters, table.ZeroLetters))
-        return Refused(
-            QStringLiteral("Skupiny písmen nedělí abecedu A až Z na dvě neprázdné části."));
+    if (const QString problem = LetterGroupsProblem(table.OneLetters, table.ZeroLetters);
+        !problem.isEmpty())
+        return Refused(problem);
     return {std::move(table), QString()};
 }

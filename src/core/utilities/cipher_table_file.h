@@ -31,9 +31,10 @@ struct DecodedCipherTable {
 
 // The table at the start of bytes (bytes after it are ignored). A file that
 // ends inside the record, has depth 0, a code that is not depth characters
-// "0" and "1", two equal codes, or letter groups that do not split A to Z
-// into two non-empty groups is refused: a cipher made with such a table
-// could not be deciphered.
+// "0" and "1", two equal codes, an empty letter group, a group character
+// other than A to Z, or a letter in both groups is refused: a cipher made
+// with such a table could not be deciphered. Groups that leave letters out
+// are taken.
 [[nodiscard]] DecodedCipherTable DecodeCipherTable(const QByteArray& bytes);
 
 // The longest record: 32 texts of the longest length and the depth byte.

@@ -42,8 +42,11 @@ QString KeyedStream(const QString& text, double key) {
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int streamByte = static_cast<int>(std::floor(stream.draw() * 254 + 1));
-        const int code = Asc(text.at(i)) ^ streamByte;
-        result[i] = Chr(code == 0 ? 1 : code);
+        const int code = Asc(text.at(i));
+        // A code equal to its stream byte, and a NUL, stay as they are: XOR
+        // would make the one a NUL and the other the stream byte, which the
+        // second pass could not tell from the first.
+        result[i] = code == streamByte || code == 0 ? text.at(i) : Chr(code ^ streamByte);
     }
     return result;
 }

@@ -11,11 +11,12 @@
 // rotation by k is undone by one by 8 - k.
 [[nodiscard]] QString RotateCharBits(const QString& text, int bits);
 
-// Every code XOR a stream byte from 1 to 254 that the key alone decides; a
-// result of 0 becomes 1, so applying it twice restores the text except where
-// a code equalled its stream byte. The stream comes from a generator of its
-// own, reset and seeded with the key, so the program-wide generator is not
-// touched and the output depends on nothing drawn before.
+// Every code XOR a stream byte from 1 to 254 that the key alone decides,
+// except a code equal to its stream byte and a NUL, which stay as they are.
+// No code becomes 0, and applying it twice with the same key restores every
+// text. The stream comes from a generator of its own, reset and seeded with
+// the key, so the program-wide generator is not touched and the output
+// depends on nothing drawn before.
 [[nodiscard]] QString KeyedStream(const QString& text, double key);
 
 // Every letter A to Z, in either case, replaced by a random member of its

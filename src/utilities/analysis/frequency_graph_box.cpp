@@ -45,6 +45,14 @@ void FrequencyGraphBox::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT mouseMovedTo(event->position().toPoint().x());
 }
 
+void FrequencyGraphBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void FrequencyGraphBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void ClickableFrame::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
     Q_EMIT clicked();

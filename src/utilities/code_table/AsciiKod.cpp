@@ -188,8 +188,10 @@ void AsciiKod::insertCode(int code) {
 }
 
 void AsciiKod::collect(const QString& text) {
-    // At the caret, never over a selection.
-    m_collected->deselect();
+    // In front of a selection, never over it: the caret goes to the
+    // selection's start, whichever way it was made.
+    if (m_collected->hasSelectedText())
+        m_collected->setCursorPosition(m_collected->selectionStart());
     m_collected->insert(text);
 }
 

@@ -4,6 +4,7 @@
 #include "core/text/editor_procedures.h"
 #include "core/text/string_functions.h"
 #include "core/utilities/morse_items.h"
+#include "core/utilities/window_beside.h"
 #include "platform/clipboard.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -101,6 +103,35 @@ void Morse::keepMenuHeight() {
 void Morse::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     keepMenuHeight();
+}
+
+void Morse::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        placeBesideOwner();
+    }
+    QWidget::showEvent(event);
+}
+
+void Morse::placeBesideOwner() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr)
+        return;
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerInside = owner->geometry();
+    // The frame is not known before the first showing; the window manager
+    // gives this window the same borders as the main window.
+    const QMargins borders(
+        ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
+        ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    const QScreen* screen = owner->screen();
+    if (screen == nullptr)
+        return;
+    const QPoint frame =
+        PlaceBeside(ownerFrame, ownerInside, size().grownBy(borders), screen->availableGeometry());
+    // Placed by its inside: before the first showing the window system does
+    // not yet know the frame that a move would have to allow for.
+    setGeometry(QRect(frame + QPoint(borders.left(), borders.top()), size()));
 }
 
 void Morse::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include "core/utilities/cipher_texts.h"
 
 #include <QSet>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -37,23 +38,38 @@ TEST(CodeCiphers, BitRotationByKThenEightMinusKIsTheIdentityOnEveryCode) {
     }
 }
 
-// Deciphering is the same step with the same key. Where a code equalled its
-// stream byte the first pass wrote 1 for 0, and the second gives the code
-// back with its lowest bit inverted.
-TEST(CodeCiphers, KeyedStreamTwiceRestoresEveryCodeButTheOnesThatMetTheirStreamByte) {
-    for (const double key : {0.0, 1.0, -5.0, 123456789012345.0}) {
-        for (const QString& text : RandomCodeTexts(1)) {
-            const QString once = KeyedStream(text, key);
-            const QString twice = KeyedStream(once, key);
-            ASSERT_EQ(twice.size(), text.size());
-            for (qsizetype i = 0; i < text.size(); ++i) {
-                ASSERT_NE(Asc(once.at(i)), 0);
-                if (twice.at(i) != text.at(i)) {
-                    ASSERT_EQ(Asc(once.at(i)), 1) << i;
-                    ASSERT_EQ(Asc(twice.at(i)), Asc(text.at(i)) ^ 1) << i;
+// Deciphering is the same step with the same key, so every code must come
+// back at every position of the stream, also where it meets its own stream
+// byte. Each code fills a text of its own, so every position meets all codes.
+TEST(CodeCiphers, KeyedStreamTwiceRestoresEveryCodeAtEveryStreamPosition) {
+    constexpr int Positions = 1024;
+    for (const double key : {0.0, 1.0, -5.0, 42.5, 123456789012345.0}) {
+        std::array<QString, 256> once;
+        for (int code = 0; code <= 255; ++code) {
+            const QString text(Positions, Chr(code));
+            once.at(code) = KeyedStream(text, key);
+            ASSERT_EQ(KeyedStream(once.at(code), key), text) << key << " code " << code;
+        }
+        for (int position = 0; position < Positions; ++position) {
+            // The one code left as it is, is the stream byte; every other is
+            // XOR that byte, and none becomes 0.
+            int streamByte = 0;
+            for (int code = 1; code <= 255; ++code) {
+                if (once.at(code).at(position) == Chr(code)) {
+                    ASSERT_EQ(streamByte, 0) << key << " at " << position;
+                    streamByte = code;
                 }
             }
+            ASSERT_TRUE(streamByte >= 1 && streamByte <= 254) << key << " at " << position;
+            for (int code = 1; code <= 255; ++code) {
+                const int written = Asc(once.at(code).at(position));
+                ASSERT_EQ(written, code == streamByte ? code : code ^ streamByte);
+                ASSERT_NE(written, 0);
+            }
+            ASSERT_EQ(once.at(0).at(position), QChar(0)) << key << " at " << position;
         }
+        for (const QString& text : RandomCodeTexts(0))
+            ASSERT_EQ(KeyedStream(KeyedStream(text, key), key), text) << key;
     }
 }
 

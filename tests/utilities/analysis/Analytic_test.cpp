@@ -89,6 +89,31 @@ TEST_F(AnalyticTest, OptionsRedrawTheGraphAndReadOutFollowsTheMouse) {
     EXPECT_EQ(row(analysis, 0).mid(1, 1), QStringList{u"4"_s});
 }
 
+// The read-out stays while the user clicks on the graph itself; a click on
+// the frame around it empties it.
+TEST_F(AnalyticTest, OnlyAClickOnTheFrameEmptiesTheReadOut) {
+    form.surface().setText(u"AB"_s);
+    Analytic& analysis = open();
+    const struct {
+        QWidget* clicked;
+        QPoint at;
+        bool emptied;
+    } cases[] = {
+        {analysis.Pic(), {130, 50}, false},
+        {analysis.Pic(), {1, 1}, false},
+        {analysis.Picture2(), {1, 1}, true},
+    };
+    // The frame's own border, not the graph inside it.
+    ASSERT_EQ(analysis.Picture2()->childAt({1, 1}), nullptr);
+    for (const auto& c : cases) {
+        moveMouseOver(analysis.Pic(), {130, 50});
+        ASSERT_EQ(analysis.Label2()->text(), u"Poloha: 65 Znak: \"A\""_s);
+        QTest::mouseClick(c.clicked, Qt::LeftButton, Qt::NoModifier, c.at);
+        EXPECT_EQ(analysis.Label2()->text().isEmpty(), c.emptied)
+            << c.clicked->objectName().toStdString();
+    }
+}
+
 TEST_F(AnalyticTest, TypedTextAndTheRefreshWhileShown) {
     form.surface().setText(u"zz"_s);
     Analytic& analysis = open();

@@ -34,20 +34,12 @@ protected:
         EXPECT_NE(window, nullptr) << cipher.name;
         return *window;
     }
-
-    // The key of the stream cipher for which text comes back whole: no code
-    // of it meets its stream byte.
-    [[nodiscard]] static int ReversibleStreamKey(const QString& text) {
-        int key = 1;
-        while (KeyedStream(KeyedStream(text, key), key) != text)
-            ++key;
-        return key;
-    }
 };
 
 TEST_F(CipherRoundTrip, EveryCipherGivesBackADocumentOfEveryCodeByteForByte) {
     const QString everyCode = EveryCode(1);
-    const int streamKey = ReversibleStreamKey(everyCode);
+    // Any key gives the text back whole; this one writes both CR and LF.
+    const int streamKey = 1;
     const Cipher ciphers[] = {
         {"ShiftKod", MenuId::mnu_encrypt_shift,
          [](QWidget& w) { control<QScrollBar>(w, "HScroll1")->setValue(5); }, "Command1",
@@ -102,7 +94,7 @@ TEST_F(CipherRoundTrip, RandomTextsOfEveryCodeSurviveTheSurfaceBothWays) {
         const QString once = KeyedStream(text, -77);
         ASSERT_EQ(documentBytes(), EncodeAnsi(once));
         click(stream, "Command1");
-        ASSERT_EQ(documentBytes(), EncodeAnsi(KeyedStream(once, -77)));
+        ASSERT_EQ(documentBytes(), EncodeAnsi(text));
     }
 }
 

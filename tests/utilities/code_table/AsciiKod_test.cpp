@@ -119,6 +119,34 @@ TEST_F(AsciiKodTest, ScrollBarChoosesAndTheMouseOnlyShowsCodes) {
     EXPECT_FALSE(table.isVisible());
 }
 
+// A collected character goes in at the start of the box's selection, however
+// the selection was made, and never over it; by the button or by the table.
+TEST_F(AsciiKodTest, CollectedCharactersGoInFrontOfTheSelection) {
+    AsciiKod& table = open();
+    table.Option3()->click();
+    table.HScroll1()->setValue(66);
+    const struct {
+        int start;
+        int length; // Negative: made backwards, the caret at the start.
+        QString collected;
+    } cases[] = {
+        {0, 1, u"BAXY"_s},  {1, -1, u"BAXY"_s}, {1, 2, u"ABXY"_s},
+        {3, -2, u"ABXY"_s}, {2, 0, u"AXBY"_s},  {3, 0, u"AXYB"_s},
+    };
+    for (const bool byTable : {false, true}) {
+        for (const auto& c : cases) {
+            table.Text1()->setText(u"AXY"_s);
+            table.Text1()->setSelection(c.start, c.length);
+            if (byTable)
+                releaseOn(table, 66);
+            else
+                click(table.Command3());
+            EXPECT_EQ(table.Text1()->text(), c.collected) << c.start << " " << c.length;
+            EXPECT_FALSE(table.Text1()->hasSelectedText());
+        }
+    }
+}
+
 // With "Přímo vkládát" selected a printable character or Enter typed in the
 // window is typed into the editor as well; other keys are not.
 TEST_F(AsciiKodTest, TypedCharactersReachTheEditorOnlyWhenInsertingDirectly) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -161,6 +162,25 @@ TEST_F(MorseWindow, SnapsAndKeepsOnlyTheMenuBarsHeight) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(LoadedWindowIfAny<Morse>(), nullptr);
     EXPECT_NE(&opened<Morse>(MenuId::mnumorse), nullptr);
+}
+
+// The palette is first shown touching the main window, where the user looks;
+// after that it stays where the user puts it.
+class MorsePlacement : public TextToolTest {};
+
+TEST_F(MorsePlacement, FirstShowingStandsBesideTheMainWindow) {
+    form.setGeometry(10, 20, 300, 200);
+    form.show();
+    Morse& window = opened<Morse>(MenuId::mnumorse);
+    const QRect main = form.frameGeometry();
+    const QRect palette = window.frameGeometry();
+    EXPECT_EQ(palette.left(), main.right() + 1);
+    EXPECT_EQ(palette.top(), main.top());
+    EXPECT_TRUE(form.screen()->availableGeometry().contains(palette));
+
+    window.move(350, 400);
+    EXPECT_EQ(&opened<Morse>(MenuId::mnumorse), &window);
+    EXPECT_EQ(window.pos(), QPoint(350, 400));
 }
 
 } // namespace
