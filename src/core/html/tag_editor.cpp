@@ -132,7 +132,9 @@ TagParts SplitTag(const QString& tag) {
         parts.name = inner;
         return parts;
     }
-    parts.name = inner.left(blank).trimmed();
+    // Up to the first blank the name holds none to trim; other white space,
+    // such as a no-break space, is the name's own.
+    parts.name = inner.left(blank);
     const QString attributes = inner.mid(blank + 1);
     AttributeReader(attributes).read(parts);
     return parts;

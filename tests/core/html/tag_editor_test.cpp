@@ -92,6 +92,13 @@ TEST(TagEditor, SplitsAttributesAsABrowserReadsThemAndWritesThemBack) {
         {u"<TD >"_s, {u"TD"_s, {}, {}}, u"<TD>"_s},
         {doctype, {doctype.mid(1, doctype.size() - 2), {}, {}}, doctype},
         {u"<!-- a b -->"_s, {u"!-- a b --"_s, {}, {}}, u"<!-- a b -->"_s},
+        // A no-break space or a vertical tab beside the name is no blank:
+        // the name keeps it.
+        {u"<P\u00A0 X=1>"_s, {u"P\u00A0"_s, {{u"X"_s, u"1"_s}}, {}}, u"<P\u00A0 X=\"1\">"_s},
+        {u"<P\v X=1>"_s, {u"P\v"_s, {{u"X"_s, u"1"_s}}, {}}, u"<P\v X=\"1\">"_s},
+        {u"<\u00A0P\v\u00A0 X=1>"_s,
+         {u"\u00A0P\v\u00A0"_s, {{u"X"_s, u"1"_s}}, {}},
+         u"<\u00A0P\v\u00A0 X=\"1\">"_s},
     };
     for (const Case& c : cases) {
         const TagParts parts = SplitTag(c.tag);
