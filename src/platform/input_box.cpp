@@ -1,9 +1,10 @@
 #include "platform/input_box.h"
 
+#include "platform/named_control.h"
+
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <limits>
 
 std::optional<QString> QtInputBoxService::ask(const QString& prompt, const QString& title,
                                               const QString& defaultText, QWidget* owner) {
@@ -18,7 +19,7 @@ std::optional<QString> QtInputBoxService::ask(const QString& prompt, const QStri
     // A proposal taken from the document (a long selection, say) is not cut
     // at the line edit's usual length.
     for (QLineEdit* box : dialog.findChildren<QLineEdit*>())
-        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setMaxLength(LongestBoxText);
     dialog.setTextValue(defaultText);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -20,7 +20,7 @@ constexpr int ValueColumn = 1;
 QComboBox* makeBox(QWidget* parent, const QString& name, const QString& toolTip,
                    const QString& text, const QStringList& items) {
     auto* box = MakeNamed<QComboBox>(parent, name, {.toolTip = toolTip});
-    box->setEditable(true);
+    MakeEditable(box);
     // The list offers values; what the user types is not added to it.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(items);

@@ -70,7 +70,7 @@ QLayout* Frame::buildAttributes() {
     auto* grid = new QGridLayout;
 
     m_check4 = Named(new QCheckBox(u"Name ="_s, this), u"Check4"_s);
-    m_text1 = Named(new QLineEdit(u"Rám"_s, this), u"Text1"_s);
+    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"Rám"_s});
     enableWith(m_check4, {m_text1});
     grid->addWidget(m_check4, 0, 0);
     grid->addWidget(m_text1, 0, 1, 1, 4);

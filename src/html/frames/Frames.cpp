@@ -16,11 +16,11 @@ Frames::Frames(QWidget* owner) : HtmlDialog(owner) {
     setWindowTitle(u"HTML Frameset"_s);
 
     auto* label1 = Named(new QLabel(u"Nadpis"_s, this), u"Label1"_s);
-    m_text3 = Named(new QLineEdit(u"Titulek"_s, this), u"Text3"_s);
+    m_text3 = MakeNamed<QLineEdit>(this, u"Text3"_s, {.text = u"Titulek"_s});
     m_check1 = Named(new QCheckBox(u"Rows"_s, this), u"Check1"_s);
-    m_text1 = Named(new QLineEdit(u"*,50%,50"_s, this), u"Text1"_s);
+    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"*,50%,50"_s});
     m_check2 = Named(new QCheckBox(u"Cols"_s, this), u"Check2"_s);
-    m_text2 = Named(new QLineEdit(u"*,50%,50"_s, this), u"Text2"_s);
+    m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"*,50%,50"_s});
     enableWith(m_check1, {m_text1});
     enableWith(m_check2, {m_text2});
 

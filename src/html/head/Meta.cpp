@@ -17,7 +17,7 @@ Meta::Meta(QWidget* owner) : HtmlDialog(owner) {
     setWindowTitle(u"HTML - meta tag"_s);
 
     m_combo1 = MakeNamed<QComboBox>(this, u"Combo1"_s);
-    m_combo1->setEditable(true);
+    MakeEditable(m_combo1);
     // What the user types is inserted, never added to the list.
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->addItems(MetaSampleLines());

@@ -39,7 +39,7 @@ Obrazek::Obrazek(QWidget* owner) : HtmlDialog(owner) {
     // Built top to bottom, so the tab order follows the layout.
     layout->addLayout(buildPicture());
     m_check4 = Named(new QCheckBox(u"Alternativní text :"_s, this), u"Check4"_s);
-    m_text1 = Named(new QLineEdit(u"Obrázek"_s, this), u"Text1"_s);
+    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"Obrázek"_s});
     layout->addLayout(buildTextRow(m_check4, m_text1));
     auto* frames = new QGridLayout;
     frames->addWidget(buildAlignment(), 0, 0);
@@ -48,10 +48,10 @@ Obrazek::Obrazek(QWidget* owner) : HtmlDialog(owner) {
     frames->addWidget(buildSpacing(), 1, 1);
     layout->addLayout(frames);
     m_check6 = Named(new QCheckBox(u"Nízké rozlišení :"_s, this), u"Check6"_s);
-    m_text2 = Named(new QLineEdit(u"path/file.jpg"_s, this), u"Text2"_s);
+    m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"path/file.jpg"_s});
     layout->addLayout(buildTextRow(m_check6, m_text2));
     m_check7 = Named(new QCheckBox(u"Obrázková mapa "_s, this), u"Check7"_s);
-    m_text3 = Named(new QLineEdit(u"#mapa"_s, this), u"Text3"_s);
+    m_text3 = MakeNamed<QLineEdit>(this, u"Text3"_s, {.text = u"#mapa"_s});
     layout->addLayout(buildTextRow(m_check7, m_text3));
     layout->addLayout(buildButtons());
 }

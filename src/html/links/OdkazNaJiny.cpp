@@ -40,7 +40,7 @@ OdkazNaJiny::OdkazNaJiny(QWidget* owner)
     options->addButton(m_option2);
     m_option1->setChecked(true);
     m_chkAutoAlt->setChecked(true);
-    m_combo2->setEditable(true);
+    MakeEditable(m_combo2);
     m_combo2->setInsertPolicy(QComboBox::NoInsert);
     m_combo2->addItems({u"_blank"_s, u"_self"_s, u"_parent"_s, u"_top"_s});
     m_combo2->setEditText(u"_blank"_s);

@@ -66,9 +66,9 @@ QWidget* Vytvor::buildMainTab() {
 
 QLayout* Vytvor::buildHeadLines(QWidget* tab) {
     auto* label8 = Named(new QLabel(u"Nadpis stránky :"_s, tab), u"Label8"_s);
-    m_text2 = Named(new QLineEdit(u"Stránka "_s, tab), u"Text2"_s);
+    m_text2 = MakeNamed<QLineEdit>(tab, u"Text2"_s, {.text = u"Stránka "_s});
     m_check3 = Named(new QCheckBox(u"Url Base"_s, tab), u"Check3"_s);
-    m_text3 = Named(new QLineEdit(tab), u"Text3"_s);
+    m_text3 = MakeNamed<QLineEdit>(tab, u"Text3"_s);
     m_check8 = Named(new QCheckBox(u"BaseFont"_s, tab), u"Check8"_s);
     m_hscroll1 = MakeValueBar(tab, u"HScroll1"_s, Qt::Horizontal, {1, 7, 1, 1});
     auto* label14 = Named(new QLabel(tab), u"Label14"_s);

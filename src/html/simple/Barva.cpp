@@ -55,7 +55,7 @@ void Barva::buildSize() {
 }
 
 void Barva::buildFace() {
-    m_combo1->setEditable(true);
+    MakeEditable(m_combo1);
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->addItems(BarvaFaces());
     // Nothing chosen yet: the box shows its own name, which is written as is.

@@ -20,7 +20,7 @@ Odkaz::Odkaz(QWidget* owner)
     auto* label1 = MakeNamed<QLabel>(this, QStringLiteral("Label1"),
                                      {.text = QStringLiteral("Odkaz na kotvu :")});
     label1->setBuddy(m_combo1);
-    m_combo1->setEditable(true);
+    MakeEditable(m_combo1);
     // The list grows only by confirmed anchors and links, not by Enter.
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setEditText(QStringLiteral("NováKotva"));

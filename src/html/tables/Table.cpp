@@ -99,7 +99,7 @@ QLayout* Table::buildAttributes() {
     m_check9 = Named(new QCheckBox(u"Table cols"_s, this), u"Check9"_s);
     layout->addWidget(m_check9);
     m_check3 = Named(new QCheckBox(u"colspec"_s, this), u"Check3"_s);
-    m_text1 = Named(new QLineEdit(u"L100%"_s, this), u"Text1"_s);
+    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"L100%"_s});
     enableWith(m_check3, {m_text1});
     layout->addLayout(rowOf({m_check3, m_text1}));
     layout->addLayout(buildAlign());
@@ -188,7 +188,7 @@ QLayout* Table::buildRules() {
 
 QLayout* Table::buildCaption() {
     m_check8 = Named(new QCheckBox(u"Nadpis"_s, this), u"Check8"_s);
-    m_text2 = Named(new QLineEdit(u"Nadpis"_s, this), u"Text2"_s);
+    m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"Nadpis"_s});
     auto* top = m_captionAlign.add(this, u"Option18"_s, u"Nahoře"_s, u"TOP"_s);
     top->setChecked(true);
     auto* bottom = m_captionAlign.add(this, u"Option19"_s, u"Dole"_s, u"BOTTOM"_s);
@@ -216,8 +216,8 @@ QGroupBox* Table::buildCellFrame() {
     m_label12 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label12"_s);
     m_vscroll7 = MakeValueBar(frame, u"VScroll7"_s, Qt::Vertical, {1, 1, 1});
     m_label13 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label13"_s);
-    m_text4 = Named(new QLineEdit(frame), u"Text4"_s);
-    m_text3 = Named(new QLineEdit(frame), u"Text3"_s);
+    m_text4 = MakeNamed<QLineEdit>(frame, u"Text4"_s);
+    m_text3 = MakeNamed<QLineEdit>(frame, u"Text3"_s);
     m_text3->setReadOnly(true);
     m_command3 = makeButton(frame, u"Command3"_s, u"Edituj ..."_s);
     m_command4 = makeButton(frame, u"Command4"_s, u"Vynuluj"_s);
@@ -237,7 +237,7 @@ QGroupBox* Table::buildRowFrame() {
     auto* frame = Named(new QGroupBox(u"Řádek"_s, this), u"FrameRow"_s);
     m_vscroll8 = MakeValueBar(frame, u"VScroll8"_s, Qt::Vertical, {1, 1, 1});
     m_label16 = Named(new QLabel(TableCursorLabel(1, 1), frame), u"Label16"_s);
-    m_text5 = Named(new QLineEdit(frame), u"Text5"_s);
+    m_text5 = MakeNamed<QLineEdit>(frame, u"Text5"_s);
     m_text5->setReadOnly(true);
     m_command6 = makeButton(frame, u"Command6"_s, u"Edituj ..."_s);
     m_command5 = makeButton(frame, u"Command5"_s, u"Vynuluj"_s);

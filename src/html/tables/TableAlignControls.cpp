@@ -26,7 +26,7 @@ QVBoxLayout* column(QWidget* heading, const QList<QWidget*>& widgets) {
 
 TableAlignControls::TableAlignControls(QWidget* parent)
     : QObject(parent), m_check1(Named(new QCheckBox(u"&Zarovnání"_s, parent), u"Check1"_s)),
-      m_text1(Named(new QLineEdit(u","_s, parent), u"Text1"_s)),
+      m_text1(MakeNamed<QLineEdit>(parent, u"Text1"_s, {.text = u","_s})),
       m_check2(Named(new QCheckBox(u"&Vertikální zarovnání"_s, parent), u"Check2"_s)) {
     // Added in the order they are tested.
     m_align.add(parent, u"Option1"_s, u"Do &leva"_s, u"LEFT"_s);

@@ -20,7 +20,7 @@ TableRow::TableRow(QWidget* owner)
     : HtmlDialog(owner), m_alignment(new TableAlignControls(this)),
       m_vscroll1(MakeValueBar(this, u"Vscroll1"_s, Qt::Horizontal, {1, 20, 1, 5})),
       m_label2(Named(new QLabel(this), u"Label2"_s)),
-      m_text3(Named(new QLineEdit(this), u"Text3"_s)),
+      m_text3(MakeNamed<QLineEdit>(this, u"Text3"_s)),
       m_command3(Named(new QPushButton(u"Edituj ..."_s, this), u"Command3"_s)),
       m_command4(Named(new QPushButton(u"Vynuluj"_s, this), u"Command4"_s)) {
     setObjectName(u"TableRow"_s);

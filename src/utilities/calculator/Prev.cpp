@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <limits>
 
 namespace {
 
@@ -50,10 +49,7 @@ const FieldDesign& DesignOf(NumberBase base) {
 
 // A box that only the window's keys and conversions change.
 QLineEdit* NumberBox(QWidget* parent, const QString& name, const QString& text) {
-    QLineEdit* box = MakeKeypadBox(parent, name, text);
-    // The binary and Roman texts may be far longer than a line edit's default limit.
-    box->setMaxLength(std::numeric_limits<int>::max());
-    return box;
+    return MakeKeypadBox(parent, name, text);
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -33,8 +32,6 @@ Formatuj::Formatuj(QWidget* owner) : TextToolWindow(owner, u"Formatuj"_s, u"Form
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { lineChosen(); });
     m_line = MakeNamed<QLineEdit>(this, u"Text3"_s, {.toolTip = u"Úprava řádku"_s});
     m_line->setFont(fixedPitchFont());
-    // A long line edited here must come back whole.
-    m_line->setMaxLength(std::numeric_limits<int>::max());
     connect(m_line, &QLineEdit::textEdited, this, &Formatuj::lineEdited);
 
     QLayout* columnControls = buildColumnControls();

@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -22,7 +21,6 @@ namespace {
 QLineEdit* LockedBox(QWidget* parent, const QString& name) {
     auto* box = MakeNamed<QLineEdit>(parent, name);
     box->setReadOnly(true);
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
