@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QtEndian>
 
-#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -115,32 +114,11 @@ private:
     bool m_failed = false;
 };
 
-constexpr std::array<quint8, 6> kEditorFontSizes = {8, 10, 12, 14, 17, 24};
-constexpr quint8 kFallbackFontSize = 8;
-constexpr qint32 kMinSnapDistance = 10;
-constexpr qint32 kMaxSnapDistance = 1450;
-constexpr qint32 kMinAutosaveMinutes = 1;
-constexpr qint32 kMaxAutosaveMinutes = 10;
 constexpr quint8 kFirstRunFontSize = 10;
 constexpr qint32 kFirstRunSnapDistance = 240;
+constexpr qint32 kFirstRunAutosaveMinutes = 1;
 constexpr ColorValue kBlack = RgbColor(0, 0, 0);
 constexpr ColorValue kWhite = RgbColor(255, 255, 255);
-
-[[nodiscard]] qint32 ZeroUnlessIn0To2(qint32 value) {
-    return value >= 0 && value <= 2 ? value : 0;
-}
-
-// The ranges the settings dialog and the editor can show; anything else in
-// the file is damage or an old program's value.
-void BringIntoRange(SettingsRecord& r) {
-    r.MainWindowState = ZeroUnlessIn0To2(r.MainWindowState);
-    r.AutosaveMode = ZeroUnlessIn0To2(r.AutosaveMode);
-    r.SnapDistance = std::clamp(r.SnapDistance, kMinSnapDistance, kMaxSnapDistance);
-    r.AutosaveMinutes = std::clamp(r.AutosaveMinutes, kMinAutosaveMinutes, kMaxAutosaveMinutes);
-    if (std::find(kEditorFontSizes.begin(), kEditorFontSizes.end(), r.EditorFontSize) ==
-        kEditorFontSizes.end())
-        r.EditorFontSize = kFallbackFontSize;
-}
 
 } // namespace
 
@@ -154,7 +132,6 @@ SettingsRecord DecodeSettings(const QByteArray& bytes, const SettingsRecord& def
     SettingsRecord settings = defaults;
     RecordReader reader(bytes);
     VisitFields(settings, reader);
-    BringIntoRange(settings);
     return settings;
 }
 
@@ -163,7 +140,7 @@ SettingsRecord FirstRunSettings(qint32 windowWidth, qint32 windowHeight,
     SettingsRecord r;
     r.WindowWidth = windowWidth;
     r.WindowHeight = windowHeight;
-    r.EditorFontName = QStringLiteral("Courier New CE");
+    r.EditorFontName = FirstRunFontName;
     r.EditorTextColor = kBlack;
     r.EditorBackColor = kWhite;
     r.EditorFontSize = kFirstRunFontSize;
@@ -173,7 +150,7 @@ SettingsRecord FirstRunSettings(qint32 windowWidth, qint32 windowHeight,
     r.ShowToolbar = true;
     r.ShowStatusBar = true;
     r.ShowFileTabs = true;
-    r.AutosaveMinutes = kMinAutosaveMinutes;
+    r.AutosaveMinutes = kFirstRunAutosaveMinutes;
     return r;
 }
 

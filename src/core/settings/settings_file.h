@@ -15,11 +15,8 @@
 
 // Reads the record from the first byte. A field that is not there whole, and
 // every field after it, keeps its value from `defaults`; bytes after the
-// record are ignored. Any non-zero Boolean reads as true. Values the program
-// would not accept are then brought into range, as start-up does:
-// - MainWindowState outside 0..2 and AutosaveMode outside 0..2 become 0;
-// - SnapDistance is clamped to 10..1450 twips, AutosaveMinutes to 1..10;
-// - an EditorFontSize other than 8, 10, 12, 14, 17 or 24 becomes 8.
+// record are ignored. Any non-zero Boolean reads as true. Values are kept as
+// stored: SettingsInRange brings them into the range the program can use.
 [[nodiscard]] SettingsRecord DecodeSettings(const QByteArray& bytes,
                                             const SettingsRecord& defaults);
 

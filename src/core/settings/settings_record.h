@@ -5,6 +5,9 @@
 #include <QString>
 #include <array>
 
+// The editor font of a first run, and of a record that names none.
+inline const QString FirstRunFontName = QStringLiteral("Courier New CE");
+
 // The user's persistent options, stored whole in "tarvel.ini". Field order is
 // the file order.
 struct SettingsRecord {

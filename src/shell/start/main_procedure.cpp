@@ -4,6 +4,7 @@
 #include "core/files/path_helpers.h"
 #include "core/settings/app_version.h"
 #include "core/settings/settings_file.h"
+#include "core/settings/settings_range.h"
 #include "core/text/random_generator.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
@@ -96,7 +97,21 @@ void firstRun(Start& start, const QString& settingsPath) {
     program.Settings.ShowFileTabs = true;
 }
 
-void loadSettings(Start& start) {
+// The free part of the primary screen, where the snapping keeps the window
+// too, less the frame's share; and the smallest window the layout allows.
+WindowRoom windowRoom(const MainForm& form) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize frame = form.frameGeometry().size() - form.size();
+    const QSize smallest = form.minimumSizeHint().expandedTo(form.minimumSize());
+    return {PixelsToTwips(free.x()),
+            PixelsToTwips(free.y()),
+            PixelsToTwips(free.width() - frame.width()),
+            PixelsToTwips(free.height() - frame.height()),
+            PixelsToTwips(smallest.width()),
+            PixelsToTwips(smallest.height())};
+}
+
+void loadSettings(Start& start, const MainForm& form) {
     const QString path = Program().AppFolder + SettingsFileName;
     start.setAction(QStringLiteral("Nahrávám hlavní konfiguraci ze souboru ") + path);
     if (!FileExists(path)) {
@@ -104,7 +119,8 @@ void loadSettings(Start& start) {
         return;
     }
     try {
-        Program().Settings = DecodeSettings(ReadWholeFile(path), firstRunDefaults());
+        Program().Settings = SettingsInRange(
+            DecodeSettings(ReadWholeFile(path), firstRunDefaults()), windowRoom(form));
     } catch (const ProgramError& error) {
         ReportError(error);
         Program().Settings = firstRunDefaults();
@@ -242,7 +258,7 @@ void Main(const QString& appFolder, const QString& arguments) {
     const QString rulesPath = appFolder + ColorRulesFileName;
     start.setAction(QStringLiteral("Otevírám konfiguraci barev ze souboru ") + rulesPath);
     (void)LoadColorSet(program.ColorRules, rulesPath, nullptr);
-    loadSettings(start);
+    loadSettings(start, form);
     showVersionNotice();
     start.setAction(QStringLiteral("Aplikuji konfiguraci"));
     applySettings(form);

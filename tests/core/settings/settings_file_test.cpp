@@ -1,5 +1,7 @@
 #include "core/settings/settings_file.h"
 
+#include "core/settings/settings_range.h"
+
 #include "core/text/ansi_code_page.h"
 
 #include <QTimeZone>
@@ -228,21 +230,29 @@ TEST(SettingsClamp, OutOfRangeValuesAreBroughtIntoRange) {
          {{-240, 10}, {9, 10}, {10, 10}, {1450, 1450}, {1451, 1450}}},
         {"AutosaveMinutes", &SettingsRecord::AutosaveMinutes, {{0, 1}, {1, 1}, {10, 10}, {11, 10}}},
         {"AutosaveMode", &SettingsRecord::AutosaveMode, {{-1, 0}, {2, 2}, {3, 0}}},
+        {"EditorTextColor",
+         &SettingsRecord::EditorTextColor,
+         {{0x01000000, 0}, {-1, 0xFFFFFF}, {int(0x80FF8000u), 0xFF8000}, {0x123456, 0x123456}}},
+        {"EditorBackColor",
+         &SettingsRecord::EditorBackColor,
+         {{-2, 0xFFFFFE}, {0xFFFFFF, 0xFFFFFF}}},
+    };
+    const WindowRoom room{0, 0, 19200, 14400, 900, 1200};
+    const auto read = [&room](const SettingsRecord& r) {
+        return SettingsInRange(DecodeSettings(EncodeSettings(r), Defaults()), room);
     };
     for (const auto& f : fields) {
-        for (const auto& [stored, read] : f.storedAndRead) {
+        for (const auto& [stored, inRange] : f.storedAndRead) {
             SettingsRecord r = Distinct();
             r.*f.field = stored;
-            EXPECT_EQ(DecodeSettings(EncodeSettings(r), Defaults()).*f.field, read)
-                << f.name << " " << stored;
+            EXPECT_EQ(read(r).*f.field, inRange) << f.name << " " << stored;
         }
     }
-    for (const auto& [stored, read] :
+    for (const auto& [stored, inRange] :
          std::vector<std::pair<int, int>>{{0, 8}, {8, 8}, {11, 8}, {14, 14}, {24, 24}, {255, 8}}) {
         SettingsRecord r = Distinct();
         r.EditorFontSize = quint8(stored);
-        EXPECT_EQ(DecodeSettings(EncodeSettings(r), Defaults()).EditorFontSize, read)
-            << "EditorFontSize " << stored;
+        EXPECT_EQ(read(r).EditorFontSize, inRange) << "EditorFontSize " << stored;
     }
 }
 

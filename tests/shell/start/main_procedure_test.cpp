@@ -1,6 +1,7 @@
 #include "shell/start/main_procedure.h"
 
 #include "core/settings/app_version.h"
+#include "core/settings/random_settings_files.h"
 #include "core/settings/settings_file.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/surface/RichEditSurface.h"
@@ -20,14 +21,17 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +69,23 @@ protected:
                 surface().selBold(), surface().selItalic()};
     }
     [[nodiscard]] static QString caption() { return MainForm::instance()->windowTitle(); }
+    // Starts from the settings file as it stands and tells whether the main
+    // window came up whole on the free part of the screen.
+    [[nodiscard]] ::testing::AssertionResult startsWithTheWindowOnTheScreen() {
+        Program() = ProgramState{};
+        Main(appFolder, u"-NOMSG"_s);
+        MainForm* form = MainForm::instance();
+        if (!QTest::qWaitForWindowExposed(form))
+            return ::testing::AssertionFailure() << "the window is not shown";
+        const QRect frame = form->frameGeometry();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        delete form;
+        if (!screen.contains(frame))
+            return ::testing::AssertionFailure()
+                   << "window " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                   << frame.height() << " is not within the screen";
+        return ::testing::AssertionSuccess();
+    }
     [[nodiscard]] static QByteArray linesOfSize(int size) {
         QByteArray bytes = QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(size / 29 + 1);
         bytes.truncate(size);
@@ -121,6 +142,54 @@ TEST_F(StartupTest, StoredValuesOutOfPlaceComeUpSane) {
     EXPECT_EQ(surface().backColor(), RgbColor(255, 255, 255));
     EXPECT_EQ(Program().Settings.MainWindowState, 0);
     EXPECT_FALSE(MainForm::instance()->isMaximized() || MainForm::instance()->isMinimized());
+}
+
+// A damaged file or one from a larger screen once made a window too big to
+// paint; every value out of range comes up usable.
+TEST_F(StartupTest, EachValueOutOfRangeStartsWithTheWindowOnTheScreen) {
+    constexpr qint32 huge = 1 << 30;
+    constexpr qint32 most = std::numeric_limits<qint32>::max();
+    constexpr qint32 least = std::numeric_limits<qint32>::min();
+    using R = SettingsRecord;
+    const struct {
+        const char* name;
+        qint32 R::*field;
+        std::vector<qint32> values;
+    } cases[] = {
+        {"WindowWidth", &R::WindowWidth, {huge, most, 0, -9000, least}},
+        {"WindowHeight", &R::WindowHeight, {huge, 0, -1}},
+        {"WindowLeft", &R::WindowLeft, {huge, most, -huge, least}},
+        {"WindowTop", &R::WindowTop, {huge, -9000}},
+        {"EditorTextColor", &R::EditorTextColor, {-1, huge}},
+        {"EditorBackColor", &R::EditorBackColor, {least}},
+        {"SnapDistance", &R::SnapDistance, {most, -1}},
+        {"MainWindowState", &R::MainWindowState, {huge, -1}},
+        {"AutosaveMinutes", &R::AutosaveMinutes, {most, 0, -5}},
+        {"AutosaveMode", &R::AutosaveMode, {least, 7}},
+    };
+    for (const auto& c : cases) {
+        for (const qint32 value : c.values) {
+            SettingsRecord settings = currentSettings();
+            settings.*c.field = value;
+            writeSettings(settings);
+            EXPECT_TRUE(startsWithTheWindowOnTheScreen()) << c.name << " " << value;
+        }
+    }
+    for (const quint8 size : {0, 255}) {
+        SettingsRecord settings = currentSettings();
+        settings.EditorFontSize = size;
+        writeSettings(settings);
+        EXPECT_TRUE(startsWithTheWindowOnTheScreen()) << "EditorFontSize " << int(size);
+    }
+}
+
+TEST_F(StartupTest, AnySettingsFileStartsWithTheWindowOnTheScreen) {
+    RandomSettingsFiles files(20260106);
+    for (int drawn = 0; drawn < 40; ++drawn) {
+        const QByteArray bytes = files.next();
+        writeFile(u"tarvel.ini"_s, bytes);
+        ASSERT_TRUE(startsWithTheWindowOnTheScreen()) << "file " << bytes.toHex().toStdString();
+    }
 }
 
 // The window's frame goes where it was: a saved position read back at the
