@@ -8,7 +8,8 @@
 [[nodiscard]] ColorValue& PickedColor();
 
 // Shows the program's one colour picker modally on color (its channels set
-// to color's low three bytes) and returns PickedColor() once it is closed:
+// to color's low three bytes), above the window the pick is asked from, which
+// is active again afterwards, and returns PickedColor() once it is closed:
 // the chosen colour after OK, color itself, exactly, after cancel or the
 // close box. History, palette index and gradient settings carry over from
 // earlier picks unless the close box discarded the picker.

@@ -1,5 +1,7 @@
 #include "platform/window_registry.h"
 
+#include "platform/window_place.h"
+
 #include <QVariant>
 
 namespace {
@@ -16,8 +18,10 @@ void SetWindowTag(QObject* object, const QString& tag) {
 
 void WindowRegistry::add(QWidget* window) {
     m_windows.removeAll(QPointer<QWidget>());
-    if (window != nullptr && !contains(window))
-        m_windows.append(window);
+    if (window == nullptr || contains(window))
+        return;
+    m_windows.append(window);
+    KeepPlaceWhileHidden(*window);
 }
 
 QList<QWidget*> WindowRegistry::windows() const {

@@ -13,7 +13,8 @@ void SetWindowTag(QObject* object, const QString& tag);
 // The collection of loaded windows, in load order. A window leaves it when
 // it is destroyed, however that happens. It also keeps each window type to
 // one instance: single() hands out the loaded one or loads a new one, and a
-// window unloaded or discarded is made afresh by the next single().
+// window unloaded or discarded is made afresh by the next single(). A loaded
+// window hidden and shown again comes back where it was.
 class WindowRegistry {
 public:
     // Adding a window that is already loaded changes nothing.

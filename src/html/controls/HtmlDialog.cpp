@@ -4,6 +4,7 @@
 
 #include "core/text/editor_procedures.h"
 #include "platform/default_button.h"
+#include "platform/modal_turn.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/tab_order.h"
@@ -36,7 +37,7 @@ void HtmlDialog::showModeless() {
 void HtmlDialog::showForResult() {
     if (isVisible())
         hide();
-    exec();
+    ExecForOpener(*this);
 }
 
 void HtmlDialog::openForResult(const QString& tag, const QList<QWidget*>& disabledControls,

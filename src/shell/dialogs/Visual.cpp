@@ -8,6 +8,7 @@
 #include "platform/colour_palette.h"
 #include "platform/font_fallback.h"
 #include "platform/message_box.h"
+#include "platform/modal_turn.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
@@ -424,7 +425,7 @@ void Visual::showModal() {
     // A dialog already up modeless has to come down before it can go modal.
     if (isVisible())
         hide();
-    exec();
+    ExecForOpener(*this);
 }
 
 void Visual::showUserPage() {
