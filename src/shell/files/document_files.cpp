@@ -136,12 +136,6 @@ std::optional<QString> ReadInsertedText(const QString& path) {
 }
 
 std::optional<QString> ReadDocumentText(const QString& path) {
-    // Told before anything is read; a file growing past the limit while it
-    // is read is told the same way.
-    if (QFileInfo(path).size() > LargestDocumentSize) {
-        tellTooLarge(path);
-        return std::nullopt;
-    }
     return readText(path, LargestDocumentSize, tellTooLarge);
 }
 
