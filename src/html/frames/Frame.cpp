@@ -29,19 +29,6 @@ QComboBox* choiceList(QWidget* parent, const QString& name, const QStringList& e
     return combo;
 }
 
-// Long enough that a value of a few hundred is one drag of the thumb, not
-// hundreds of clicks on an arrow.
-constexpr int TrackLength = 200;
-
-// Lays a value bar down with a track to slide along; its label keeps the
-// width of the largest value, so the bar does not shift as the number grows.
-void GiveTrack(QScrollBar* bar, QLabel* label) {
-    bar->setOrientation(Qt::Horizontal);
-    bar->setMinimumSize(TrackLength, 0);
-    bar->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::number(bar->maximum())));
-}
-
 } // namespace
 
 Frame::Frame(QWidget* owner) : HtmlDialog(owner) {
@@ -122,17 +109,13 @@ QLayout* Frame::buildAttributes() {
 
 void Frame::addBarRow(QGridLayout* grid, int row, QCheckBox* box, const QString& barName,
                       QLabel* label) {
-    QScrollBar* bar = MakeValueBar(this, barName, Qt::Horizontal, {1, 100, 1, 10});
-    GiveTrack(bar, label);
+    QScrollBar* bar = MakeValueTrack(this, barName, {1, 100, 1, 10});
     showValueIn(bar, label);
     // Until the bar is first moved the label shows 0, below the bar's range.
     label->setText(u"0"_s);
     enableWith(box, {bar});
-    auto* barRow = new QHBoxLayout;
-    barRow->addWidget(bar, 1);
-    barRow->addWidget(label);
     grid->addWidget(box, row, 0);
-    grid->addLayout(barRow, row, 1, 1, 4);
+    grid->addLayout(TrackRow(bar, label), row, 1, 1, 4);
 }
 
 QWidget* Frame::buildMargins() {
@@ -141,8 +124,6 @@ QWidget* Frame::buildMargins() {
     m_check3 = frame5->check();
     m_label11 = frame5->horizontalLabel();
     m_label12 = frame5->verticalLabel();
-    GiveTrack(frame5->horizontalBar(), m_label11);
-    GiveTrack(frame5->verticalBar(), m_label12);
     return frame5;
 }
 

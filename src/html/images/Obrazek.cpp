@@ -44,8 +44,9 @@ Obrazek::Obrazek(QWidget* owner) : HtmlDialog(owner) {
     auto* frames = new QGridLayout;
     frames->addWidget(buildAlignment(), 0, 0);
     frames->addWidget(buildSize(), 0, 1);
-    frames->addWidget(buildBorder(), 1, 0);
-    frames->addWidget(buildSpacing(), 1, 1);
+    // The border and the margins take the whole width, for their tracks.
+    frames->addWidget(buildBorder(), 1, 0, 1, 2);
+    frames->addWidget(buildSpacing(), 2, 0, 1, 2);
     layout->addLayout(frames);
     m_check6 = Named(new QCheckBox(u"Nízké rozlišení :"_s, this), u"Check6"_s);
     m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"path/file.jpg"_s});
@@ -131,14 +132,14 @@ QWidget* Obrazek::buildSize() {
 QWidget* Obrazek::buildBorder() {
     auto* box = frame(this);
     m_check2 = Named(new QCheckBox(u"Rámeček "_s, box), u"Check2"_s);
-    m_vscroll3 = MakeValueBar(this, u"VScroll3"_s, Qt::Vertical, {0, 400, 0});
+    m_vscroll3 = MakeValueTrack(this, u"VScroll3"_s, {0, 400, 0});
     m_label8 = Named(new QLabel(box), u"Label8"_s);
     showValueIn(m_vscroll3, m_label8);
     enableWith(m_check2, {m_vscroll3});
 
     auto* layout = new QGridLayout(box);
-    layout->addWidget(m_check2, 0, 0, 1, 3);
-    AddBarRow(layout, 1, u"Šířka :"_s, m_vscroll3, m_label8);
+    layout->addWidget(m_check2, 0, 0, 1, 2);
+    AddTrackRow(layout, 1, u"Šířka :"_s, m_vscroll3, m_label8);
     return box;
 }
 

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <initializer_list>
@@ -107,18 +108,25 @@ QLayout* Table::buildAttributes() {
     layout->addLayout(buildRules());
 
     m_check6 = Named(new QCheckBox(u"Mezery mezi buňkami"_s, this), u"Check6"_s);
-    m_vscroll5 = MakeValueBar(this, u"VScroll5"_s, Qt::Vertical, {0, 400, 0});
+    m_vscroll5 = MakeValueTrack(this, u"VScroll5"_s, {0, 400, 0});
     m_label8 = Named(new QLabel(this), u"Label8"_s);
     m_check7 = Named(new QCheckBox(u"Mezera mezi okrajem buňky a obsahem"_s, this), u"Check7"_s);
-    m_vscroll6 = MakeValueBar(this, u"VScroll6"_s, Qt::Vertical, {0, 400, 0});
+    m_vscroll6 = MakeValueTrack(this, u"VScroll6"_s, {0, 400, 0});
     m_label9 = Named(new QLabel(this), u"Label9"_s);
+    // Where a check box's caption begins, past its square.
+    const int captionIndent = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                              style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
     for (auto [box, bar, label] :
          {std::tuple{m_check6, m_vscroll5, m_label8}, std::tuple{m_check7, m_vscroll6, m_label9}}) {
         showValueIn(bar, label);
         enableWith(box, {bar});
+        // Beside such long captions the tracks would widen the window; below
+        // them, set in under the box, they keep it as it was.
+        layout->addWidget(box);
+        QHBoxLayout* track = TrackRow(bar, label);
+        track->setContentsMargins(captionIndent, 0, 0, 0);
+        layout->addLayout(track);
     }
-    layout->addLayout(rowOf({m_check6, m_vscroll5, m_label8}));
-    layout->addLayout(rowOf({m_check7, m_vscroll6, m_label9}));
     return layout;
 }
 
@@ -163,7 +171,7 @@ QLayout* Table::buildFrame() {
         button->setChecked(index == 0);
         grid->addWidget(button, index / 4, index % 4);
     }
-    m_vscroll4 = MakeValueBar(this, u"VScroll4"_s, Qt::Vertical, {0, 800, 0});
+    m_vscroll4 = MakeValueTrack(this, u"VScroll4"_s, {0, 800, 0});
     m_label7 = Named(new QLabel(this), u"Label7"_s);
     showValueIn(m_vscroll4, m_label7);
     enableWith(m_check4, m_frame.buttons() << m_vscroll4);
@@ -171,7 +179,7 @@ QLayout* Table::buildFrame() {
     auto* layout = new QVBoxLayout;
     layout->addWidget(m_check4);
     layout->addLayout(grid);
-    layout->addLayout(rowOf({new QLabel(u"Tloušťka"_s, this), m_vscroll4, m_label7}));
+    layout->addLayout(TrackRow(m_vscroll4, m_label7, new QLabel(u"Tloušťka"_s, this)));
     return layout;
 }
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -82,32 +81,6 @@ TEST_F(FrameWindow, EveryTickedBoxAddsItsAttributeFromItsControl) {
     EXPECT_FALSE(control(u"Command4"_s)->isEnabled());
     EXPECT_EQ(confirmOn<Frame>(QString(), 0, 0), u"<FRAME SRC=\"file:///jinde/menu.html\">"_s);
     EXPECT_EQ(control<QLineEdit>(u"Text1"_s)->text(), u"levý"_s);
-}
-
-TEST_F(FrameWindow, ValueBarsKeepTheirRangesWithATrackToDragAlong) {
-    struct Case {
-        QString bar;
-        int minimum;
-        int maximum;
-    };
-    const Case cases[] = {
-        {u"VScroll1"_s, 1, 100},
-        {u"VScroll2"_s, 1, 100},
-        {u"VScroll4"_s, 0, 400},
-        {u"VScroll5"_s, 0, 300},
-    };
-    // Room for the thumb to reach a value of a few hundred in one drag.
-    constexpr int UsableTrack = 150;
-    for (const Case& c : cases) {
-        auto* bar = control<QScrollBar>(c.bar);
-        EXPECT_EQ(bar->minimum(), c.minimum) << c.bar.toStdString();
-        EXPECT_EQ(bar->maximum(), c.maximum) << c.bar.toStdString();
-        EXPECT_EQ(bar->pageStep(), 10) << c.bar.toStdString();
-        // The track is what the two arrow buttons leave of the bar's length.
-        const int length = bar->orientation() == Qt::Horizontal ? bar->width() : bar->height();
-        const int track = length - 2 * bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        EXPECT_GE(track, UsableTrack) << c.bar.toStdString();
-    }
 }
 
 } // namespace
