@@ -253,6 +253,46 @@ TEST_F(SearchWindows, EitherHistoryListSelectsItsPartnerAndFillsBothTexts) {
     }
 }
 
+// However a search ends, the keyboard stays in the window, in the search
+// text: the button that ended it is disabled under the user's hand, and what
+// the user types next must not be lost.
+TEST_F(SearchWindows, EndedSearchLeavesTheKeyboardInTheSearchText) {
+    enum class End { NothingOnStart, NextPastTheEnd, ReplacePastTheEnd, ReplaceAll };
+    const struct {
+        bool replaceWindow;
+        End end;
+    } cases[] = {
+        {false, End::NothingOnStart}, {false, End::NextPastTheEnd},   {true, End::NothingOnStart},
+        {true, End::NextPastTheEnd},  {true, End::ReplacePastTheEnd}, {true, End::ReplaceAll},
+    };
+    for (const auto& c : cases) {
+        setText(u"ab"_s);
+        SearchWindow& window = c.replaceWindow ? static_cast<SearchWindow&>(zamena())
+                                               : static_cast<SearchWindow&>(hledani());
+        QApplication::setActiveWindow(&window);
+        window.Find()->setText(c.end == End::NothingOnStart ? u"z"_s : u"b"_s);
+        // Pressed as a user does, so each button has the focus as it is pressed.
+        const auto press = [](QPushButton* button) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        };
+        press(window.Command1());
+        if (c.end == End::NextPastTheEnd)
+            press(window.Command2());
+        else if (c.end == End::ReplacePastTheEnd)
+            press(window.findChild<QPushButton*>(u"Command5"_s));
+        else if (c.end == End::ReplaceAll)
+            press(window.findChild<QPushButton*>(u"Command6"_s));
+        const auto name =
+            window.objectName().toStdString() + " " + std::to_string(static_cast<int>(c.end));
+        EXPECT_EQ(idleState(window), Idle) << name;
+        EXPECT_EQ(QApplication::activeWindow(), &window) << name;
+        ASSERT_TRUE(QApplication::focusWidget()) << name;
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), u"Find"_s) << name;
+        window.hide();
+    }
+}
+
 // Neither window has more to show when larger, so neither can be resized
 // (a window manager then draws no resize handle along its edge), and Tab
 // goes from the search text to the replacement text.
