@@ -69,12 +69,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -117,6 +119,10 @@ public:
                 checkWidth(*button, button->text(), button->sizeHint().width());
             else if (const auto* group = qobject_cast<const QGroupBox*>(control))
                 checkGroupTitle(*group);
+            else if (const auto* header = qobject_cast<const QHeaderView*>(control))
+                checkHeader(*header);
+            else if (const auto* view = qobject_cast<const QAbstractItemView*>(control))
+                checkColumns(*view);
         }
         checkApart(lines);
     }
@@ -205,6 +211,35 @@ private:
                     fault(*left, left->text(),
                           u"runs into \"%1\" (%2)"_s.arg(right->text(), right->objectName()));
             }
+        }
+    }
+    // A column heading narrower than its section shows "…".
+    void checkHeader(const QHeaderView& header) {
+        if (header.orientation() != Qt::Horizontal)
+            return;
+        for (int section = 0; section < header.count(); ++section) {
+            if (header.isSectionHidden(section))
+                continue;
+            const QString text = header.model()->headerData(section, Qt::Horizontal).toString();
+            const int needed = header.sectionSizeHint(section);
+            if (!text.isEmpty() && needed > header.sectionSize(section))
+                fault(header, text,
+                      u"heading needs %1 px, section has %2"_s.arg(needed).arg(
+                          header.sectionSize(section)));
+        }
+    }
+    // A cell narrower than its text shows "…" in place of the end of it.
+    void checkColumns(const QAbstractItemView& view) {
+        const auto* tree = qobject_cast<const QTreeView*>(&view);
+        const auto* table = qobject_cast<const QTableView*>(&view);
+        if (!tree && !table)
+            return;
+        for (int column = 0; column < view.model()->columnCount(); ++column) {
+            const int width = tree ? tree->columnWidth(column) : table->columnWidth(column);
+            const int needed = view.sizeHintForColumn(column);
+            if (width > 0 && needed > width)
+                fault(view, view.model()->headerData(column, Qt::Horizontal).toString(),
+                      u"column needs %1 px, has %2"_s.arg(needed).arg(width));
         }
     }
     void checkGroupTitle(const QGroupBox& group) {
@@ -317,7 +352,10 @@ const WindowCase Windows[] = {
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);
+         // The widest values, confirmed into a history long enough to scroll.
          picker->setChannels({255, 255, 255});
+         for (int row = 0; row < 8; ++row)
+             picker->Command1()->click();
          return picker;
      }},
     window<ColorControl>("ColorControl"),
