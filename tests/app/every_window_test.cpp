@@ -76,7 +76,6 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -120,9 +119,7 @@ public:
             else if (const auto* group = qobject_cast<const QGroupBox*>(control))
                 checkGroupTitle(*group);
             else if (const auto* header = qobject_cast<const QHeaderView*>(control))
-                checkHeader(*header);
-            else if (const auto* view = qobject_cast<const QAbstractItemView*>(control))
-                checkColumns(*view);
+                checkColumns(*header);
         }
         checkApart(lines);
     }
@@ -213,33 +210,16 @@ private:
             }
         }
     }
-    // A column heading narrower than its section shows "…".
-    void checkHeader(const QHeaderView& header) {
-        if (header.orientation() != Qt::Horizontal)
-            return;
-        for (int section = 0; section < header.count(); ++section) {
-            if (header.isSectionHidden(section))
-                continue;
-            const QString text = header.model()->headerData(section, Qt::Horizontal).toString();
-            const int needed = header.sectionSizeHint(section);
-            if (!text.isEmpty() && needed > header.sectionSize(section))
-                fault(header, text,
-                      u"heading needs %1 px, section has %2"_s.arg(needed).arg(
-                          header.sectionSize(section)));
-        }
-    }
-    // A cell narrower than its text shows "…" in place of the end of it.
-    void checkColumns(const QAbstractItemView& view) {
-        const auto* tree = qobject_cast<const QTreeView*>(&view);
-        const auto* table = qobject_cast<const QTableView*>(&view);
-        if (!tree && !table)
-            return;
-        for (int column = 0; column < view.model()->columnCount(); ++column) {
-            const int width = tree ? tree->columnWidth(column) : table->columnWidth(column);
-            const int needed = view.sizeHintForColumn(column);
-            if (width > 0 && needed > width)
-                fault(view, view.model()->headerData(column, Qt::Horizontal).toString(),
-                      u"column needs %1 px, has %2"_s.arg(needed).arg(width));
+    // A column narrower than its heading or a cell's text shows "…".
+    void checkColumns(const QHeaderView& header) {
+        const auto* view = qobject_cast<const QAbstractItemView*>(header.parentWidget());
+        for (int column = 0;
+             view && header.orientation() == Qt::Horizontal && column < header.count(); ++column) {
+            const int needed =
+                std::max(header.sectionSizeHint(column), view->sizeHintForColumn(column));
+            if (!header.isSectionHidden(column) && needed > header.sectionSize(column))
+                fault(*view, header.model()->headerData(column, Qt::Horizontal).toString(),
+                      u"column needs %1 px, has %2"_s.arg(needed).arg(header.sectionSize(column)));
         }
     }
     void checkGroupTitle(const QGroupBox& group) {

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -84,18 +85,12 @@ TEST_F(ColorFadeWindow, StripIsDrawnFromTheFirstColourToTheSecond) {
 TEST_F(ColorFadeWindow, PickingAColourMovesNothing) {
     const auto places = [this] {
         QCoreApplication::processEvents();
-        const auto place = [](const QWidget& each) {
-            const QRect r = each.geometry();
-            return u"%1 %2,%3 %4x%5"_s.arg(each.objectName())
-                .arg(r.x())
-                .arg(r.y())
-                .arg(r.width())
-                .arg(r.height());
-        };
-        QStringList rects{place(window)};
+        QString text;
+        QDebug out(&text);
+        out << window.geometry();
         for (const QWidget* control : window.findChildren<QWidget*>())
-            rects << place(*control);
-        return rects.join(u'\n').toStdString();
+            out << control->objectName() << control->geometry();
+        return text.toStdString();
     };
     const std::string first = places();
     const RgbChannels picks[] = {{0xDD, 0xDD, 0xDD}, {0x11, 0x11, 0x11}, {0xFF, 0, 0xAB}};

@@ -257,38 +257,35 @@ TEST_F(SearchWindows, EitherHistoryListSelectsItsPartnerAndFillsBothTexts) {
 // text: the button that ended it is disabled under the user's hand, and what
 // the user types next must not be lost.
 TEST_F(SearchWindows, EndedSearchLeavesTheKeyboardInTheSearchText) {
-    enum class End { NothingOnStart, NextPastTheEnd, ReplacePastTheEnd, ReplaceAll };
     const struct {
         bool replaceWindow;
-        End end;
+        QString find;
+        QStringList presses; // Start, then the button whose step ends the search
     } cases[] = {
-        {false, End::NothingOnStart}, {false, End::NextPastTheEnd},   {true, End::NothingOnStart},
-        {true, End::NextPastTheEnd},  {true, End::ReplacePastTheEnd}, {true, End::ReplaceAll},
+        {false, u"z"_s, {u"Command1"_s}},
+        {false, u"b"_s, {u"Command1"_s, u"Command2"_s}},
+        {true, u"z"_s, {u"Command1"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command2"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command5"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command6"_s}},
     };
     for (const auto& c : cases) {
         setText(u"ab"_s);
         SearchWindow& window = c.replaceWindow ? static_cast<SearchWindow&>(zamena())
                                                : static_cast<SearchWindow&>(hledani());
         QApplication::setActiveWindow(&window);
-        window.Find()->setText(c.end == End::NothingOnStart ? u"z"_s : u"b"_s);
-        // Pressed as a user does, so each button has the focus as it is pressed.
-        const auto press = [](QPushButton* button) {
+        window.Find()->setText(c.find);
+        // Pressed from the keyboard, so each button has the focus as it is pressed.
+        for (const QString& name : c.presses) {
+            auto* button = window.findChild<QPushButton*>(name);
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Space);
-        };
-        press(window.Command1());
-        if (c.end == End::NextPastTheEnd)
-            press(window.Command2());
-        else if (c.end == End::ReplacePastTheEnd)
-            press(window.findChild<QPushButton*>(u"Command5"_s));
-        else if (c.end == End::ReplaceAll)
-            press(window.findChild<QPushButton*>(u"Command6"_s));
-        const auto name =
-            window.objectName().toStdString() + " " + std::to_string(static_cast<int>(c.end));
+        }
+        const std::string name =
+            window.objectName().toStdString() + " " + c.presses.last().toStdString();
         EXPECT_EQ(idleState(window), Idle) << name;
         EXPECT_EQ(QApplication::activeWindow(), &window) << name;
-        ASSERT_TRUE(QApplication::focusWidget()) << name;
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), u"Find"_s) << name;
+        EXPECT_EQ(QApplication::focusWidget(), window.Find()) << name;
         window.hide();
     }
 }
