@@ -18,8 +18,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -88,13 +90,13 @@ ColorDialog::ColorDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("ColorDialog"));
     setWindowTitle(QStringLiteral("Výběr barvy"));
-    setFixedSize(ReadoutsLeft + ColumnWidth + 8, 353);
     buildChannels();
     buildTools();
     buildReadouts();
     buildGradient();
     buildPalette();
     buildButtons();
+    setFixedSize(ReadoutsLeft + m_readoutsWidth + 8, 353);
 }
 
 void ColorDialog::buildChannels() {
@@ -156,30 +158,49 @@ void ColorDialog::buildTools() {
 }
 
 void ColorDialog::buildReadouts() {
-    m_label11 = MakeNamed<QLabel>(this, QStringLiteral("Label11"),
-                                  {.text = ColorToHex(0),
-                                   .toolTip = QStringLiteral("Hexa zobrazení"),
-                                   .place = {ReadoutsLeft, 8, ColumnWidth, 17}});
-    m_label11->setFont(readoutFont());
-    m_picture3 = MakeNamed<QLabel>(
-        this, QStringLiteral("Picture3"),
-        {.toolTip = QStringLiteral("Vybraná barva"), .place = {ReadoutsLeft, 24, ColumnWidth, 33}});
-    setBackColor(m_picture3, 0);
-    // Lies over the right part of the chosen-colour box, so it comes after it.
-    m_picture13 = MakeNamed<QLabel>(
-        this, QStringLiteral("Picture13"),
-        {.toolTip = QStringLiteral("Předchozí barva"), .place = {ReadoutsLeft + 56, 32, 17, 17}});
-    setBackColor(m_picture13, m_previousColor);
-
-    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"),
-                                         {.place = {ReadoutsLeft, 64, ColumnWidth, 89}});
+    // The history comes first: the column it stands in is as wide as it needs.
+    m_listView1 = MakeNamed<QTreeWidget>(this, QStringLiteral("ListView1"));
     m_listView1->setHeaderLabels({QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")});
     m_listView1->setRootIsDecorated(false);
     m_listView1->header()->setMinimumSectionSize(8);
-    for (int column = 0; column < 3; ++column)
-        m_listView1->setColumnWidth(column, 24);
+    const int column = widestHistoryColumn();
+    for (int each = 0; each < 3; ++each)
+        m_listView1->setColumnWidth(each, column);
+    // Room for a scroll bar, so that a long history cuts no value either.
+    const int listWidth = 3 * column + 2 * m_listView1->frameWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listView1);
+    m_readoutsWidth = std::max(ColumnWidth, listWidth);
+    m_listView1->setGeometry(ReadoutsLeft, 64, m_readoutsWidth, 89);
     connect(m_listView1, &QTreeWidget::itemClicked, this,
             [this](const QTreeWidgetItem* item) { takeHistoryRow(item); });
+
+    m_label11 = MakeNamed<QLabel>(this, QStringLiteral("Label11"),
+                                  {.text = ColorToHex(0),
+                                   .toolTip = QStringLiteral("Hexa zobrazení"),
+                                   .place = {ReadoutsLeft, 8, m_readoutsWidth, 17}});
+    m_label11->setFont(readoutFont());
+    m_picture3 = MakeNamed<QLabel>(this, QStringLiteral("Picture3"),
+                                   {.toolTip = QStringLiteral("Vybraná barva"),
+                                    .place = {ReadoutsLeft, 24, m_readoutsWidth, 33}});
+    setBackColor(m_picture3, 0);
+    // Lies over the right part of the chosen-colour box, so it comes after it.
+    m_picture13 = MakeNamed<QLabel>(this, QStringLiteral("Picture13"),
+                                    {.toolTip = QStringLiteral("Předchozí barva"),
+                                     .place = {ReadoutsLeft + m_readoutsWidth - 25, 32, 17, 17}});
+    setBackColor(m_picture13, m_previousColor);
+}
+
+int ColorDialog::widestHistoryColumn() const {
+    // Measured on a row of the widest values, at the list's own font and style.
+    auto* widest = new QTreeWidgetItem(
+        m_listView1, {QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("255")});
+    const QAbstractItemView& view = *m_listView1;
+    int needed = 0;
+    for (int column = 0; column < 3; ++column)
+        needed = std::max({needed, view.sizeHintForColumn(column),
+                           m_listView1->header()->sectionSizeHint(column)});
+    delete widest;
+    return needed;
 }
 
 void ColorDialog::buildGradient() {
@@ -217,7 +238,7 @@ void ColorDialog::buildGradient() {
 
     m_combo1 = MakeNamed<QComboBox>(this, QStringLiteral("Combo1"),
                                     {.toolTip = QStringLiteral("Přecházet z ... do ... \\/"),
-                                     .place = {ReadoutsLeft, 296, ColumnWidth, 22}});
+                                     .place = {ReadoutsLeft, 296, m_readoutsWidth, 22}});
     m_combo1->setEditable(false);
     m_combo1->setFont(readoutFont());
     m_combo1->addItems(GradientPairItems());
@@ -261,7 +282,7 @@ void ColorDialog::buildButtons() {
     m_command1->setDefault(true);
     m_command2 = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
                                         {.toolTip = QStringLiteral("Bez výběru ..."),
-                                         .place = {ReadoutsLeft, 328, ColumnWidth, 17}});
+                                         .place = {ReadoutsLeft, 328, m_readoutsWidth, 17}});
     m_command2->setText(QStringLiteral("&Storno"));
     connect(m_command1, &QPushButton::clicked, this, &ColorDialog::confirm);
     connect(m_command2, &QPushButton::clicked, this, &ColorDialog::reject);

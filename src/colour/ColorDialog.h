@@ -84,6 +84,8 @@ private:
     void buildChannels();
     void buildTools();
     void buildReadouts();
+    // The width of a history column that shows "255" and its heading whole.
+    [[nodiscard]] int widestHistoryColumn() const;
     void buildGradient();
     void buildPalette();
     void buildButtons();
@@ -120,6 +122,8 @@ private:
 
     // What the gradient box shows; the pointer read-out reads its pixels.
     QImage m_gradient;
+    // The right-hand column: the readouts, the history, the pair list and Storno.
+    int m_readoutsWidth = 0;
     ColorValue m_previousColor = 0xFFFFFF;
     bool m_discarded = false;
 };

@@ -69,6 +69,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -117,6 +118,8 @@ public:
                 checkWidth(*button, button->text(), button->sizeHint().width());
             else if (const auto* group = qobject_cast<const QGroupBox*>(control))
                 checkGroupTitle(*group);
+            else if (const auto* header = qobject_cast<const QHeaderView*>(control))
+                checkColumns(*header);
         }
         checkApart(lines);
     }
@@ -205,6 +208,18 @@ private:
                     fault(*left, left->text(),
                           u"runs into \"%1\" (%2)"_s.arg(right->text(), right->objectName()));
             }
+        }
+    }
+    // A column narrower than its heading or a cell's text shows "…".
+    void checkColumns(const QHeaderView& header) {
+        const auto* view = qobject_cast<const QAbstractItemView*>(header.parentWidget());
+        for (int column = 0;
+             view && header.orientation() == Qt::Horizontal && column < header.count(); ++column) {
+            const int needed =
+                std::max(header.sectionSizeHint(column), view->sizeHintForColumn(column));
+            if (!header.isSectionHidden(column) && needed > header.sectionSize(column))
+                fault(*view, header.model()->headerData(column, Qt::Horizontal).toString(),
+                      u"column needs %1 px, has %2"_s.arg(needed).arg(header.sectionSize(column)));
         }
     }
     void checkGroupTitle(const QGroupBox& group) {
@@ -317,7 +332,10 @@ const WindowCase Windows[] = {
     {"ColorDialog",
      [](MainForm& form) -> QWidget* {
          auto* picker = new ColorDialog(&form);
+         // The widest values, confirmed into a history long enough to scroll.
          picker->setChannels({255, 255, 255});
+         for (int row = 0; row < 8; ++row)
+             picker->Command1()->click();
          return picker;
      }},
     window<ColorControl>("ColorControl"),

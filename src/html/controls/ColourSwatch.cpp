@@ -5,11 +5,22 @@
 #include "platform/colour_palette.h"
 #include "platform/named_control.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
 
 constexpr int BoxSize = 24;
+
+// The widest "#RRGGBB" in font: in a proportional font each colour's text
+// has a width of its own.
+QString WidestHex(const QFontMetrics& metrics) {
+    QChar widest = u'0';
+    for (const QChar each : QStringLiteral("0123456789ABCDEF"))
+        if (metrics.horizontalAdvance(each) > metrics.horizontalAdvance(widest))
+            widest = each;
+    return u'#' + QString(6, widest);
+}
 
 } // namespace
 
@@ -21,6 +32,10 @@ ColourSwatch::ColourSwatch(QWidget* parent, const QString& boxName, const QStrin
     m_box->setFrameShape(QFrame::Box);
     m_box->setAutoFillBackground(true);
     paintBox();
+    // A label as wide as its text would move the controls beside it, and
+    // grow the window, at each pick.
+    m_label->setText(WidestHex(m_label->fontMetrics()));
+    m_label->setMinimumWidth(m_label->sizeHint().width());
     m_label->setText(initialLabel.isEmpty() ? ColorToHex(initial) : initialLabel);
 }
 

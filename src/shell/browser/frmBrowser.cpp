@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,7 +120,8 @@ frmBrowser::frmBrowser(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addLayout(buildAddressRow(area));
+    buildAddressBox(area);
+    layout->addWidget(m_address);
     m_browser = Platform().webViews->create(area);
     m_browser->widget()->setObjectName(u"brwWebBrowser"_s);
     layout->addWidget(m_browser->widget(), 1);
@@ -164,9 +164,17 @@ void frmBrowser::buildToolBar() {
         action->setCheckable(key == DockKey);
         connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
     }
+    // The busy picture stands at the toolbar's right end, so the address box
+    // below has the window's whole width.
+    auto* room = new QWidget(m_toolBar);
+    room->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(room);
+    m_picture = Named(new QLabel(m_toolBar), u"Picture1"_s);
+    m_picture->setFixedSize(PictureSide, PictureSide);
+    m_toolBar->addWidget(m_picture);
 }
 
-QLayout* frmBrowser::buildAddressRow(QWidget* area) {
+void frmBrowser::buildAddressBox(QWidget* area) {
     m_address = Named(new QComboBox(area), u"cboAddress"_s);
     m_address->setEditable(true);
     // The history is kept by the browser itself, in the order of the visits.
@@ -183,13 +191,6 @@ QLayout* frmBrowser::buildAddressRow(QWidget* area) {
         if (!m_suppressNavigate)
             navigateToTyped();
     });
-    m_picture = Named(new QLabel(area), u"Picture1"_s);
-    m_picture->setFixedSize(PictureSide, PictureSide);
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_address, 1);
-    row->addWidget(m_picture);
-    return row;
 }
 
 void frmBrowser::buildStatusBar() {

@@ -6,7 +6,6 @@
 class QAction;
 class QComboBox;
 class QLabel;
-class QLayout;
 class QTimer;
 class QToolBar;
 class WebView;
@@ -53,7 +52,7 @@ protected:
 
 private:
     void buildToolBar();
-    [[nodiscard]] QLayout* buildAddressRow(QWidget* area);
+    void buildAddressBox(QWidget* area);
     void buildStatusBar();
     void navigate(const QString& address);
     void chooseFile();

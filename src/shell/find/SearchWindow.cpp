@@ -88,6 +88,11 @@ void SearchWindow::newSearch() {
     m_find->setText(surface.selLength() != 0 ? surface.selText() : QString());
     setSearching(false);
     clearCounts();
+    // The button that ended the search is disabled under the user's hand and
+    // would pass the focus on to another button, or to none. The next search
+    // begins in the search text, selected so that typing replaces it.
+    m_find->setFocus(Qt::OtherFocusReason);
+    m_find->selectAll();
 }
 
 void SearchWindow::setSearching(bool searching) {

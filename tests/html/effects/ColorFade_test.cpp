@@ -6,6 +6,8 @@
 #include "platform/colour_palette.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDebug>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -76,6 +78,29 @@ TEST_F(ColorFadeWindow, StripIsDrawnFromTheFirstColourToTheSecond) {
     drawn = drawnColumns();
     EXPECT_EQ(drawn.first(), Red);
     EXPECT_EQ(drawn, FadeColumns(Red, Black, width).first(width));
+}
+
+// The width of a colour's text varies with its letters; neither the window
+// nor its controls may move or grow with the colour picked.
+TEST_F(ColorFadeWindow, PickingAColourMovesNothing) {
+    const auto places = [this] {
+        QCoreApplication::processEvents();
+        QString text;
+        QDebug out(&text);
+        out << window.geometry();
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            out << control->objectName() << control->geometry();
+        return text.toStdString();
+    };
+    const std::string first = places();
+    const RgbChannels picks[] = {{0xDD, 0xDD, 0xDD}, {0x11, 0x11, 0x11}, {0xFF, 0, 0xAB}};
+    for (const RgbChannels& pick : picks) {
+        for (const QString& button : {u"Cmnd1"_s, u"Cmnd2"_s}) {
+            pickNext(pick);
+            click(window, button);
+            EXPECT_EQ(places(), first) << pick.red << " " << button.toStdString();
+        }
+    }
 }
 
 } // namespace

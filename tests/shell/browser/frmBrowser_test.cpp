@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -246,6 +247,28 @@ TEST_F(Browser, AloneClosingAsksAndNoKeepsItRunning) {
     }
     EXPECT_EQ(ended, 2);
     EXPECT_TRUE(Program().Ending);
+}
+
+// Alone or owned, at any width, the address box reaches the window's right
+// edge, as the toolbar above it does; the busy picture is in the toolbar.
+TEST_F(Browser, AddressBoxReachesTheRightEdge) {
+    for (const bool alone : {false, true}) {
+        if (alone)
+            ShowBrowserAlone();
+        else
+            ShowUrlInBrowser(u"http://example.org/"_s);
+        for (const int width : {420, 900}) {
+            browser()->resize(width, 400);
+            QCoreApplication::processEvents();
+            const auto rightEdge = [this](const QWidget* control) {
+                return control->mapTo(browser(), QPoint(control->width(), 0)).x();
+            };
+            EXPECT_EQ(rightEdge(browser()->cboAddress()), width) << alone << " " << width;
+            EXPECT_EQ(rightEdge(browser()->tbToolBar()), width) << alone << " " << width;
+            EXPECT_TRUE(browser()->tbToolBar()->isAncestorOf(browser()->Picture1()));
+        }
+        platform.unloadWindows();
+    }
 }
 
 } // namespace

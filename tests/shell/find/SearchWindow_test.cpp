@@ -253,6 +253,43 @@ TEST_F(SearchWindows, EitherHistoryListSelectsItsPartnerAndFillsBothTexts) {
     }
 }
 
+// However a search ends, the keyboard stays in the window, in the search
+// text: the button that ended it is disabled under the user's hand, and what
+// the user types next must not be lost.
+TEST_F(SearchWindows, EndedSearchLeavesTheKeyboardInTheSearchText) {
+    const struct {
+        bool replaceWindow;
+        QString find;
+        QStringList presses; // Start, then the button whose step ends the search
+    } cases[] = {
+        {false, u"z"_s, {u"Command1"_s}},
+        {false, u"b"_s, {u"Command1"_s, u"Command2"_s}},
+        {true, u"z"_s, {u"Command1"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command2"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command5"_s}},
+        {true, u"b"_s, {u"Command1"_s, u"Command6"_s}},
+    };
+    for (const auto& c : cases) {
+        setText(u"ab"_s);
+        SearchWindow& window = c.replaceWindow ? static_cast<SearchWindow&>(zamena())
+                                               : static_cast<SearchWindow&>(hledani());
+        QApplication::setActiveWindow(&window);
+        window.Find()->setText(c.find);
+        // Pressed from the keyboard, so each button has the focus as it is pressed.
+        for (const QString& name : c.presses) {
+            auto* button = window.findChild<QPushButton*>(name);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+        }
+        const std::string name =
+            window.objectName().toStdString() + " " + c.presses.last().toStdString();
+        EXPECT_EQ(idleState(window), Idle) << name;
+        EXPECT_EQ(QApplication::activeWindow(), &window) << name;
+        EXPECT_EQ(QApplication::focusWidget(), window.Find()) << name;
+        window.hide();
+    }
+}
+
 // Neither window has more to show when larger, so neither can be resized
 // (a window manager then draws no resize handle along its edge), and Tab
 // goes from the search text to the replacement text.
