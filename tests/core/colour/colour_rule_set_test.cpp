@@ -125,15 +125,43 @@ TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
     }
 }
 
-TEST(ColorRuleSetFile, AnyBytesOfOneRecordReadAsASet) {
-    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(QByteArray(514, 'A'));
+// Only the background field and the space after it are fixed by the format;
+// every other byte reads as it stands.
+TEST(ColorRuleSetFile, AnyBytesAroundTheBackgroundReadAsASet) {
+    QByteArray bytes(514, 'A');
+    bytes.replace(506, 8, "#aAbB09 ");
+    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->DefaultTextColor, 0x41414141);
     EXPECT_EQ(read->Description, QString(255, u'A'));
     EXPECT_EQ(read->Author, QString(247, u'A'));
-    // Characters 249-254 are the pairs; the one before them is not examined.
-    EXPECT_EQ(read->DefaultBackground, 0xAAAAAA);
+    EXPECT_EQ(read->DefaultBackground, RgbColor(0xAA, 0xBB, 0x09));
     EXPECT_TRUE(read->Rules.isEmpty());
+}
+
+TEST(ColorRuleSetFile, AHeaderWithoutTheBackgroundIsNoSet) {
+    const QByteArray set = EncodeColorRuleSet(SampleSet(2));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        ColorRuleSetProblem problem;
+    } kCases[] = {
+        {"a set", set, ColorRuleSetProblem::None},
+        {"a set cut inside a rule", set.left(2 * 514 + 7), ColorRuleSetProblem::None},
+        {"under one record", set.left(513), ColorRuleSetProblem::ShorterThanARecord},
+        {"text", QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(40),
+         ColorRuleSetProblem::NoBackground},
+        {"no #", QByteArray(set).replace(506, 1, " "), ColorRuleSetProblem::NoBackground},
+        {"not hexadecimal", QByteArray(set).replace(512, 1, "G"),
+         ColorRuleSetProblem::NoBackground},
+        {"no closing space", QByteArray(set).replace(513, 1, "X"),
+         ColorRuleSetProblem::NoBackground},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ProblemOfColorRuleSet(c.bytes), c.problem) << c.name;
+        EXPECT_EQ(DecodeColorRuleSet(c.bytes).has_value(), c.problem == ColorRuleSetProblem::None)
+            << c.name;
+    }
 }
 
 TEST(ColorRuleSetFile, SavePathEndsInExactlyTheLowerCaseExtension) {

@@ -1,5 +1,6 @@
 #include "shell/files/colour_rule_files.h"
 
+#include "core/files/special_files.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 
@@ -74,18 +75,55 @@ TEST_F(ColourRuleFiles, EachSaveLeavesOnlyItsOwnRecordsAndLoadsBack) {
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
 }
 
-TEST_F(ColourRuleFiles, SaveAppendsTheExtensionUnlessThePathEndsInIt) {
-    const std::pair<QString, QString> kCases[] = {
-        {u"barvy"_s, u"barvy.rqc"_s},
-        {u"html.rqc"_s, u"html.rqc"_s},
-        {u"VELKE.RQC"_s, u"VELKE.RQC.rqc"_s},
+// The name written is the chosen one with ".rqc" appended unless it ends in
+// exactly that. A pipe or device is refused whether it is the name chosen or
+// the name written; a folder only where it is the name written.
+TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
+    enum class Kind { Nothing, Folder, Pipe, Device };
+    const struct {
+        QString chosen;
+        Kind kind;
+        // The file written; empty when the save is refused.
+        QString written;
+    } kCases[] = {
+        {u"barvy"_s, Kind::Nothing, u"barvy.rqc"_s},
+        {u"html.rqc"_s, Kind::Nothing, u"html.rqc"_s},
+        {u"VELKE.RQC"_s, Kind::Nothing, u"VELKE.RQC.rqc"_s},
+        {u"slozka"_s, Kind::Folder, u"slozka.rqc"_s},
+        {u"adresar.rqc"_s, Kind::Folder, QString()},
+        {u"roura"_s, Kind::Pipe, QString()},
+        {u"roura.rqc"_s, Kind::Pipe, QString()},
+        {u"null"_s, Kind::Device, QString()},
+        {u"null.rqc"_s, Kind::Device, QString()},
     };
-    for (const auto& [given, written] : kCases) {
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        const QString chosen = pathOf(c.chosen);
+        if (c.kind == Kind::Folder) {
+            ASSERT_TRUE(QDir().mkdir(chosen));
+        } else if (c.kind != Kind::Nothing) {
+            ASSERT_TRUE(MakeSpecialFile(chosen, c.kind == Kind::Pipe ? SpecialFile::Pipe
+                                                                     : SpecialFile::Device));
+        }
+        const QStringList before = files();
+        const qsizetype boxes = platform.messageBox.shown.size();
         ColorRuleSet set = SetWithRules(1);
-        ASSERT_TRUE(SaveColorSet(set, pathOf(given)));
-        EXPECT_EQ(set.FilePath, pathOf(written));
+        set.FilePath = pathOf(u"puvodni.rqc"_s);
+
+        EXPECT_EQ(SaveColorSet(set, chosen), !c.written.isEmpty());
+        if (c.written.isEmpty()) {
+            EXPECT_EQ(files(), before);
+            EXPECT_EQ(set.FilePath, pathOf(u"puvodni.rqc"_s));
+            ASSERT_EQ(platform.messageBox.shown.size(), boxes + 1);
+            const QString told = platform.messageBox.shown.back().request.text;
+            EXPECT_TRUE(told.contains(u"Není obyčejný soubor"_s)) << told.toStdString();
+            EXPECT_TRUE(told.contains(chosen)) << told.toStdString();
+        } else {
+            EXPECT_EQ(QFile(pathOf(c.written)).size(), 2 * 514);
+            EXPECT_EQ(set.FilePath, pathOf(c.written));
+            EXPECT_EQ(platform.messageBox.shown.size(), boxes);
+        }
     }
-    EXPECT_EQ(files(), (QStringList{u"VELKE.RQC.rqc"_s, u"barvy.rqc"_s, u"html.rqc"_s}));
 }
 
 TEST_F(ColourRuleFiles, SaveThatWritesNothingKeepsThePath) {
@@ -123,20 +161,14 @@ TEST_F(ColourRuleFiles, NothingToReadLeavesTheSet) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"slozka.rqc"_s));
     ColorRuleSet before = SetWithRules(2);
     before.FilePath = pathOf(u"puvodni.rqc"_s);
-    // A missing file and a cancelled dialog.
-    for (const QString& path : {pathOf(u"neni.rqc"_s), QString()}) {
+    // A missing file, a cancelled dialog and a folder, which holds no set.
+    for (const QString& path : {pathOf(u"neni.rqc"_s), QString(), pathOf(u"slozka.rqc"_s)}) {
         ColorRuleSet set = before;
         EXPECT_FALSE(LoadColorSet(set, path, &owner)) << path.toStdString();
         EXPECT_EQ(set, before);
     }
     EXPECT_EQ(platform.fileDialogs.unanswered, 1);
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
-
-    // A folder is there but is no file: the set stays, and the user is told.
-    ColorRuleSet set = before;
-    EXPECT_FALSE(LoadColorSet(set, pathOf(u"slozka.rqc"_s), &owner));
-    EXPECT_EQ(set, before);
-    EXPECT_TRUE(onlyErrorBoxText().contains(u"Není obyčejný soubor"_s));
 }
 
 TEST_F(ColourRuleFiles, CutFileLoadsItsWholeRecordsAndLessThanOneIsReported) {
