@@ -201,11 +201,12 @@ TEST_F(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
                 EXPECT_TRUE(boxes.isEmpty()) << boxes.join(u'|').toStdString();
             } else {
                 const QString expected = said[static_cast<int>(outcome)];
-                ASSERT_EQ(boxes.size(), 1);
-                EXPECT_TRUE(boxes.front().contains(expected)) << boxes.front().toStdString();
-                EXPECT_TRUE(boxes.front().contains(tested)) << boxes.front().toStdString();
+                const QString told = boxes.value(0);
+                EXPECT_EQ(boxes.size(), 1);
+                EXPECT_TRUE(told.contains(expected)) << told.toStdString();
+                EXPECT_TRUE(told.contains(tested)) << told.toStdString();
                 if (reader == Reader::DefaultAtStart) {
-                    EXPECT_TRUE(boxes.front().contains(u"zůstane beze změny"_s));
+                    EXPECT_TRUE(told.contains(u"zůstane beze změny"_s));
                 }
             }
             if (rulesRead) {
