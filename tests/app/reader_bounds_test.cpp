@@ -1,9 +1,8 @@
-// The readers of the rule-set and settings files, given files of every size
-// and kind: none reads more than the longest file its format holds, each
-// answers at once with a message or passes by in silence, and nothing the
-// user had is lost, neither in the program nor on disk after the exit.
+// The rule-set and settings readers, given files of every size and kind: none
+// reads more than the longest file its format holds, each answers with a
+// message or passes by in silence, and nothing the user had is lost, neither
+// in the program nor on disk after the exit.
 #include "colour/ColorControl.h"
-#include "core/colour/colour_rule_set.h"
 #include "core/files/special_files.h"
 #include "core/settings/app_version.h"
 #include "core/settings/settings_file.h"
@@ -16,7 +15,6 @@
 #include "shell/window_instances.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,221 +25,128 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Reader { EditorLoad, DefaultAtStart, SettingsAtStart };
+enum Reader { EditorLoad, DefaultAtStart, SettingsAtStart };
 enum class Kind { Sparse2GB, AtBound, OneOver, Text, Folder, Pipe, Device };
-// What the reader makes of it.
-enum class Outcome { Read, TooLarge, NoSet, Silent, NotRegular, FirstRun };
-
-constexpr qint64 TwoGigabytes = qint64(1) << 31;
-
-[[nodiscard]] ColorRuleSet KnownSet() {
-    ColorRuleSet set;
-    set.Description = u"Značky"_s;
-    set.Rules = {{RgbColor(0, 0, 255), u"<"_s, u">"_s}, {RgbColor(0, 128, 0), u"&"_s, u";"_s}};
-    return set;
-}
-
-[[nodiscard]] SettingsRecord KnownSettings() {
-    SettingsRecord settings = FirstRunSettings(9000, 6000, AppVersionText());
-    settings.UserName = u"Jana Nováková"_s;
-    settings.ShowStartScreen = false;
-    return settings;
-}
 
 // Bytes this process has read from files so far.
-[[nodiscard]] qint64 BytesReadSoFar() {
+[[nodiscard]] qint64 BytesRead() {
     QFile io(u"/proc/self/io"_s);
-    if (!io.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
-    }
-    return -1;
+    (void)io.open(QIODevice::ReadOnly);
+    const QByteArray text = io.readAll();
+    return text.mid(text.indexOf("rchar:") + 6).split('\n').front().trimmed().toLongLong();
 }
 
-// What a path holds, to tell whether the exit left it as it was.
-struct OnDisk {
-    bool folder = false;
-    bool special = false;
-    qint64 size = 0;
-    QByteArray start;
-
-    friend bool operator==(const OnDisk&, const OnDisk&) = default;
-};
-
-[[nodiscard]] OnDisk OnDiskAt(const QString& path) {
+// What is at path: its kind, size and first bytes.
+[[nodiscard]] QByteArray OnDisk(const QString& path) {
     const QFileInfo info(path);
-    OnDisk disk{info.isDir(), info.exists() && !info.isDir() && !info.isFile(), 0, {}};
     QFile file(path);
-    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
-        disk.size = file.size();
-        disk.start = file.read(4096);
-    }
-    return disk;
+    const QByteArray start = info.isFile() && file.open(QIODevice::ReadOnly) ? file.read(4096) : "";
+    return QByteArray::number(info.isDir()) + QByteArray::number(info.isFile()) +
+           QByteArray::number(info.size()) + start;
 }
 
-class ReaderBounds : public ::testing::Test {
-protected:
-    ~ReaderBounds() override {
-        delete MainForm::instance();
-        Program() = ProgramState{};
+void Make(const QString& path, Kind kind, const QByteArray& content, qint64 bound) {
+    if (kind == Kind::Folder || kind == Kind::Pipe || kind == Kind::Device) {
+        ASSERT_TRUE(kind == Kind::Folder
+                        ? QDir().mkdir(path)
+                        : MakeSpecialFile(path, kind == Kind::Pipe ? SpecialFile::Pipe
+                                                                   : SpecialFile::Device));
+        return;
     }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kind == Kind::Text ? QByteArray("Obyčejný text, žádné barvy.\r\n").repeated(99)
+                                  : content);
+    // The rest is a hole, made by ftruncate without writing it.
+    const qint64 sizes[] = {qint64(1) << 31, bound, bound + 1};
+    ASSERT_TRUE(kind >= Kind::Text || file.resize(sizes[int(kind)]));
+}
 
-    void write(const QString& path, const QByteArray& bytes, qint64 size = -1) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-        // The rest is a hole: ftruncate makes it without writing it.
-        if (size >= 0) {
-            ASSERT_TRUE(file.resize(size));
-        }
-    }
-
-    // Makes path the given kind of file around the format's valid content.
-    void make(const QString& path, Kind kind, const QByteArray& content, qint64 bound) {
-        switch (kind) {
-        case Kind::Sparse2GB:
-            return write(path, content, TwoGigabytes);
-        case Kind::AtBound:
-            return write(path, content, bound);
-        case Kind::OneOver:
-            return write(path, content, bound + 1);
-        case Kind::Text:
-            return write(path, QByteArray("Toto je obyčejný text, žádné barvy.\r\n").repeated(500));
-        case Kind::Folder:
-            ASSERT_TRUE(QDir().mkdir(path));
-            return;
-        case Kind::Pipe:
-        case Kind::Device:
-            ASSERT_TRUE(MakeSpecialFile(path, kind == Kind::Pipe ? SpecialFile::Pipe
-                                                                 : SpecialFile::Device));
-            return;
-        }
-    }
-
-    [[nodiscard]] QStringList boxTexts() const {
-        QStringList texts;
-        for (const auto& box : platform.messageBox.shown)
-            texts << box.request.text;
-        return texts;
-    }
-
-    TestPlatform platform;
-};
-
-TEST_F(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
+TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
+    // What each reader says; empty for a silent read or skip.
+    const QString large = u"příliš velký na definici barev"_s, noSet = u"není definice barev"_s,
+                  special = u"Není obyčejný soubor"_s;
     const struct {
         Kind kind;
-        const char* name;
-        Outcome editor, atStart, settings;
+        QString said[3];
     } rows[] = {
-        {Kind::Sparse2GB, "2 GB sparse", Outcome::TooLarge, Outcome::TooLarge, Outcome::Read},
-        {Kind::AtBound, "at the bound", Outcome::Read, Outcome::Read, Outcome::Read},
-        {Kind::OneOver, "one byte over", Outcome::TooLarge, Outcome::TooLarge, Outcome::Read},
-        {Kind::Text, "a text file", Outcome::NoSet, Outcome::NoSet, Outcome::Read},
-        {Kind::Folder, "a folder", Outcome::Silent, Outcome::Silent, Outcome::FirstRun},
-        {Kind::Pipe, "a pipe", Outcome::NotRegular, Outcome::Silent, Outcome::FirstRun},
-        {Kind::Device, "a /dev/null link", Outcome::NotRegular, Outcome::Silent, Outcome::FirstRun},
+        {Kind::Sparse2GB, {large, large, {}}},  {Kind::AtBound, {}},
+        {Kind::OneOver, {large, large, {}}},    {Kind::Text, {noSet, noSet, {}}},
+        {Kind::Folder, {{}, {}, special}},      {Kind::Pipe, {special, {}, special}},
+        {Kind::Device, {special, {}, special}},
     };
-    const QString said[] = {
-        QString(), u"příliš velký na definici barev"_s, u"není definice barev"_s,
-        QString(), u"Není obyčejný soubor"_s,           u"Není obyčejný soubor"_s};
+    ColorRuleSet known;
+    known.Rules = {{RgbColor(0, 0, 255), u"<"_s, u">"_s}};
+    SettingsRecord settings = FirstRunSettings(9000, 6000, AppVersionText());
+    settings.UserName = u"Jana Nováková"_s;
+    const QByteArray knownRules = EncodeColorRuleSet(known),
+                     knownSettings = EncodeSettings(settings);
     for (const auto& row : rows) {
-        for (const Reader reader :
-             {Reader::EditorLoad, Reader::DefaultAtStart, Reader::SettingsAtStart}) {
-            const Outcome outcome = reader == Reader::EditorLoad       ? row.editor
-                                    : reader == Reader::DefaultAtStart ? row.atStart
-                                                                       : row.settings;
-            if (reader == Reader::SettingsAtStart && row.kind == Kind::Text)
+        for (const Reader reader : {EditorLoad, DefaultAtStart, SettingsAtStart}) {
+            SCOPED_TRACE(testing::Message() << "kind " << int(row.kind) << ", reader " << reader);
+            if (reader == SettingsAtStart && row.kind == Kind::Text)
                 continue; // any bytes are a record, read by its own layout
-            SCOPED_TRACE(std::string(row.name) + " for reader " +
-                         std::to_string(static_cast<int>(reader)));
+            TestPlatform platform;
             Program() = ProgramState{};
-            platform.messageBox.shown.clear();
             QTemporaryDir folder;
-            const QString app = folder.path() + u'/';
-            const QString rules = app + u"default.rqc"_s;
-            const QString settingsPath = app + u"tarvel.ini"_s;
-            const QString chosen = app + u"zvolena.rqc"_s;
-            const QByteArray knownRules = EncodeColorRuleSet(KnownSet());
-            const QByteArray knownSettings = EncodeSettings(KnownSettings());
-            const QString tested = reader == Reader::EditorLoad       ? chosen
-                                   : reader == Reader::DefaultAtStart ? rules
-                                                                      : settingsPath;
-            if (reader != Reader::DefaultAtStart)
-                write(rules, knownRules);
-            if (reader != Reader::SettingsAtStart)
-                write(settingsPath, knownSettings);
-            make(tested, row.kind, reader == Reader::SettingsAtStart ? knownSettings : knownRules,
-                 reader == Reader::SettingsAtStart ? LongestSettingsFile()
-                                                   : LongestColorRuleSetFile);
-            const OnDisk before = OnDiskAt(tested);
-            if (outcome == Outcome::FirstRun)
+            const QString app = folder.path() + u'/', rules = app + u"default.rqc"_s;
+            const QString tested = reader == EditorLoad       ? app + u"zvolena.rqc"_s
+                                   : reader == DefaultAtStart ? rules
+                                                              : app + u"tarvel.ini"_s;
+            for (const auto& [path, bytes] :
+                 {std::pair{rules, knownRules}, {app + u"tarvel.ini"_s, knownSettings}}) {
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            }
+            ASSERT_TRUE(QFile::remove(tested) || reader == EditorLoad);
+            Make(tested, row.kind, reader == SettingsAtStart ? knownSettings : knownRules,
+                 reader == SettingsAtStart ? LongestSettingsFile() : LongestColorRuleSetFile);
+            const QByteArray rulesBefore = OnDisk(rules);
+            // A settings file that is no file is no settings: the first run.
+            const bool firstRun = reader == SettingsAtStart && row.kind > Kind::Text;
+            if (firstRun)
                 WhenModalShown<Visual>(
-                    [](Visual* wizard) { QTest::mouseClick(wizard->Command16(), Qt::LeftButton); });
-            const qint64 readBefore = BytesReadSoFar();
-            RunGuarded(tested, row.kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device,
-                       [&] {
-                           Main(app, u"-NOMSG"_s);
-                           if (reader == Reader::EditorLoad) {
-                               platform.fileDialogs.openAnswers << chosen;
-                               LoadedWindow<ColorControl>()
-                                   .findChild<QPushButton*>(u"Command3"_s)
-                                   ->click();
-                           }
-                       });
-            if (row.kind == Kind::Sparse2GB) {
-                EXPECT_LT(BytesReadSoFar() - readBefore, 64 << 20);
-            }
+                    [](Visual* w) { QTest::mouseClick(w->Command16(), Qt::LeftButton); });
+            const qint64 readBefore = BytesRead();
+            const auto& boxes = platform.messageBox.shown;
+            qsizetype boxesAtStart = 0;
+            RunGuarded(
+                tested, row.kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device, [&] {
+                    Main(app, u"-NOMSG"_s);
+                    if (reader == EditorLoad) {
+                        platform.fileDialogs.openAnswers << tested;
+                        LoadedWindow<ColorControl>()
+                            .findChild<QPushButton*>(u"Command3"_s)
+                            ->click();
+                    }
+                    EXPECT_TRUE(row.kind != Kind::Sparse2GB || BytesRead() - readBefore < 64 << 20);
+                    boxesAtStart = boxes.size();
+                    platform.messageBox.queue(MessageBoxAnswer::Yes);
+                    MainForm::instance()->close();
+                    delete MainForm::instance();
+                });
 
-            const QStringList boxes = boxTexts();
-            const bool rulesRead = reader != Reader::SettingsAtStart && outcome == Outcome::Read;
-            if (outcome == Outcome::Read || outcome == Outcome::Silent) {
-                EXPECT_TRUE(boxes.isEmpty()) << boxes.join(u'|').toStdString();
-            } else {
-                const QString expected = said[static_cast<int>(outcome)];
-                const QString told = boxes.value(0);
-                EXPECT_EQ(boxes.size(), 1);
-                EXPECT_TRUE(told.contains(expected)) << told.toStdString();
-                EXPECT_TRUE(told.contains(tested)) << told.toStdString();
-                if (reader == Reader::DefaultAtStart) {
-                    EXPECT_TRUE(told.contains(u"zůstane beze změny"_s));
-                }
+            const QString said = row.said[reader];
+            ASSERT_EQ(boxesAtStart, said.isEmpty() ? 0 : 1);
+            if (!said.isEmpty()) {
+                const QString text = boxes.front().request.text;
+                EXPECT_TRUE(text.contains(said) && text.contains(tested)) << text.toStdString();
+                EXPECT_EQ(text.contains(u"zůstane beze změny"_s), reader == DefaultAtStart);
             }
-            if (rulesRead) {
-                EXPECT_EQ(Program().ColorRules.Rules.size(), row.kind == Kind::AtBound
-                                                                 ? LargestColorRuleCount
-                                                                 : KnownSet().Rules.size());
-                EXPECT_EQ(Program().ColorRules.FilePath, tested);
-            } else {
-                ColorRuleSet expected =
-                    reader == Reader::DefaultAtStart ? ColorRuleSet{} : KnownSet();
-                if (reader != Reader::DefaultAtStart)
-                    expected.FilePath = rules;
-                EXPECT_EQ(Program().ColorRules, expected);
-            }
-            if (outcome != Outcome::FirstRun) {
-                EXPECT_EQ(Program().Settings.UserName, KnownSettings().UserName);
-            }
-
-            const qsizetype boxesBeforeExit = platform.messageBox.shown.size();
-            platform.messageBox.queue(MessageBoxAnswer::Yes);
-            RunGuarded(tested, row.kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device,
-                       [&] { MainForm::instance()->close(); });
-            delete MainForm::instance();
-            // The exit writes the settings and a set it read; a rule-set file
-            // it could not read stays as it was.
-            if (reader != Reader::SettingsAtStart && !rulesRead) {
-                EXPECT_EQ(OnDiskAt(tested), before);
-                for (qsizetype i = boxesBeforeExit; i < platform.messageBox.shown.size(); ++i)
-                    EXPECT_NE(platform.messageBox.shown.at(i).request.title, u"Chyba"_s);
-            }
-            if (reader == Reader::SettingsAtStart || (reader == Reader::EditorLoad && !rulesRead)) {
-                EXPECT_EQ(OnDiskAt(rules).start, knownRules);
-            }
+            const bool rulesRead = reader != SettingsAtStart && row.kind == Kind::AtBound;
+            const QList<ColorRule> kept =
+                reader == DefaultAtStart ? QList<ColorRule>{} : known.Rules;
+            const QList<ColorRule>& now = Program().ColorRules.Rules;
+            EXPECT_EQ(now.size(), rulesRead ? LargestColorRuleCount : kept.size());
+            EXPECT_EQ(now.value(0), rulesRead ? known.Rules.front() : kept.value(0));
+            EXPECT_TRUE(firstRun || Program().Settings.UserName == settings.UserName);
+            // The exit leaves the default rule set on disk as it was unless a
+            // set was read, and says nothing.
+            EXPECT_TRUE(rulesRead || OnDisk(rules) == rulesBefore);
+            EXPECT_TRUE(firstRun || boxes.size() == boxesAtStart);
         }
     }
+    Program() = ProgramState{};
 }
 
 } // namespace

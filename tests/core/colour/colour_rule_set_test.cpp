@@ -125,43 +125,20 @@ TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
     }
 }
 
-// Only the background field and the space after it are fixed by the format;
-// every other byte reads as it stands.
+// Only the background field "#RRGGBB " is fixed by the format: any other bytes
+// read as they stand, but bytes without it are no set.
 TEST(ColorRuleSetFile, AnyBytesAroundTheBackgroundReadAsASet) {
     QByteArray bytes(514, 'A');
-    bytes.replace(506, 8, "#aAbB09 ");
-    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
+    EXPECT_EQ(ProblemOfColorRuleSet(bytes), ColorRuleSetProblem::NoBackground);
+    for (const char* wrong : {" AAAAAA ", "#AAAAAG ", "#AAAAAAA"})
+        EXPECT_FALSE(DecodeColorRuleSet(bytes.replace(506, 8, wrong))) << wrong;
+    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes.replace(506, 8, "#aAbB09 "));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->DefaultTextColor, 0x41414141);
     EXPECT_EQ(read->Description, QString(255, u'A'));
     EXPECT_EQ(read->Author, QString(247, u'A'));
     EXPECT_EQ(read->DefaultBackground, RgbColor(0xAA, 0xBB, 0x09));
     EXPECT_TRUE(read->Rules.isEmpty());
-}
-
-TEST(ColorRuleSetFile, AHeaderWithoutTheBackgroundIsNoSet) {
-    const QByteArray set = EncodeColorRuleSet(SampleSet(2));
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        ColorRuleSetProblem problem;
-    } kCases[] = {
-        {"a set", set, ColorRuleSetProblem::None},
-        {"a set cut inside a rule", set.left(2 * 514 + 7), ColorRuleSetProblem::None},
-        {"under one record", set.left(513), ColorRuleSetProblem::ShorterThanARecord},
-        {"text", QByteArray("Lorem ipsum dolor sit amet.\r\n").repeated(40),
-         ColorRuleSetProblem::NoBackground},
-        {"no #", QByteArray(set).replace(506, 1, " "), ColorRuleSetProblem::NoBackground},
-        {"not hexadecimal", QByteArray(set).replace(512, 1, "G"),
-         ColorRuleSetProblem::NoBackground},
-        {"no closing space", QByteArray(set).replace(513, 1, "X"),
-         ColorRuleSetProblem::NoBackground},
-    };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(ProblemOfColorRuleSet(c.bytes), c.problem) << c.name;
-        EXPECT_EQ(DecodeColorRuleSet(c.bytes).has_value(), c.problem == ColorRuleSetProblem::None)
-            << c.name;
-    }
 }
 
 TEST(ColorRuleSetFile, SavePathEndsInExactlyTheLowerCaseExtension) {
