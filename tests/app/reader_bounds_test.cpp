@@ -127,9 +127,9 @@ TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
                 });
 
             const QString said = row.said[reader];
-            ASSERT_EQ(boxesAtStart, said.isEmpty() ? 0 : 1);
+            EXPECT_EQ(boxesAtStart, said.isEmpty() ? 0 : 1);
             if (!said.isEmpty()) {
-                const QString text = boxes.front().request.text;
+                const QString text = boxes.value(0).request.text;
                 EXPECT_TRUE(text.contains(said) && text.contains(tested)) << text.toStdString();
                 EXPECT_EQ(text.contains(u"zůstane beze změny"_s), reader == DefaultAtStart);
             }
