@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 // What the program keeps of one tab's document beside its text document.
 struct DocumentSlot {
@@ -41,6 +42,10 @@ struct ProgramState {
     // The colour-highlighting rules, loaded from "default.rqc" at start-up and
     // saved back with the settings.
     ColorRuleSet ColorRules;
+    // The set as start-up left it when "default.rqc" was there but could not
+    // be read: the file is then rewritten only once the set differs, so rules
+    // the program could not read are not replaced by an empty set.
+    std::optional<ColorRuleSet> DefaultColorRulesUnread;
     // How ColorRules is matched when applied, set in the rule-set editor.
     ColorRuleOptions ColorOptions;
     // The whole text as the last checkpoint stored it; shared by all tabs and

@@ -114,6 +114,20 @@ private:
     bool m_failed = false;
 };
 
+// Counts the bytes of the longest record: each field at its widest.
+class RecordSizer {
+public:
+    void field(qint32) { m_bytes += sizeof(qint32); }
+    void field(bool) { m_bytes += sizeof(qint16); }
+    void field(quint8) { m_bytes += sizeof(quint8); }
+    void field(const QString&) { m_bytes += sizeof(quint16) + kMaxStringBytes; }
+
+    [[nodiscard]] qint64 bytes() const { return m_bytes; }
+
+private:
+    qint64 m_bytes = 0;
+};
+
 constexpr quint8 kFirstRunFontSize = 10;
 constexpr qint32 kFirstRunSnapDistance = 240;
 constexpr qint32 kFirstRunAutosaveMinutes = 1;
@@ -133,6 +147,13 @@ SettingsRecord DecodeSettings(const QByteArray& bytes, const SettingsRecord& def
     RecordReader reader(bytes);
     VisitFields(settings, reader);
     return settings;
+}
+
+qint64 LongestSettingsFile() {
+    RecordSizer sizer;
+    const SettingsRecord widest;
+    VisitFields(widest, sizer);
+    return sizer.bytes();
 }
 
 SettingsRecord FirstRunSettings(qint32 windowWidth, qint32 windowHeight,

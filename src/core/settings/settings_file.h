@@ -20,6 +20,10 @@
 [[nodiscard]] SettingsRecord DecodeSettings(const QByteArray& bytes,
                                             const SettingsRecord& defaults);
 
+// The longest record the file can hold, every string at 65535 bytes: the
+// most a reader ever needs of the file.
+[[nodiscard]] qint64 LongestSettingsFile();
+
 // The record of a first run, before the wizard fills in the user's name and
 // e-mail. The window size is half the screen, in twips.
 [[nodiscard]] SettingsRecord FirstRunSettings(qint32 windowWidth, qint32 windowHeight,

@@ -2,16 +2,96 @@
 
 #include "core/files/file_io.h"
 #include "core/text/program_error.h"
-#include "platform/system_memory.h"
+#include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/shared_procedures.h"
+
+#include <QFileInfo>
 
 #include <new>
 
 namespace {
 
-// The classic number of a read that runs past the end of a file.
+// The classic numbers of a read that runs past the end of a file, and of a
+// file that is not in the expected format.
 constexpr int InputPastEndErrorNumber = 62;
+constexpr int InvalidFileFormatErrorNumber = 321;
+
+// A pipe, device or socket: there, but neither a file nor a folder.
+[[nodiscard]] bool IsSpecialFile(const QString& path, FileReadFailure checked) {
+    return checked == FileReadFailure::NotRegular && !QFileInfo(path).isDir();
+}
+
+[[nodiscard]] ProgramError TooLargeError(const QString& path, qint64 size) {
+    return FileError(QStringLiteral("Soubor je příliš velký na definici barev: %1 bajtů, "
+                                    "definice barev má nejvýš %2 bajtů (%3 pravidel).")
+                         .arg(size)
+                         .arg(LongestColorRuleSetFile)
+                         .arg(LargestColorRuleCount),
+                     path);
+}
+
+[[nodiscard]] ProgramError ProblemError(const QString& path, ColorRuleSetProblem problem) {
+    if (problem == ColorRuleSetProblem::ShorterThanARecord)
+        return ProgramError(InputPastEndErrorNumber,
+                            QStringLiteral("Soubor je kratší než jeden záznam definice barev."),
+                            path);
+    return ProgramError(InvalidFileFormatErrorNumber,
+                        QStringLiteral("Soubor není definice barev: jeho první záznam nekončí "
+                                       "barvou pozadí (#RRGGBB)."),
+                        path);
+}
+
+// What reading a rule-set file gave.
+struct ColorSetRead {
+    std::optional<ColorRuleSet> set;
+    // Why what is at the path gave no set; none for a missing file and a
+    // folder.
+    std::optional<ProgramError> error;
+    // Something is at the path: a missing file and a cancelled dialog leave
+    // it false.
+    bool present = false;
+    // It is a pipe or a device.
+    bool special = false;
+};
+
+// Reads the set at path. A folder is passed over like a missing file, as it
+// holds no set; a pipe or device is never opened. A file longer than the
+// longest set is refused before any of it is read.
+[[nodiscard]] ColorSetRead ReadColorSet(const QString& path) {
+    ColorSetRead result;
+    const FileReadFailure checked = CheckRegularFile(path);
+    result.present = checked != FileReadFailure::Missing;
+    result.special = IsSpecialFile(path, checked);
+    if (result.special)
+        result.error = NotRegularFileError(path);
+    if (checked != FileReadFailure::None)
+        return result;
+    const FileRead read = ReadRegularFile(path, LongestColorRuleSetFile);
+    if (read.failure == FileReadFailure::TooLarge) {
+        result.error = TooLargeError(path, read.size);
+        return result;
+    }
+    if (read.failure != FileReadFailure::None) {
+        result.error = FileReadError(path, read);
+        return result;
+    }
+    if (const ColorRuleSetProblem problem = ProblemOfColorRuleSet(read.bytes);
+        problem != ColorRuleSetProblem::None) {
+        result.error = ProblemError(path, problem);
+        return result;
+    }
+    try {
+        result.set = DecodeColorRuleSet(read.bytes);
+        result.set->FilePath = path;
+    } catch (const std::bad_alloc&) {
+        FileRead noMemory;
+        noMemory.failure = FileReadFailure::NoMemory;
+        result.set.reset();
+        result.error = FileReadError(path, noMemory);
+    }
+    return result;
+}
 
 } // namespace
 
@@ -20,6 +100,10 @@ bool SaveColorSet(ColorRuleSet& set, const QString& path) {
         return false;
     const QString target = ColorSetPath(path);
     try {
+        // A pipe or device chosen by name is refused, not passed by for a
+        // new file beside it named with the extension.
+        if (IsSpecialFile(path, CheckRegularFile(path)))
+            throw NotRegularFileError(path);
         WriteFileAtomically(target, EncodeColorRuleSet(set));
     } catch (const ProgramError& error) {
         ReportError(error);
@@ -31,28 +115,39 @@ bool SaveColorSet(ColorRuleSet& set, const QString& path) {
 
 bool LoadColorSet(ColorRuleSet& set, const QString& path, QWidget* owner) {
     const QString source = path.isEmpty() ? ShowOpenDialog(ColorSetFilter, owner) : path;
-    // A file that is not there changes nothing, silently.
-    if (CheckRegularFile(source) == FileReadFailure::Missing)
-        return false;
-    std::optional<ColorRuleSet> loaded;
-    FileRead read = ReadRegularFile(source, LargestFileInMemory());
-    try {
-        if (read.failure == FileReadFailure::None)
-            loaded = DecodeColorRuleSet(read.bytes);
-    } catch (const std::bad_alloc&) {
-        read.failure = FileReadFailure::NoMemory;
-    }
-    if (read.failure != FileReadFailure::None) {
-        ReportError(FileReadError(source, read));
+    ColorSetRead read = ReadColorSet(source);
+    if (read.error) {
+        ReportError(*read.error);
         return false;
     }
-    if (!loaded) {
-        ReportError(ProgramError(
-            InputPastEndErrorNumber,
-            QStringLiteral("Soubor je kratší než jeden záznam definice barev."), source));
+    if (!read.set)
         return false;
-    }
-    loaded->FilePath = source;
-    set = std::move(*loaded);
+    set = std::move(*read.set);
     return true;
+}
+
+void LoadDefaultColorSet(const QString& path) {
+    ProgramState& program = Program();
+    ColorSetRead read = ReadColorSet(path);
+    if (read.set) {
+        program.ColorRules = std::move(*read.set);
+        return;
+    }
+    if (!read.present)
+        return;
+    // The file may hold rules of the user's that this program cannot read:
+    // it stays as it is until the user makes a set of their own. Start-up
+    // passes a pipe or device by in silence, as it does a folder.
+    program.DefaultColorRulesUnread = program.ColorRules;
+    if (read.error && !read.special)
+        ReportError(*read.error,
+                    QStringLiteral("Soubor zůstane beze změny, dokud sadu barev nezměníte."));
+}
+
+void SaveDefaultColorSet(const QString& path) {
+    ProgramState& program = Program();
+    if (program.DefaultColorRulesUnread == program.ColorRules)
+        return;
+    if (SaveColorSet(program.ColorRules, path))
+        program.DefaultColorRulesUnread.reset();
 }

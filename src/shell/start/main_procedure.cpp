@@ -119,8 +119,13 @@ void loadSettings(Start& start, const MainForm& form) {
         return;
     }
     try {
-        Program().Settings = SettingsInRange(
-            DecodeSettings(ReadWholeFile(path), firstRunDefaults()), windowRoom(form));
+        // The record is read by its own layout from the first byte: bytes
+        // behind the longest record it can be are never part of it.
+        const FileRead read = ReadFileStart(path, LongestSettingsFile());
+        if (read.failure != FileReadFailure::None)
+            throw FileReadError(path, read);
+        Program().Settings =
+            SettingsInRange(DecodeSettings(read.bytes, firstRunDefaults()), windowRoom(form));
     } catch (const ProgramError& error) {
         ReportError(error);
         Program().Settings = firstRunDefaults();
@@ -257,7 +262,7 @@ void Main(const QString& appFolder, const QString& arguments) {
     program.AppFolder = appFolder;
     const QString rulesPath = appFolder + ColorRulesFileName;
     start.setAction(QStringLiteral("Otevírám konfiguraci barev ze souboru ") + rulesPath);
-    (void)LoadColorSet(program.ColorRules, rulesPath, nullptr);
+    LoadDefaultColorSet(rulesPath);
     loadSettings(start, form);
     showVersionNotice();
     start.setAction(QStringLiteral("Aplikuji konfiguraci"));

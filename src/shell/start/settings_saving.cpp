@@ -64,7 +64,7 @@ void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
 void SaveSettings() {
     ProgramState& program = Program();
     SettingsRecord& settings = program.Settings;
-    (void)SaveColorSet(program.ColorRules, program.AppFolder + ColorRulesFileName);
+    SaveDefaultColorSet(program.AppFolder + ColorRulesFileName);
     if (const MainForm* form = MainForm::instance()) {
         gatherWindow(settings, *form);
         gatherEditor(settings, form->surface());

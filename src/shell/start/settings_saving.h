@@ -8,5 +8,6 @@ inline const QString ColorRulesFileName = QStringLiteral("default.rqc");
 
 // Gathers the state the settings record mirrors (bars, window, editor look,
 // autosave options) into Program().Settings and writes "tarvel.ini", after
-// saving the colour rules to "default.rqc". A failed write is reported.
+// saving the colour rules to "default.rqc" (which a file start-up could not
+// read keeps until the rules change). A failed write is reported.
 void SaveSettings();

@@ -125,14 +125,19 @@ TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
     }
 }
 
-TEST(ColorRuleSetFile, AnyBytesOfOneRecordReadAsASet) {
-    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(QByteArray(514, 'A'));
+// Only the background field "#RRGGBB " is fixed by the format: any other bytes
+// read as they stand, but bytes without it are no set.
+TEST(ColorRuleSetFile, AnyBytesAroundTheBackgroundReadAsASet) {
+    QByteArray bytes(514, 'A');
+    EXPECT_EQ(ProblemOfColorRuleSet(bytes), ColorRuleSetProblem::NoBackground);
+    for (const char* wrong : {" AAAAAA ", "#AAAAAG ", "#AAAAAAA"})
+        EXPECT_FALSE(DecodeColorRuleSet(bytes.replace(506, 8, wrong))) << wrong;
+    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes.replace(506, 8, "#aAbB09 "));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->DefaultTextColor, 0x41414141);
     EXPECT_EQ(read->Description, QString(255, u'A'));
     EXPECT_EQ(read->Author, QString(247, u'A'));
-    // Characters 249-254 are the pairs; the one before them is not examined.
-    EXPECT_EQ(read->DefaultBackground, 0xAAAAAA);
+    EXPECT_EQ(read->DefaultBackground, RgbColor(0xAA, 0xBB, 0x09));
     EXPECT_TRUE(read->Rules.isEmpty());
 }
 

@@ -166,6 +166,16 @@ TEST(SettingsFile, OverlongStringIsCutTo65535Bytes) {
     EXPECT_EQ(back.AutosaveMode, r.AutosaveMode);
 }
 
+// The most a reader takes: 16 strings of 65535 bytes and 89 fixed bytes.
+TEST(SettingsFile, LongestFileIsTheRecordWithEveryStringAtItsLongest) {
+    SettingsRecord r = Distinct();
+    r.EditorFontName = r.UserName = r.UserEmail = r.LockPassword = r.SavedAt = r.SavedVersion =
+        QString(70000, u'x');
+    r.RecentFiles.fill(r.UserName);
+    EXPECT_EQ(EncodeSettings(r).size(), LongestSettingsFile());
+    EXPECT_EQ(LongestSettingsFile(), 89 + 16 * 65535);
+}
+
 using R = SettingsRecord;
 
 // The fields in file order.

@@ -1,5 +1,6 @@
 #include "shell/files/colour_rule_files.h"
 
+#include "core/files/special_files.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
 
@@ -74,18 +75,47 @@ TEST_F(ColourRuleFiles, EachSaveLeavesOnlyItsOwnRecordsAndLoadsBack) {
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
 }
 
-TEST_F(ColourRuleFiles, SaveAppendsTheExtensionUnlessThePathEndsInIt) {
-    const std::pair<QString, QString> kCases[] = {
-        {u"barvy"_s, u"barvy.rqc"_s},
-        {u"html.rqc"_s, u"html.rqc"_s},
-        {u"VELKE.RQC"_s, u"VELKE.RQC.rqc"_s},
+// The name written is the chosen one with ".rqc" appended unless it ends in
+// exactly that. A pipe or device is refused whether it is the name chosen or
+// the name written; a folder only where it is the name written.
+TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
+    const struct {
+        QString chosen;
+        char kind;       // nothing, a Folder, a Pipe, a Device
+        QString written; // empty when refused
+    } kCases[] = {
+        {u"barvy"_s, ' ', u"barvy.rqc"_s},
+        {u"html.rqc"_s, ' ', u"html.rqc"_s},
+        {u"VELKE.RQC"_s, ' ', u"VELKE.RQC.rqc"_s},
+        {u"slozka"_s, 'F', u"slozka.rqc"_s},
+        {u"adresar.rqc"_s, 'F', {}},
+        {u"roura"_s, 'P', {}},
+        {u"roura.rqc"_s, 'P', {}},
+        {u"null"_s, 'D', {}},
+        {u"null.rqc"_s, 'D', {}},
     };
-    for (const auto& [given, written] : kCases) {
+    for (const auto& c : kCases) {
+        const QString chosen = pathOf(c.chosen);
+        ASSERT_TRUE(c.kind == ' ' ||
+                    (c.kind == 'F' ? QDir().mkdir(chosen)
+                                   : MakeSpecialFile(chosen, c.kind == 'P' ? SpecialFile::Pipe
+                                                                           : SpecialFile::Device)));
+        const QStringList before = files();
+        const qsizetype boxes = platform.messageBox.shown.size();
         ColorRuleSet set = SetWithRules(1);
-        ASSERT_TRUE(SaveColorSet(set, pathOf(given)));
-        EXPECT_EQ(set.FilePath, pathOf(written));
+        EXPECT_EQ(SaveColorSet(set, chosen), !c.written.isEmpty()) << c.chosen.toStdString();
+        EXPECT_EQ(set.FilePath, c.written.isEmpty() ? QString() : pathOf(c.written));
+        // Each name written is a new file; a refusal leaves the folder as it was.
+        EXPECT_EQ(files().size(), before.size() + (c.written.isEmpty() ? 0 : 1));
+        EXPECT_TRUE(c.written.isEmpty() || files().contains(c.written));
+        const QString told = platform.messageBox.shown.size() > boxes
+                                 ? platform.messageBox.shown.back().request.text
+                                 : QString();
+        EXPECT_EQ(
+            told.contains(u"Není obyčejný soubor (je to složka, roura nebo zařízení): "_s + chosen),
+            c.written.isEmpty())
+            << told.toStdString();
     }
-    EXPECT_EQ(files(), (QStringList{u"VELKE.RQC.rqc"_s, u"barvy.rqc"_s, u"html.rqc"_s}));
 }
 
 TEST_F(ColourRuleFiles, SaveThatWritesNothingKeepsThePath) {
@@ -123,20 +153,14 @@ TEST_F(ColourRuleFiles, NothingToReadLeavesTheSet) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"slozka.rqc"_s));
     ColorRuleSet before = SetWithRules(2);
     before.FilePath = pathOf(u"puvodni.rqc"_s);
-    // A missing file and a cancelled dialog.
-    for (const QString& path : {pathOf(u"neni.rqc"_s), QString()}) {
+    // A missing file, a cancelled dialog and a folder, which holds no set.
+    for (const QString& path : {pathOf(u"neni.rqc"_s), QString(), pathOf(u"slozka.rqc"_s)}) {
         ColorRuleSet set = before;
         EXPECT_FALSE(LoadColorSet(set, path, &owner)) << path.toStdString();
         EXPECT_EQ(set, before);
     }
     EXPECT_EQ(platform.fileDialogs.unanswered, 1);
     EXPECT_TRUE(platform.messageBox.shown.isEmpty());
-
-    // A folder is there but is no file: the set stays, and the user is told.
-    ColorRuleSet set = before;
-    EXPECT_FALSE(LoadColorSet(set, pathOf(u"slozka.rqc"_s), &owner));
-    EXPECT_EQ(set, before);
-    EXPECT_TRUE(onlyErrorBoxText().contains(u"Není obyčejný soubor"_s));
 }
 
 TEST_F(ColourRuleFiles, CutFileLoadsItsWholeRecordsAndLessThanOneIsReported) {
