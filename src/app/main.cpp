@@ -30,9 +30,10 @@ void closeOnTermination(QApplication& application) {
     QObject::connect(poll, &QTimer::timeout, &application, [] {
         if (!closeRequested.exchange(false))
             return;
-        // The calculator alone has nothing to save and its close would ask.
-        if (Program().StartMode == QStringLiteral("C"))
-            EndCalculatorAlone();
+        // The calculator or the browser alone ends as its own close does,
+        // saving nothing, but without the question that would wait for ever.
+        if (!Program().StartMode.isEmpty())
+            EndTheProgram();
         else if (MainForm::instance())
             MainForm::instance()->close();
     });
@@ -57,5 +58,6 @@ int main(int argc, char** argv) {
          arguments.join(QStringLiteral(" ")));
     const int status = Program().Ending ? 0 : QApplication::exec();
     delete MainForm::instance();
+    RemoveTempFiles();
     return status;
 }

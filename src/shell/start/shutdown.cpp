@@ -23,6 +23,12 @@ bool userConfirmsLosingChanges(MainForm& form, int modified) {
 } // namespace
 
 bool ConfirmShutdown(MainForm& form) {
+    // Before start-up has put the last session into the window, the window
+    // holds first-run values and empty texts: saving them would destroy it.
+    if (Program().SessionLoading) {
+        EndTheProgram();
+        return true;
+    }
     SaveSettings();
     WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts());
     const int modified = form.documents().modifiedCount();
