@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -161,6 +163,64 @@ TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {
         if (opened != path)
             QFile::remove(opened);
     }
+}
+
+// Each page or text handed to a browser is a temporary file of this run: it
+// is there while the program runs and gone when it ends, while a file of the
+// same kind that this run did not make stays.
+TEST_F(Previews, TheTemporaryFilesOfThisRunAndOnlyThoseGoAtTheEnd) {
+    QTemporaryDir temp;
+    const QByteArray previousTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    const QString othersFile = temp.filePath(u"tvqAbCdEf.html"_s);
+    WriteFileAtomically(othersFile, "another instance");
+    struct Maker {
+        const char* name;
+        std::function<QString()> make;
+    };
+    const Maker makers[] = {
+        {"checkpoint view",
+         [this] {
+             run(MenuId::mnu_chp_v);
+             return shownFile();
+         }},
+        {"preview",
+         [this] {
+             run(MenuId::Mnu_Internal_Browser);
+             return shownFile();
+         }},
+        {"Testuj html of the edited text",
+         [this] {
+             run(MenuId::mnutest);
+             return platform.desktop.opened.last();
+         }},
+        {"Testuj html of a saved text",
+         [this] {
+             savedFile(u"dopis.txt"_s, "Milá Jano");
+             platform.messageBox.queue(MessageBoxAnswer::Yes);
+             run(MenuId::mnutest);
+             Program().CurrentFilePath.clear();
+             return platform.desktop.opened.last();
+         }},
+    };
+    QStringList made;
+    for (const Maker& maker : makers) {
+        form.surface().setText(QString::fromUtf8(maker.name));
+        made << maker.make();
+        EXPECT_EQ(QFileInfo(made.last()).absolutePath(), temp.path()) << maker.name;
+        EXPECT_TRUE(QFileInfo::exists(made.last())) << maker.name;
+    }
+
+    RemoveTempFiles();
+
+    for (qsizetype i = 0; i < made.size(); ++i)
+        EXPECT_FALSE(QFileInfo::exists(made.at(i))) << makers[i].name;
+    EXPECT_TRUE(QFileInfo::exists(othersFile));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(u"dopis.txt"_s)));
+    if (previousTemp.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", previousTemp);
 }
 
 } // namespace
