@@ -18,6 +18,7 @@ struct EndingMoment {
     QString savedVersion; // "" = no settings file: the first-run wizard
     int tooLargeTab = 0;  // this tab's autosave cannot be restored
     Outcome outcome = Outcome::FilesUntouched;
+    QByteArray colourRules = {}; // written as the colour rules when not empty
 };
 
 class SessionEnd : public TarvelExecutable {
@@ -36,6 +37,8 @@ protected:
             settings.SavedAt = u"01-02-2003 04:05:06"_s;
             write(u"tarvel.ini"_s, EncodeSettings(settings));
         }
+        if (!moment.colourRules.isEmpty())
+            write(u"default.rqc"_s, moment.colourRules);
         write(u"autosave_tarvel_qor1.txt"_s, "První text\r\nz minula");
         write(u"autosave_tarvel_qor2.txt"_s, "Druhý");
         if (moment.tooLargeTab > 0)
@@ -69,6 +72,12 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
     const EndingMoment moments[] = {
         {"version notice", {u"-NOMSG"_s}, older},
         {"notice of a text too large to restore", {u"-NOMSG"_s}, current, 3},
+        {"error box of damaged colour rules",
+         {u"-NOMSG"_s},
+         current,
+         0,
+         Outcome::FilesUntouched,
+         "krátký"},
         {"first-run wizard", {u"-NOMSG"_s}, u""_s},
         {"calculator alone", {u"-CALC"_s}, current},
         {"browser alone", {u"-BROWSER"_s}, current},
@@ -93,7 +102,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
         if (moment.outcome == Outcome::SessionSaved) {
             for (int tab = 3; tab <= 5; ++tab)
                 EXPECT_EQ(left.take(u"autosave_tarvel_qor%1.txt"_s.arg(tab)), QByteArray());
-            EXPECT_TRUE(left.remove(u"default.rqc"_s));
+            EXPECT_EQ(left.take(u"default.rqc"_s).size(), 514);
             const SettingsRecord saved = DecodeSettings(left.take(u"tarvel.ini"_s), {});
             EXPECT_NE(saved.SavedAt, settings.SavedAt);
             EXPECT_EQ(QList<qint32>({saved.WindowWidth, saved.WindowHeight, saved.WindowLeft,
