@@ -1,10 +1,26 @@
 // The desktop session ends the real program with SIGTERM at any moment. While
 // start-up still waits for the user, nothing of the last session is in the
 // window yet, and nothing may be written over the files it is kept in; once
-// start-up is done, the end saves the session as a close does.
+// start-up is done, the end saves the session as a close does. Moments that
+// only a user's hand reaches run the start-up in this process instead, and
+// the session's end comes inside them as the signal brings it.
+#include "app/program_commands.h"
 #include "app/tarvel_executable.h"
+#include "colour/ColorDialog.h"
+#include "platform/surface/RichEditSurface.h"
+#include "platform/testing/modal_driver.h"
+#include "platform/testing/test_platform.h"
+#include "shell/ProgramState.h"
+#include "shell/command_registry.h"
+#include "shell/dialogs/Pass.h"
+#include "shell/main_window/MainForm.h"
+#include "shell/main_window/MainMenu.h"
+#include "shell/start/main_procedure.h"
+#include "shell/start/shutdown.h"
 
+#include <QAction>
 #include <QMap>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -14,11 +30,24 @@ enum class Outcome { FilesUntouched, SessionSaved };
 
 struct EndingMoment {
     const char* moment;
-    QStringList arguments;
-    QString savedVersion; // "" = no settings file: the first-run wizard
-    int tooLargeTab = 0;  // this tab's autosave cannot be restored
+    QStringList arguments = {};
+    // "" = no settings file: the first-run wizard
+    QString savedVersion = AppVersionText();
+    int tooLargeTab = 0; // this tab's autosave cannot be restored
     Outcome outcome = Outcome::FilesUntouched;
     QByteArray colourRules = {}; // written as the colour rules when not empty
+    // Opens the moment in the start-up run in this process.
+    std::function<void(MainForm&)> inside = {};
+};
+
+// A box that the session's end reaches while it is shown; it is left
+// unanswered, as the real box is when the program's end closes it.
+class EndingMessageBox : public MessageBoxService {
+public:
+    MessageBoxAnswer show(const MessageBoxRequest&, QWidget*) override {
+        EndWithTheDesktopSession();
+        return MessageBoxAnswer::No;
+    }
 };
 
 class SessionEnd : public TarvelExecutable {
@@ -39,7 +68,8 @@ protected:
         }
         if (!moment.colourRules.isEmpty())
             write(u"default.rqc"_s, moment.colourRules);
-        write(u"autosave_tarvel_qor1.txt"_s, "První text\r\nz minula");
+        write(u"autosave_tarvel_qor1.txt"_s, "\"#FF0000\" první text\r\nz minula");
+        write(u"dopis.txt"_s, "Milá Jano");
         write(u"autosave_tarvel_qor2.txt"_s, "Druhý");
         if (moment.tooLargeTab > 0)
             write(u"autosave_tarvel_qor%1.txt"_s.arg(moment.tooLargeTab), QByteArray(1442402, 'x'));
@@ -50,6 +80,28 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+
+    // The start-up in this process, with the test doubles answering; the
+    // program's end leaves the modal window open, as leaving every event
+    // loop does in the real program.
+    void endInside(const EndingMoment& moment) {
+        Program() = ProgramState{};
+        Program().EndProgram = [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        };
+        CommandRegistry commands;
+        RegisterProgramCommands(commands);
+        auto* form = new MainForm(commands);
+        Main(folder.path() + u"/"_s, u"-NOMSG"_s);
+        moment.inside(*form);
+        EXPECT_TRUE(Program().Ending);
+        platform.unloadWindows(form);
+        delete form;
+        Program() = ProgramState{};
+    }
+
+    static void run(MainForm& form, MenuId id) { form.menu().action(id)->trigger(); }
 
     // Every file of the folder but the program, with its bytes.
     [[nodiscard]] QMap<QString, QByteArray> files() const {
@@ -63,26 +115,53 @@ protected:
     }
 
     SettingsRecord settings;
+    TestPlatform platform;
+    EndingMessageBox endingBox;
 };
 
 TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
     const QString older = u"0.9.0b CZ"_s;
-    const QString current = AppVersionText();
     const QString missing = folder.filePath(u"chybí/dopis.txt"_s);
+    const QStringList noMessage = {u"-NOMSG"_s};
+    const Outcome saved = Outcome::SessionSaved;
     const EndingMoment moments[] = {
-        {"version notice", {u"-NOMSG"_s}, older},
-        {"notice of a text too large to restore", {u"-NOMSG"_s}, current, 3},
-        {"error box of damaged colour rules",
-         {u"-NOMSG"_s},
-         current,
-         0,
-         Outcome::FilesUntouched,
-         "krátký"},
-        {"first-run wizard", {u"-NOMSG"_s}, u""_s},
-        {"calculator alone", {u"-CALC"_s}, current},
-        {"browser alone", {u"-BROWSER"_s}, current},
-        {"error box in the running editor", {missing}, current, 0, Outcome::SessionSaved},
-        {"running editor", {u"-NOMSG"_s}, current, 0, Outcome::SessionSaved},
+        {.moment = "version notice", .arguments = noMessage, .savedVersion = older},
+        {.moment = "notice of a text too large to restore",
+         .arguments = noMessage,
+         .tooLargeTab = 3},
+        {.moment = "error box of damaged colour rules",
+         .arguments = noMessage,
+         .colourRules = "krátký"},
+        {.moment = "first-run wizard", .arguments = noMessage, .savedVersion = u""_s},
+        {.moment = "calculator alone", .arguments = {u"-CALC"_s}},
+        {.moment = "browser alone", .arguments = {u"-BROWSER"_s}},
+        {.moment = "error box in the running editor", .arguments = {missing}, .outcome = saved},
+        {.moment = "running editor", .arguments = noMessage, .outcome = saved},
+        {.moment = "lock-password prompt",
+         .outcome = saved,
+         .inside =
+             [](MainForm& form) {
+                 WhenModalShown<Pass>([](Pass*) { EndWithTheDesktopSession(); });
+                 run(form, MenuId::Mnu_Lock);
+             }},
+        {.moment = "colour picker",
+         .outcome = saved,
+         .inside =
+             [](MainForm& form) {
+                 WhenModalShown<ColorDialog>([](ColorDialog*) { EndWithTheDesktopSession(); });
+                 // On the colour value at the start of the first tab.
+                 form.surface().setSelStart(1);
+                 run(form, MenuId::Mnu_HTML_HexColorEdit);
+             }},
+        {.moment = "save asking to overwrite",
+         .outcome = saved,
+         .inside =
+             [this](MainForm& form) {
+                 platform.fileDialogs.saveAnswers << folder.filePath(u"dopis.txt"_s);
+                 Platform().messageBox = &endingBox;
+                 run(form, MenuId::mnu_save_st);
+                 Platform().messageBox = &platform.messageBox;
+             }},
     };
     for (const EndingMoment& moment : moments) {
         SCOPED_TRACE(moment.moment);
@@ -94,7 +173,10 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
             expected.insert(name + u".bak"_s, expected.take(name));
         }
 
-        runUntilTheSessionEnds(moment.arguments);
+        if (moment.inside)
+            endInside(moment);
+        else
+            runUntilTheSessionEnds(moment.arguments);
 
         QMap<QString, QByteArray> left = files();
         // A close writes every tab's file, the three empty ones too, and the
