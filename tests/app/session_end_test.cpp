@@ -137,6 +137,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
         {.moment = "browser alone", .arguments = {u"-BROWSER"_s}},
         {.moment = "error box in the running editor", .arguments = {missing}, .outcome = saved},
         {.moment = "running editor", .arguments = noMessage, .outcome = saved},
+        {.moment = "start screen", .outcome = saved},
         {.moment = "lock-password prompt",
          .outcome = saved,
          .inside =
