@@ -10,7 +10,6 @@
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/editor_look.h"
 #include "shell/shared_procedures.h"
-#include "shell/start/shutdown.h"
 
 #include <QApplication>
 #include <QTabBar>
@@ -200,23 +199,6 @@ TEST_F(DocumentTabsTest, CloseAsksAboutEveryModifiedDocumentAndNoKeepsTheProgram
     EXPECT_EQ(ReadWholeFile(ExitAutosavePath(folderPath, 1)), QByteArray("a"));
     EXPECT_EQ(ReadWholeFile(ExitAutosavePath(folderPath, 3)), QByteArray("c"));
     EXPECT_EQ(ReadWholeFile(ExitAutosavePath(folderPath, 5)), QByteArray());
-    EXPECT_TRUE(QFile::exists(folderPath + u"tarvel.ini"_s));
-}
-
-// Nobody is there to answer when the desktop session ends: every text is
-// kept in its file and the program ends without the question.
-TEST_F(DocumentTabsTest, TheDesktopSessionsEndSavesEveryTextAndEndsWithoutAsking) {
-    type(u"a"_s);
-    tabs().selectTab(3);
-    type(u"c"_s);
-
-    EndWithTheDesktopSession();
-
-    EXPECT_TRUE(Program().Ending);
-    EXPECT_TRUE(platform.messageBox.shown.isEmpty());
-    const QString folderPath = Program().AppFolder;
-    EXPECT_EQ(ReadWholeFile(ExitAutosavePath(folderPath, 1)), QByteArray("a"));
-    EXPECT_EQ(ReadWholeFile(ExitAutosavePath(folderPath, 3)), QByteArray("c"));
     EXPECT_TRUE(QFile::exists(folderPath + u"tarvel.ini"_s));
 }
 
