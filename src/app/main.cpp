@@ -6,6 +6,7 @@
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/start/main_procedure.h"
+#include "shell/start/shutdown.h"
 #include "utilities/calculator/Kalkul.h"
 
 #include <QApplication>
@@ -22,19 +23,14 @@ void requestClose(int) {
     closeRequested = true;
 }
 
-// A desktop session ends programs with SIGTERM: close the main window as the
-// user would, so the settings and the open documents are saved.
+// A desktop session ends programs with SIGTERM: the program ends as a close
+// by the user would, so the settings and the open documents are saved.
 void closeOnTermination(QApplication& application) {
     std::signal(SIGTERM, requestClose);
     auto* poll = new QTimer(&application);
     QObject::connect(poll, &QTimer::timeout, &application, [] {
-        if (!closeRequested.exchange(false))
-            return;
-        // The calculator alone has nothing to save and its close would ask.
-        if (Program().StartMode == QStringLiteral("C"))
-            EndCalculatorAlone();
-        else if (MainForm::instance())
-            MainForm::instance()->close();
+        if (closeRequested.exchange(false))
+            EndWithTheDesktopSession();
     });
     poll->start(200);
 }
@@ -57,5 +53,6 @@ int main(int argc, char** argv) {
          arguments.join(QStringLiteral(" ")));
     const int status = Program().Ending ? 0 : QApplication::exec();
     delete MainForm::instance();
+    RemoveTempFiles();
     return status;
 }

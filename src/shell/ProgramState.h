@@ -6,6 +6,7 @@
 #include "core/text/editor_procedures.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -53,6 +54,13 @@ struct ProgramState {
     QString CheckpointText;
     // The main window stays above all others.
     bool AlwaysOnTop = false;
+    // Start-up is still putting the last session (the settings and the
+    // restored documents) into the windows, which hold nothing of it yet: an
+    // end that comes meanwhile, such as a signal while a start-up notice
+    // waits, must write nothing over the files that session is kept in.
+    bool SessionLoading = false;
+    // The temporary files this run made; removed when it ends.
+    QStringList TempFiles;
     // Set once the user has confirmed the end: nothing may start the event
     // loop again (a modal window that was open when the end came returns).
     bool Ending = false;
@@ -69,3 +77,7 @@ struct ProgramState {
 // The last step of every way the user ends the program, once confirmed: marks
 // the program as ending and stops the event loop.
 void EndTheProgram();
+
+// Removes the temporary files this run made, and only those: another
+// instance's files of the same kind stay.
+void RemoveTempFiles();

@@ -4,6 +4,7 @@
 #include "core/files/path_helpers.h"
 #include "core/shell/browser_rules.h"
 #include "core/text/program_error.h"
+#include "shell/ProgramState.h"
 #include "shell/browser/frmBrowser.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
@@ -36,6 +37,7 @@ QString WriteTempFile(const QString& extension, const QByteArray& bytes) {
     try {
         const QString path = MakeTempFileName(extension);
         WriteFileAtomically(path, bytes);
+        Program().TempFiles << path;
         return path;
     } catch (const ProgramError& error) {
         ReportError(error);

@@ -18,5 +18,6 @@ void ShowBrowserAlone();
 
 // A fresh temporary file with the extension, holding bytes, for the browser
 // to show; "" (the failure reported) when it cannot be written, so no
-// preview shows a page that is not there.
+// preview shows a page that is not there. The file is removed when the
+// program ends.
 [[nodiscard]] QString WriteTempFile(const QString& extension, const QByteArray& bytes);

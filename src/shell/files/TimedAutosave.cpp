@@ -32,6 +32,9 @@ TimedAutosave::TimedAutosave(MainForm& form, Clock clock)
 }
 
 void TimedAutosave::tick() {
+    // A start-up notice may wait for minutes while the editor is still empty.
+    if (Program().SessionLoading)
+        return;
     const SettingsRecord& settings = Program().Settings;
     const AutosaveStep step = AutosaveTick(m_ticks, settings.AutosaveOn, settings.AutosaveMinutes);
     m_ticks = step.ticks;

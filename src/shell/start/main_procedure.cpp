@@ -90,6 +90,9 @@ void firstRun(Start& start, const QString& settingsPath) {
     const QString name = userName();
     visual.setUserFields(name, name + QStringLiteral("@") + computerName() + QStringLiteral(".cz"));
     visual.runFirstRunWizard();
+    // Ended while the wizard waited: there was no settings file, and none is made.
+    if (program.Ending)
+        return;
     start.setAction(QStringLiteral("Ukládám novou konfiguraci (tarvel.ini)"));
     SaveSettings();
     program.Settings.ShowToolbar = true;
@@ -252,6 +255,9 @@ StartCommand ParseStartCommand(const QString& arguments) {
 
 void Main(const QString& appFolder, const QString& arguments) {
     ProgramState& program = Program();
+    // A new session begins: nothing has ended it yet.
+    program.SessionLoading = true;
+    program.Ending = false;
     MainForm& form = MainForm::instance() ? *MainForm::instance() : *new MainForm;
     Start& start = LoadedWindow<Start>();
     start.show();
@@ -262,9 +268,17 @@ void Main(const QString& appFolder, const QString& arguments) {
     program.AppFolder = appFolder;
     const QString rulesPath = appFolder + ColorRulesFileName;
     start.setAction(QStringLiteral("Otevírám konfiguraci barev ze souboru ") + rulesPath);
+    // The notices and the first-run wizard wait for the user; the program
+    // may be ended meanwhile, and then start-up goes no further.
     LoadDefaultColorSet(rulesPath);
+    if (program.Ending)
+        return;
     loadSettings(start, form);
+    if (program.Ending)
+        return;
     showVersionNotice();
+    if (program.Ending)
+        return;
     start.setAction(QStringLiteral("Aplikuji konfiguraci"));
     applySettings(form);
     if (!program.Settings.ShowStartScreen)
@@ -272,5 +286,8 @@ void Main(const QString& appFolder, const QString& arguments) {
     // The look goes in before the restored text, which takes it as it arrives.
     applyEditorLook();
     restoreDocuments(start, form);
+    if (program.Ending)
+        return;
+    program.SessionLoading = false;
     obeyCommandLine(start, form, arguments);
 }

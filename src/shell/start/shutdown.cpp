@@ -20,14 +20,34 @@ bool userConfirmsLosingChanges(MainForm& form, int modified) {
     return Platform().messageBox->show(question, &form) == MessageBoxAnswer::Yes;
 }
 
+// Writes the settings and every tab's text back to their files. Before
+// start-up has put the last session into the window, the window holds
+// first-run values and empty texts: saving them would destroy that session,
+// so nothing is written and false is returned.
+bool saveSession(MainForm& form) {
+    if (Program().SessionLoading)
+        return false;
+    SaveSettings();
+    WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts());
+    return true;
+}
+
 } // namespace
 
 bool ConfirmShutdown(MainForm& form) {
-    SaveSettings();
-    WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts());
-    const int modified = form.documents().modifiedCount();
-    if (modified > 0 && !userConfirmsLosingChanges(form, modified))
-        return false;
+    if (saveSession(form)) {
+        const int modified = form.documents().modifiedCount();
+        if (modified > 0 && !userConfirmsLosingChanges(form, modified))
+            return false;
+    }
     EndTheProgram();
     return true;
+}
+
+void EndWithTheDesktopSession() {
+    // The calculator or the browser alone saves nothing at its end.
+    MainForm* form = MainForm::instance();
+    if (form && Program().StartMode.isEmpty())
+        (void)saveSession(*form);
+    EndTheProgram();
 }

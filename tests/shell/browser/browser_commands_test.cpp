@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -161,6 +163,36 @@ TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {
         if (opened != path)
             QFile::remove(opened);
     }
+}
+
+// Each page or text handed to a browser is a temporary file of this run: it
+// is there while the program runs and gone when it ends, while a file of the
+// same kind that this run did not make stays.
+TEST_F(Previews, TheTemporaryFilesOfThisRunAndOnlyThoseGoAtTheEnd) {
+    QTemporaryDir temp;
+    const QByteArray previousTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    const QString othersFile = temp.filePath(u"tvqAbCdEf.html"_s);
+    WriteFileAtomically(othersFile, "another instance");
+    const std::pair<const char*, MenuId> makers[] = {
+        {"checkpoint view", MenuId::mnu_chp_v},
+        {"preview", MenuId::Mnu_Internal_Browser},
+        {"Testuj html", MenuId::mnutest},
+    };
+    QStringList made;
+    for (const auto& [name, id] : makers) {
+        run(id);
+        made << (id == MenuId::mnutest ? platform.desktop.opened.last() : shownFile());
+        EXPECT_EQ(QFileInfo(made.last()).absolutePath(), temp.path()) << name;
+        EXPECT_TRUE(QFileInfo::exists(made.last())) << name;
+    }
+
+    RemoveTempFiles();
+
+    for (qsizetype i = 0; i < made.size(); ++i)
+        EXPECT_FALSE(QFileInfo::exists(made.at(i))) << makers[i].first;
+    EXPECT_TRUE(QFileInfo::exists(othersFile));
+    qputenv("TMPDIR", previousTemp);
 }
 
 } // namespace
