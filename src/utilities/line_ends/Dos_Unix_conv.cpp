@@ -26,8 +26,8 @@ const QString Title = QStringLiteral("Konverze UNIX <-> DOS");
 constexpr int ProgressSteps = 100;
 
 // Moves the main window's progress bar and lets the windows repaint while a
-// long file is converted. The user's input waits, so nothing can start a
-// second conversion or change the chosen file meanwhile.
+// long file is converted. The user's input waits until the copy is written,
+// so no second conversion starts in the middle of this one.
 void ShowProgress(qint64 done, qint64 total) {
     if (MainForm* form = MainForm::instance()) {
         form->Status()->setMaximum(ProgressSteps);
