@@ -1,36 +1,64 @@
 #include "core/utilities/line_ends.h"
 
+#include "core/files/file_io.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <new>
 
 namespace {
 
 constexpr char Cr = '\r';
 constexpr char Lf = '\n';
 
-// Every line, up to the byte that ends it, followed by lineEnd; the last line
-// gets one too. A CR ending a line takes an LF right after it along, so that
-// CR LF ends one line, not two.
-QByteArray Relined(const QByteArray& bytes, char endsLine, QByteArrayView lineEnd) {
+QByteArrayView LineEnd(LineEndForm form) {
+    return form == LineEndForm::Unix ? QByteArrayView("\n") : QByteArrayView("\r\n");
+}
+
+QByteArray ConvertedWhole(const QByteArray& bytes, LineEndForm form) {
     QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 32 + lineEnd.size());
-    qsizetype lineStart = 0;
-    const qsizetype size = bytes.size();
-    while (lineStart < size) {
-        const qsizetype end = bytes.indexOf(endsLine, lineStart);
-        const qsizetype lineStop = end < 0 ? size : end;
-        out.append(bytes.constData() + lineStart, lineStop - lineStart);
-        out.append(lineEnd);
-        lineStart = lineStop + 1;
-        if (endsLine == Cr && lineStart < size && bytes[lineStart] == Lf)
-            ++lineStart;
-    }
+    out.reserve(bytes.size() + bytes.size() / 32 + 2);
+    LineEndConverter converter(form);
+    converter.convert(bytes, out);
+    converter.finish(out);
     return out;
 }
 
 } // namespace
+
+void LineEndConverter::convert(QByteArrayView piece, QByteArray& out) {
+    const qsizetype size = piece.size();
+    if (size == 0)
+        return;
+    const char endsLine = m_form == LineEndForm::Unix ? Cr : Lf;
+    const QByteArrayView lineEnd = LineEnd(m_form);
+    // The LF of a CR LF whose CR ended the last piece.
+    qsizetype lineStart = m_afterCr && piece.front() == Lf ? 1 : 0;
+    m_afterCr = false;
+    while (lineStart < size) {
+        const qsizetype end = piece.indexOf(endsLine, lineStart);
+        if (end < 0) {
+            out.append(piece.sliced(lineStart));
+            m_lineOpen = true;
+            return;
+        }
+        out.append(piece.sliced(lineStart, end - lineStart));
+        out.append(lineEnd);
+        m_lineOpen = false;
+        lineStart = end + 1;
+        if (endsLine == Cr && lineStart == size)
+            m_afterCr = true;
+        else if (endsLine == Cr && piece[lineStart] == Lf)
+            ++lineStart;
+    }
+}
+
+void LineEndConverter::finish(QByteArray& out) {
+    if (m_lineOpen)
+        out.append(LineEnd(m_form));
+    m_lineOpen = false;
+    m_afterCr = false;
+}
 
 bool NamesSameFile(const QString& a, const QString& b) {
     const QFileInfo first(a);
@@ -43,11 +71,11 @@ bool NamesSameFile(const QString& a, const QString& b) {
 }
 
 QByteArray ToUnixLineEnds(const QByteArray& bytes) {
-    return Relined(bytes, Cr, "\n");
+    return ConvertedWhole(bytes, LineEndForm::Unix);
 }
 
 QByteArray ToDosLineEnds(const QByteArray& bytes) {
-    return Relined(bytes, Lf, "\r\n");
+    return ConvertedWhole(bytes, LineEndForm::Dos);
 }
 
 QString ConvertedFilePath(const QString& path, LineEndForm form) {
@@ -60,40 +88,52 @@ QString ConvertedFilePath(const QString& path, LineEndForm form) {
     return path.left(dot + 1) + extension;
 }
 
-FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form, qint64 largestInput) {
+FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
+                                   const ConversionProgress& progress, qint64 pieceSize) {
     FileConversion result;
     result.outputPath = ConvertedFilePath(path, form);
-    if (NamesSameFile(path, result.outputPath)) {
-        result.outcome = ConversionOutcome::SameAsInput;
+    const auto failed = [&result](ConversionOutcome outcome, const QString& error) {
+        result.outcome = outcome;
+        result.error = error;
         return result;
-    }
-    const FileRead input = ReadRegularFile(path, largestInput);
-    if (input.failure != FileReadFailure::None) {
-        result.outcome = ConversionOutcome::CannotRead;
-        result.error = FileReadReason(input);
-        return result;
-    }
+    };
+    if (NamesSameFile(path, result.outputPath))
+        return failed(ConversionOutcome::SameAsInput, QString());
+    QFile input;
+    QString reason;
+    const FileReadFailure opened = OpenRegularFile(input, path, &reason);
+    if (opened != FileReadFailure::None)
+        return failed(ConversionOutcome::CannotRead, FileReadReason(opened, reason));
     // Renaming the copy over a pipe or a device would replace it.
-    if (CheckRegularFile(result.outputPath) == FileReadFailure::NotRegular) {
-        result.outcome = ConversionOutcome::CannotWrite;
-        result.error = FileReadReason(FileReadFailure::NotRegular);
-        return result;
-    }
-    QByteArray converted;
-    try {
-        converted =
-            form == LineEndForm::Unix ? ToUnixLineEnds(input.bytes) : ToDosLineEnds(input.bytes);
-    } catch (const std::bad_alloc&) {
-        result.outcome = ConversionOutcome::CannotRead;
-        result.error = FileReadReason(FileReadFailure::NoMemory);
-        return result;
-    }
-    // Written whole or not at all, so a failure leaves no half copy behind.
+    if (CheckRegularFile(result.outputPath) == FileReadFailure::NotRegular)
+        return failed(ConversionOutcome::CannotWrite, FileReadReason(FileReadFailure::NotRegular));
+    // Left unfinished, the temporary file is removed and the name untouched.
     QSaveFile output(result.outputPath);
-    if (!output.open(QIODevice::WriteOnly) || output.write(converted) != converted.size() ||
-        !output.commit()) {
-        result.outcome = ConversionOutcome::CannotWrite;
-        result.error = output.errorString();
+    if (!output.open(QIODevice::WriteOnly))
+        return failed(ConversionOutcome::CannotWrite, output.errorString());
+
+    const qint64 total = input.size();
+    LineEndConverter converter(form);
+    QByteArray piece(qsizetype(pieceSize), Qt::Uninitialized);
+    QByteArray converted;
+    for (qint64 done = 0;;) {
+        const qint64 got = input.read(piece.data(), pieceSize);
+        if (got < 0)
+            return failed(ConversionOutcome::CannotRead, input.errorString());
+        converted.resize(0);
+        if (got == 0)
+            converter.finish(converted);
+        else
+            converter.convert(QByteArrayView(piece.constData(), qsizetype(got)), converted);
+        if (output.write(converted) != converted.size())
+            return failed(ConversionOutcome::CannotWrite, output.errorString());
+        if (got == 0)
+            break;
+        done += got;
+        if (progress)
+            progress(done, total);
     }
+    if (!output.commit())
+        return failed(ConversionOutcome::CannotWrite, output.errorString());
     return result;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/files/file_io.h"
-
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // Copies of a file with its line ends converted; the file itself is only read.
 enum class LineEndForm {
@@ -21,6 +22,27 @@ enum class LineEndForm {
 // Every line followed by CR LF. A line ends at each LF; every other byte,
 // a CR included, is copied. The last line gets its CR LF too.
 [[nodiscard]] QByteArray ToDosLineEnds(const QByteArray& bytes);
+
+// Converts bytes given piece by piece, so that a file of any length needs
+// only a piece's worth of memory: all pieces in order, then finish(), give
+// exactly the whole-file conversion. A CR that ends one piece is kept in
+// mind, so that an LF starting the next one still makes one line end with it.
+class LineEndConverter {
+public:
+    explicit LineEndConverter(LineEndForm form) : m_form(form) {}
+
+    // Appends the conversion of the next piece to out.
+    void convert(QByteArrayView piece, QByteArray& out);
+    // Appends the line end of a last line that has none.
+    void finish(QByteArray& out);
+
+private:
+    LineEndForm m_form;
+    // The last byte was a CR that ended a line (UNIX form only).
+    bool m_afterCr = false;
+    // Bytes of a line were written after the last line end.
+    bool m_lineOpen = false;
+};
 
 // The copy's path beside the file: the file name up to its first dot
 // (one leading the name does not count), followed by "unx" or "dos"; a name
@@ -46,9 +68,20 @@ struct FileConversion {
     QString error;
 };
 
+// Told after each piece: bytes of the input converted so far, of total (the
+// input's length when it was opened).
+using ConversionProgress = std::function<void(qint64 done, qint64 total)>;
+
+// Big enough that the system's reads and writes dominate, small enough to
+// leave the memory alone.
+inline constexpr qint64 ConversionPieceSize = 1024 * 1024;
+
 // Reads the file at path and writes its converted copy (ConvertedFilePath),
-// replacing a file of that name. The input is never written; a failed write
-// leaves an existing copy as it was. Only a regular file of at most
-// largestInput bytes is read, and only a regular file is replaced.
+// replacing a file of that name, a piece of pieceSize bytes at a time, so any
+// length takes the same little memory. The input is never written; the copy
+// goes to a temporary file beside its name and is renamed into place only
+// when whole, so a failed write leaves no half copy and an existing copy as it
+// was. Only a regular file is read, and only a regular file is replaced.
 FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
-                                   qint64 largestInput = AnyFileSize);
+                                   const ConversionProgress& progress = {},
+                                   qint64 pieceSize = ConversionPieceSize);

@@ -1,13 +1,14 @@
 #include "shell/browser/browser_commands.h"
 
 #include "core/files/file_io.h"
+#include "core/files/path_helpers.h"
 #include "core/shell/browser_rules.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/platform.h"
-#include "platform/system_memory.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/command_registry.h"
+#include "shell/files/document_files.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
@@ -19,17 +20,33 @@ QString previewOfEditorText() {
     return WriteTempFile(u"html"_s, EncodeAnsi(MainSurface().text()));
 }
 
+// The longest copy of a saved file the desktop's browser is given: a
+// document's worth. Anything longer was not written as a page here, and a
+// browser handed gigabytes freezes as this program would reading them.
+constexpr qint64 LargestPageCopy = LargestDocumentSize;
+
 // A saved document as it is on disk: itself when it is a page, else a
-// ".html" copy, so the desktop shows it instead of running it.
+// ".html" copy, so the desktop shows it instead of running it. A file too
+// long to copy is refused by its length before any of it is read.
 QString previewOfSavedFile(const QString& path) {
     if (IsHtmlPageName(path))
         return BrowserMayShowFile(path) ? path : QString();
-    try {
-        return WriteTempFile(u"html"_s, ReadWholeFile(path, LargestFileInMemory()));
-    } catch (const ProgramError& error) {
-        ReportError(error);
+    const FileRead read = ReadRegularFile(path, LargestPageCopy);
+    if (read.failure == FileReadFailure::TooLarge) {
+        const qint64 size = qMax(read.size, LargestPageCopy + 1);
+        ShowNotice(MainForm::instance(),
+                   u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
+                   "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(size),
+                                                                FormatFileSize(size),
+                                                                QString::number(LargestPageCopy)),
+                   u"Testuj html"_s, MessageBoxIcon::Exclamation);
         return QString();
     }
+    if (read.failure != FileReadFailure::None) {
+        ReportError(FileReadError(path, read));
+        return QString();
+    }
+    return WriteTempFile(u"html"_s, read.bytes);
 }
 
 void showHelp() {

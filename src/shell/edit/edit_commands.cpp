@@ -66,10 +66,12 @@ void insertFromFile() {
     const QString path = ShowOpenDialog(DocumentFileFilter, MainForm::instance());
     if (path.isEmpty())
         return;
-    const std::optional<QString> text = ReadInsertedText(path);
+    EditorSurface& surface = MainSurface();
+    const std::optional<QString> text =
+        ReadInsertedText(path, qint64{surface.textLength()} - surface.selLength());
     if (!text)
         return;
-    MainSurface().setSelText(*text);
+    surface.setSelText(*text);
     AddRecentFile(path);
 }
 

@@ -7,7 +7,6 @@
 #include "core/text/editor_surface.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "platform/system_memory.h"
 #include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/files/file_windows.h"
@@ -81,11 +80,8 @@ void tellNoMemory(const QString& path) {
     tellAboutFile(QStringLiteral("Soubor %1 se nevejde do paměti.").arg(path));
 }
 
-void tellTooLarge(const QString& path) {
-    tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
-}
-
-using TellTooLarge = void (*)(const QString&);
+// Told with the file's length, before any of it is read.
+using TellTooLarge = std::function<void(qint64 fileSize)>;
 
 // The text of the file, at most limit bytes of it; a longer one is told by
 // tooLarge. Only a path that is not there at all is "not found"; a folder, a
@@ -105,7 +101,9 @@ std::optional<QString> readText(const QString& path, qint64 limit, TellTooLarge 
         }
         break;
     case FileReadFailure::TooLarge:
-        tooLarge(path);
+        // A file that grew past the limit while read is longer than the limit
+        // though it was not when opened.
+        tooLarge(qMax(read.size, limit + 1));
         break;
     case FileReadFailure::NoMemory:
         tellNoMemory(path);
@@ -131,12 +129,22 @@ void loadDocument(const QString& path, Replacing replacing) {
 
 } // namespace
 
-std::optional<QString> ReadInsertedText(const QString& path) {
-    return readText(path, LargestFileInMemory(), tellNoMemory);
+std::optional<QString> ReadInsertedText(const QString& path, qint64 keptLength) {
+    // One byte of the file is one character of the document.
+    const qint64 room = qMax(LargestDocumentSize - keptLength, qint64{0});
+    return readText(path, room, [&path, keptLength](qint64 fileSize) {
+        tellAboutFile(QStringLiteral("Soubor %1 (%2) nelze vložit: dokument by pak měl %3 znaků, "
+                                     "smí jich však mít nejvýš %4, jinak by ho již nešlo otevřít.")
+                          .arg(path, FormatFileSize(fileSize),
+                               QString::number(keptLength + fileSize),
+                               QString::number(LargestDocumentSize)));
+    });
 }
 
 std::optional<QString> ReadDocumentText(const QString& path) {
-    return readText(path, LargestDocumentSize, tellTooLarge);
+    return readText(path, LargestDocumentSize, [&path](qint64) {
+        tellAboutFile(QStringLiteral("Nelze otevřít %1, Soubor příliš velký").arg(path));
+    });
 }
 
 void OpenDocument(const QString& path) {

@@ -15,9 +15,11 @@ extern const QString DocumentFileFilter;
 // or too large file is told and gives nothing.
 [[nodiscard]] std::optional<QString> ReadDocumentText(const QString& path);
 
-// The same for a file inserted into a document, of any size the machine's
-// memory can hold; a larger one is told and gives nothing.
-[[nodiscard]] std::optional<QString> ReadInsertedText(const QString& path);
+// The same for a file inserted into a document that keeps keptLength
+// characters of its own. A file that would make the document longer than
+// LargestDocumentSize, which could then be saved but never opened again, is
+// refused before it is read, told with both sizes, and gives nothing.
+[[nodiscard]] std::optional<QString> ReadInsertedText(const QString& path, qint64 keptLength);
 
 // Loads the file into the current tab as its document; a missing, unreadable
 // or too large file is told and changes nothing. Every way of opening a file

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -111,7 +112,9 @@ void MainTimer::runTick() {
     menu.enableByRule(EnableRule::NeedsSelection, status.selLength != 0);
     status.clipboardHasText = m_clipboard->hasText();
     status.clipboardText = m_clipboard->head();
-    showStatus(ComposeStatusPanels(status));
+    // A long operation that lets the windows repaint keeps its message shown.
+    if (m_form.Status()->isHidden())
+        showStatus(ComposeStatusPanels(status));
 }
 
 void MainTimer::arrangeWindows() {

@@ -5,20 +5,36 @@
 #include "platform/message_box.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
-#include "platform/system_memory.h"
 #include "platform/window_title.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
 
 const QString Title = QStringLiteral("Konverze UNIX <-> DOS");
+
+constexpr int ProgressSteps = 100;
+
+// Moves the main window's progress bar and lets the windows repaint while a
+// long file is converted. The user's input waits until the copy is written,
+// so no second conversion starts in the middle of this one.
+void ShowProgress(qint64 done, qint64 total) {
+    if (MainForm* form = MainForm::instance()) {
+        form->Status()->setMaximum(ProgressSteps);
+        form->Status()->setValue(total > 0 ? int(qMin(done, total) * ProgressSteps / total) : 0);
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace
 
@@ -77,7 +93,16 @@ void Dos_Unix_conv::convert(LineEndForm form) {
     const QString path = m_path->text();
     if (!mayReplace(ConvertedFilePath(path, form)))
         return;
-    report(ConvertFileLineEnds(path, form, LargestFileInMemory()));
+    // Repainting lets other events through too: a session ending may unload
+    // this window before the conversion returns.
+    const QPointer<Dos_Unix_conv> self(this);
+    FileConversion conversion;
+    {
+        const BusyScope busy(this, QStringLiteral("Převádím konce řádků souboru ..."));
+        conversion = ConvertFileLineEnds(path, form, ShowProgress);
+    }
+    if (self)
+        report(conversion);
 }
 
 bool Dos_Unix_conv::mayReplace(const QString& outputPath) {

@@ -1,9 +1,12 @@
 #include "core/utilities/line_ends.h"
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +36,32 @@ TEST(LineEnds, ConvertedBytes) {
         EXPECT_EQ(ToUnixLineEnds(c.input), c.toUnix) << c.input.toStdString();
         EXPECT_EQ(ToDosLineEnds(c.input), c.toDos) << c.input.toStdString();
     }
+}
+
+QByteArray PieceWise(const QByteArray& input, LineEndForm form, qsizetype pieceSize) {
+    LineEndConverter converter(form);
+    QByteArray out;
+    for (qsizetype start = 0; start < input.size(); start += pieceSize)
+        converter.convert(
+            QByteArrayView(input).sliced(start, qMin(pieceSize, input.size() - start)), out);
+    converter.finish(out);
+    return out;
+}
+
+// Every input of up to seven bytes of "a", CR and LF, so that every kind of
+// line end falls on every piece border, in pieces of every size.
+TEST(LineEnds, PiecesConvertAsTheWholeFile) {
+    QList<QByteArray> inputs{QByteArray()};
+    for (qsizetype from = 0; inputs.size() < 3280; ++from)
+        for (const char byte : {'a', '\r', '\n'})
+            inputs.append(inputs.at(from) + byte);
+    for (const QByteArray& input : inputs)
+        for (qsizetype pieceSize = 1; pieceSize <= 8; ++pieceSize) {
+            EXPECT_EQ(PieceWise(input, LineEndForm::Unix, pieceSize), ToUnixLineEnds(input))
+                << input.toPercentEncoding().toStdString() << " in pieces of " << pieceSize;
+            EXPECT_EQ(PieceWise(input, LineEndForm::Dos, pieceSize), ToDosLineEnds(input))
+                << input.toPercentEncoding().toStdString() << " in pieces of " << pieceSize;
+        }
 }
 
 // The copy is named from the file's own name; its folder stays.
@@ -81,6 +110,15 @@ TEST_F(LineEndFiles, WritesTheCopyAndLeavesTheInput) {
     EXPECT_EQ(toUnix.outputPath, folder.filePath(u"pokus.unx"_s));
     EXPECT_EQ(read(toUnix.outputPath), "a\nb\nc\n");
     EXPECT_EQ(read(path), "a\r\nb\r\nc");
+
+    // In pieces of two bytes the first CR LF is cut in half; progress is told
+    // after every piece.
+    QList<std::pair<qint64, qint64>> told;
+    const auto tell = [&told](qint64 done, qint64 total) { told.append({done, total}); };
+    EXPECT_EQ(ConvertFileLineEnds(path, LineEndForm::Unix, tell, 2).outcome,
+              ConversionOutcome::Written);
+    EXPECT_EQ(read(toUnix.outputPath), "a\nb\nc\n");
+    EXPECT_EQ(told, (QList<std::pair<qint64, qint64>>{{2, 7}, {4, 7}, {6, 7}, {7, 7}}));
 
     // A second run from a shorter input leaves only its own result.
     (void)write(u"pokus.txt"_s, "x");

@@ -9,6 +9,7 @@
 #include "shell/command_registry.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
+#include "shell/shared_procedures.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -200,6 +201,14 @@ TEST_F(MainTimerTest, StatusPanelsFollowTheEditorAndTheClipboard) {
               (QStringList{u"Počet znaků : 13"_s, u"Pozice kurzoru : 2"_s, u"Řádek 1 z 3"_s,
                            u"ze schránky druhý řádek"_s, u"Schránka"_s}));
     EXPECT_TRUE(shows(Panel4Picture::Clipboard));
+
+    // A long operation's message stays while its busy display is on.
+    SetBusy(true, nullptr, u"Převádím ..."_s);
+    timer.tick();
+    EXPECT_EQ(mainForm.panel(4)->text(), u"Převádím ..."_s);
+    SetBusy(false, nullptr);
+    timer.tick();
+    EXPECT_EQ(mainForm.panel(4)->text(), u"ze schránky druhý řádek"_s);
 }
 
 TEST_F(MainTimerTest, ALongClipboardTextNeverWidensTheStatusBar) {

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +49,11 @@ TEST_F(DosUnixConvTest, ChoosesAFileAndWritesBothForms) {
     EXPECT_EQ(&openWith(path), &window);
     EXPECT_EQ(window.Text1()->text(), path);
     click(window.Command1());
+    // Converted under the busy display, whose progress bar ends full.
+    using Busy = std::pair<QWidget*, bool>;
+    EXPECT_EQ(platform.busyCursor.calls, (QList<Busy>{{&window, true}, {&window, false}}));
+    EXPECT_EQ(form.Status()->value(), form.Status()->maximum());
+    EXPECT_FALSE(form.Status()->isVisible());
     click(window.Command2());
     EXPECT_EQ(read(u"pokus.unx"_s), "a\nb\nc\n");
     EXPECT_EQ(read(u"pokus.dos"_s), "a\r\r\nb\r\nc\r\n");
