@@ -51,7 +51,7 @@ QStringList RestoreExitAutosaveFiles(const QString& appFolder,
             continue;
         }
         try {
-            documents.at(tab - 1).Text = DecodeAnsi(ReadWholeFile(path));
+            documents.at(tab - 1).Text = DecodeAnsi(ReadWholeFile(path, LargestDocumentSize));
         } catch (const ProgramError& error) {
             ReportError(error);
         }
