@@ -31,6 +31,7 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/browser/frmBrowser.h"
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Pass.h"
@@ -45,6 +46,7 @@
 #include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
+#include "shell/window_instances.h"
 #include "utilities/analysis/Analytic.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
@@ -76,9 +78,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -434,6 +438,37 @@ TEST_F(EveryWindow, ShowsEveryTextWhole) {
         EXPECT_TRUE(texts.faults().isEmpty()) << name << ":\n"
                                               << texts.faults().join(u'\n').toStdString();
     });
+}
+
+// The window that the window manager keeps window above: under X11 only a
+// dialog or tool window stays above its owner, a plain window does not.
+const QWindow* KeptAbove(const QWidget& window) {
+    const Qt::WindowType type = window.windowType();
+    return type == Qt::Dialog || type == Qt::Tool ? window.windowHandle()->transientParent()
+                                                  : nullptr;
+}
+
+// Every window shown with the main window as its owner stays above it; the
+// start screen, and the calculator and the browser run alone, are windows of
+// their own, with a taskbar entry.
+TEST_F(EveryWindow, OwnedWindowsStayAboveTheMainWindow) {
+    forEveryWindow([](const char* name, QWidget& window) {
+        const MainForm* form = MainForm::instance();
+        if (&window == form)
+            return;
+        const bool alone = std::string_view(name) == "Start";
+        EXPECT_EQ(KeptAbove(window), alone ? nullptr : form->windowHandle()) << name;
+    });
+    MainForm form;
+    form.show();
+    ShowCalculatorAlone();
+    ShowBrowserAlone();
+    for (QWidget* window : {static_cast<QWidget*>(LoadedWindowIfAny<Kalkul>()),
+                            static_cast<QWidget*>(LoadedWindowIfAny<frmBrowser>())}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowType(), Qt::Window) << window->objectName().toStdString();
+        EXPECT_EQ(KeptAbove(*window), nullptr);
+    }
 }
 
 // The controls Tab reaches in window, in the order it reaches them.
