@@ -1,18 +1,29 @@
 // Where the whole program's windows come back and which one is active: a
 // tool window hidden and shown again stands where the user left it, and a
-// modal picker hands the activation back to the window it was opened from.
+// modal picker, message box or input box hands the activation back to the
+// window it was opened from.
 #include "whole_program.h"
 
+#include "platform/file_dialogs_service.h"
+#include "platform/input_box.h"
+#include "platform/message_box.h"
 #include "platform/testing/modal_driver.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <functional>
+#include <optional>
 #include <ostream>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -161,6 +172,93 @@ TEST_F(WindowPlaces, ClosedPickerHandsTheActivationBackToItsOpener) {
         EXPECT_TRUE(opener->isAncestorOf(QApplication::focusWidget()))
             << "typing goes on in the opener";
         opener->hide();
+    }
+}
+
+struct BoxTurn {
+    const char* name;
+    // The window the boxes are raised from; none: the main window.
+    std::optional<MenuId> opener;
+    // Clicks what raises the boxes; a file dialog it opens chooses a pipe.
+    std::function<void(QWidget& opener)> raise;
+    // The file dialog counts: the window system confirms the activation it
+    // hands back only later, when the box after it is already up.
+    int boxes = 2;
+};
+
+const BoxTurn BoxTurns[] = {
+    {"cipher table read from a pipe", MenuId::mnu_rnd_encrypt,
+     [](QWidget& cipher) { clickIn(cipher, u"Command3"_s); }},
+    {"rule set read from a pipe", MenuId::MnuColorEdit,
+     [](QWidget& editor) { clickIn(editor, u"Command3"_s); }},
+    {"picture of the image dialog is a pipe", MenuId::mnuobr,
+     [](QWidget& image) { clickIn(image, u"FileChoose"_s); }},
+    {"line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
+     [](QWidget& converter) {
+         clickIn(converter, u"Command4"_s);
+         clickIn(converter, u"Command1"_s);
+     }},
+    {"quick search of the document", std::nullopt,
+     [](QWidget& form) {
+         static_cast<MainForm&>(form).menu().action(MenuId::mnusearch)->trigger();
+     },
+     3},
+};
+
+// Answers count boxes in turn as the user does: a file dialog with the pipe,
+// an input box with a text, any other box with Enter. Records the window each
+// box stood above.
+void AnswerBoxes(int count, const QString& pipe, QList<QPointer<QWidget>>& owners) {
+    if (count == 0)
+        return;
+    WhenModalShown<QDialog>([count, pipe, &owners](QDialog* box) {
+        owners << box->parentWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(box)) {
+            // Typed, as the dialog lists no pipe under its filter.
+            files->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(pipe);
+            static_cast<QDialog*>(files)->accept();
+            // Refused, it is closed all the same: the turn goes on.
+            if (files->isVisible())
+                files->reject();
+        } else {
+            if (auto* input = qobject_cast<QInputDialog*>(box))
+                input->setTextValue(u"nikde"_s);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        AnswerBoxes(count - 1, pipe, owners);
+    });
+}
+
+// Whichever window raised them, the boxes stand above it and hand it the
+// keyboard back where it was, so what the user types next stays out of the
+// document unless the document raised them.
+TEST_F(WindowPlaces, AnsweredBoxHandsTheKeyboardBackToItsWindow) {
+    QtMessageBoxService messageBoxes;
+    QtInputBoxService inputBoxes;
+    QtFileDialogService fileDialogs;
+    Platform().messageBox = &messageBoxes;
+    Platform().inputBox = &inputBoxes;
+    Platform().fileDialogs = &fileDialogs;
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(u"pipe"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const BoxTurn& turn : BoxTurns) {
+        SCOPED_TRACE(turn.name);
+        QWidget* opener = turn.opener ? open(*turn.opener) : &form;
+        ASSERT_NE(opener, nullptr);
+        QApplication::setActiveWindow(opener);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(opener));
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_TRUE(opener->isAncestorOf(focused));
+        QList<QPointer<QWidget>> owners;
+        AnswerBoxes(turn.boxes, pipe, owners);
+        turn.raise(*opener);
+        EXPECT_EQ(owners, QList<QPointer<QWidget>>(turn.boxes, opener)) << "the boxes stand above";
+        (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == opener; });
+        EXPECT_EQ(QApplication::activeWindow(), opener);
+        EXPECT_EQ(QApplication::focusWidget(), focused) << "typing goes on where it was";
+        if (opener != &form)
+            opener->hide();
     }
 }
 
