@@ -8,6 +8,7 @@
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/tab_order.h"
+#include "platform/window_ownership.h"
 #include "shell/ProgramState.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/file_dialogs.h"
@@ -101,7 +102,7 @@ QPlainTextEdit* makeMultiLineEntry(QWidget* parent, const QString& name, const Q
 } // namespace
 
 ColorControl::ColorControl(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_editedColor(RgbColor(255, 0, 0)) {
+    : QWidget(parent, ModelessWindowFlags(parent)), m_editedColor(RgbColor(255, 0, 0)) {
     setObjectName(QStringLiteral("ColorControl"));
     setWindowTitle(QStringLiteral("Správa barevného zvýraznění"));
     buildRuleList();

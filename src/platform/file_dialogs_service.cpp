@@ -1,6 +1,7 @@
 #include "platform/file_dialogs_service.h"
 
 #include "core/files/file_filter.h"
+#include "platform/modal_turn.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -23,7 +24,7 @@ void SetFilter(QFileDialog& dialog, const QString& filter) {
 }
 
 [[nodiscard]] QString Run(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecForOpener(dialog) != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
 }

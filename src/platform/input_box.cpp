@@ -1,5 +1,6 @@
 #include "platform/input_box.h"
 
+#include "platform/modal_turn.h"
 #include "platform/named_control.h"
 
 #include <QInputDialog>
@@ -21,7 +22,7 @@ std::optional<QString> QtInputBoxService::ask(const QString& prompt, const QStri
     for (QLineEdit* box : dialog.findChildren<QLineEdit*>())
         box->setMaxLength(LongestBoxText);
     dialog.setTextValue(defaultText);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecForOpener(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }

@@ -13,6 +13,8 @@ public:
                                        const QString& defaultText, QWidget* owner) = 0;
 };
 
+// Like a message box, the box belongs to the window it is raised from, and
+// owner stands in when no window is active.
 class QtInputBoxService : public InputBoxService {
 public:
     std::optional<QString> ask(const QString& prompt, const QString& title,

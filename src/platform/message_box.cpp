@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include "platform/modal_turn.h"
 #include "platform/window_title.h"
 
 #include <QCloseEvent>
@@ -131,7 +132,7 @@ MessageBoxAnswer QtMessageBoxService::show(const MessageBoxRequest& request, QWi
     for (Answer answer : ButtonAnswers(request.buttons))
         box.addButton(StandardButton(answer));
     box.setDefaultButton(StandardButton(DefaultAnswer(request)));
-    box.exec();
+    (void)ExecForOpener(box);
     if (box.clickedButton() == nullptr)
         return EscapeAnswer(request.buttons);
     const auto clicked = box.standardButton(box.clickedButton());

@@ -31,6 +31,8 @@ public:
     virtual MessageBoxAnswer show(const MessageBoxRequest& request, QWidget* owner) = 0;
 };
 
+// The box belongs to the window it is raised from (see ExecForOpener), which
+// is active again once it is answered; owner stands in when no window is.
 class QtMessageBoxService : public MessageBoxService {
 public:
     MessageBoxAnswer show(const MessageBoxRequest& request, QWidget* owner) override;

@@ -3,14 +3,39 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QWindow>
 
 namespace {
 
+// Cleared once the window system reports a window active: from then on the
+// active window says where the keyboard is.
+QPointer<QWidget> handedBack;
+
+[[nodiscard]] bool mayOwn(const QWidget* window, const QDialog& dialog) {
+    return window != nullptr && window != &dialog && window->isVisible() &&
+           window->windowType() != Qt::Popup;
+}
+
 QWidget* openerOf(const QDialog& dialog) {
-    QWidget* active = QApplication::activeWindow();
-    if (active == nullptr || active == &dialog || active->windowType() == Qt::Popup)
-        return nullptr;
-    return active;
+    if (QWidget* active = QApplication::activeWindow(); mayOwn(active, dialog))
+        return active;
+    if (mayOwn(handedBack, dialog))
+        return handedBack;
+    QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    return mayOwn(owner, dialog) ? owner : nullptr;
+}
+
+void handBack(QWidget& opener) {
+    static const bool watching = [] {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* focus) {
+            if (focus != nullptr)
+                handedBack = nullptr;
+        });
+        return true;
+    }();
+    (void)watching;
+    handedBack = &opener;
+    opener.activateWindow();
 }
 
 } // namespace
@@ -27,6 +52,6 @@ int ExecForOpener(QDialog& dialog) {
     if (self && lent)
         self->setParent(owner, self->windowFlags());
     if (opener && opener->isVisible())
-        opener->activateWindow();
+        handBack(*opener);
     return result;
 }

@@ -12,6 +12,17 @@ template <class Window> Window& LoadedWindow() {
     return Platform().windows->single<Window>([] { return new Window(MainForm::instance()); });
 }
 
+// The one instance of a window shown without an owner, a window of its own
+// beside the main window. Nothing owns it, so it goes with the main window at
+// the program's end.
+template <class Window> Window& LoadedWindowAlone() {
+    Q_ASSERT(Platform().windows);
+    Window& window = Platform().windows->single<Window>([] { return new Window(nullptr); });
+    if (MainForm* form = MainForm::instance())
+        QObject::connect(form, &QObject::destroyed, &window, [&window] { delete &window; });
+    return window;
+}
+
 // The instance when it is loaded; nullptr otherwise (nothing is created).
 template <class Window> Window* LoadedWindowIfAny() {
     return Platform().windows ? Platform().windows->loaded<Window>() : nullptr;

@@ -31,6 +31,7 @@
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
 #include "shell/ProgramState.h"
+#include "shell/browser/browser_procedures.h"
 #include "shell/browser/frmBrowser.h"
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Pass.h"
@@ -45,6 +46,7 @@
 #include "shell/main_window/UpravToolbar.h"
 #include "shell/shared_procedures.h"
 #include "shell/start/Start.h"
+#include "shell/window_instances.h"
 #include "utilities/analysis/Analytic.h"
 #include "utilities/calculator/Kalkul.h"
 #include "utilities/calculator/Prev.h"
@@ -77,9 +79,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -452,6 +456,30 @@ TEST_F(EveryWindow, ShowsEveryTextWhole) {
         EXPECT_TRUE(texts.faults().isEmpty()) << name << ":\n"
                                               << texts.faults().join(u'\n').toStdString();
     });
+}
+
+// Under X11 only a dialog or tool window is kept above its owner.
+const QWindow* KeptAbove(const QWidget& window) {
+    const Qt::WindowType type = window.windowType();
+    return type == Qt::Dialog || type == Qt::Tool ? window.windowHandle()->transientParent()
+                                                  : nullptr;
+}
+
+// Every window owned by the main window stays above it; the start screen, and
+// the calculator and the browser run alone, are windows of their own.
+TEST_F(EveryWindow, OwnedWindowsStayAboveTheMainWindow) {
+    forEveryWindow([](const char* name, QWidget& window) {
+        const MainForm* form = MainForm::instance();
+        const bool alone = std::string_view(name) == "Start";
+        if (&window != form) {
+            EXPECT_EQ(KeptAbove(window), alone ? nullptr : form->windowHandle()) << name;
+        }
+    });
+    MainForm form;
+    ShowCalculatorAlone();
+    ShowBrowserAlone();
+    EXPECT_EQ(LoadedWindowIfAny<Kalkul>()->windowType(), Qt::Window);
+    EXPECT_EQ(LoadedWindowIfAny<frmBrowser>()->windowType(), Qt::Window);
 }
 
 // The controls Tab reaches in window, in the order it reaches them.

@@ -1,18 +1,29 @@
 // Where the whole program's windows come back and which one is active: a
 // tool window hidden and shown again stands where the user left it, and a
-// modal picker hands the activation back to the window it was opened from.
+// modal picker, message box or input box hands the activation back to the
+// window it was opened from.
 #include "whole_program.h"
 
+#include "platform/file_dialogs_service.h"
+#include "platform/input_box.h"
+#include "platform/message_box.h"
 #include "platform/testing/modal_driver.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <functional>
+#include <optional>
 #include <ostream>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -103,11 +114,16 @@ TEST_F(WindowPlaces, PlaceTheProgramGivesAHiddenWindowStands) {
     EXPECT_EQ(window->pos(), given);
 }
 
-struct PickerTurn {
+// A turn of modal windows, pickers and boxes, opened from a window.
+struct ModalTurn {
     const char* name;
-    MenuId opener;
-    // Readies the opener and clicks the button that asks for the picker.
+    // None: the main window.
+    std::optional<MenuId> opener;
+    // Readies the opener and clicks what opens the modal windows.
     std::function<void(QWidget& opener)> ask;
+    // A file dialog and the box after it make two: the window system
+    // confirms the activation the first hands back only after the second is up.
+    int windows = 1;
 };
 
 void clickIn(QWidget& window, const QString& button) {
@@ -116,7 +132,7 @@ void clickIn(QWidget& window, const QString& button) {
     found->click();
 }
 
-const PickerTurn PickerTurns[] = {
+const ModalTurn ModalTurns[] = {
     {"colour of the gradient's start", MenuId::Mnu_HTML_ColorFade,
      [](QWidget& gradient) { clickIn(gradient, u"Cmnd1"_s); }},
     {"colour of the gradient's end", MenuId::Mnu_HTML_ColorFade,
@@ -140,27 +156,70 @@ const PickerTurn PickerTurns[] = {
      [](QWidget& about) {
          QTest::mouseClick(about.findChild<QLabel*>(u"Label4"_s), Qt::LeftButton);
      }},
+    {"error of a cipher table read from a pipe", MenuId::mnu_rnd_encrypt,
+     [](QWidget& cipher) { clickIn(cipher, u"Command3"_s); }, 2},
+    {"error of a rule set read from a pipe", MenuId::MnuColorEdit,
+     [](QWidget& editor) { clickIn(editor, u"Command3"_s); }, 2},
+    {"error of a picture that is a pipe", MenuId::mnuobr,
+     [](QWidget& image) { clickIn(image, u"FileChoose"_s); }, 2},
+    {"notice of the line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
+     [](QWidget& converter) {
+         clickIn(converter, u"Command4"_s);
+         clickIn(converter, u"Command1"_s);
+     },
+     2},
+    {"input box of the quick search", std::nullopt,
+     [](QWidget& form) {
+         static_cast<MainForm&>(form).menu().action(MenuId::mnusearch)->trigger();
+     }},
 };
 
-TEST_F(WindowPlaces, ClosedPickerHandsTheActivationBackToItsOpener) {
-    for (const PickerTurn& turn : PickerTurns) {
+// Closes count modal windows in turn as they come up, recording the window
+// each stood above: a file dialog chooses pipe, any other is cancelled.
+void CloseModalWindows(int count, const QString& pipe, QList<QPointer<QWidget>>& owners) {
+    if (count == 0)
+        return;
+    WhenModalShown<QDialog>([count, pipe, &owners](QDialog* window) {
+        owners << window->parentWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(window)) {
+            // Typed, as the dialog lists no pipe under its filter.
+            files->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(pipe);
+            static_cast<QDialog*>(files)->accept();
+        }
+        // A refused choice is cancelled all the same: the turn goes on.
+        if (window->isVisible())
+            window->reject();
+        CloseModalWindows(count - 1, pipe, owners);
+    });
+}
+
+TEST_F(WindowPlaces, ClosedModalWindowHandsTheKeyboardBackToItsOpener) {
+    QtMessageBoxService messageBoxes;
+    QtInputBoxService inputBoxes;
+    QtFileDialogService fileDialogs;
+    Platform().messageBox = &messageBoxes;
+    Platform().inputBox = &inputBoxes;
+    Platform().fileDialogs = &fileDialogs;
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(u"pipe"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const ModalTurn& turn : ModalTurns) {
         SCOPED_TRACE(turn.name);
-        QWidget* opener = open(turn.opener);
+        QWidget* opener = turn.opener ? open(*turn.opener) : &form;
         ASSERT_NE(opener, nullptr);
         QApplication::setActiveWindow(opener);
         ASSERT_TRUE(QTest::qWaitForWindowActive(opener));
-        QPointer<QWidget> ownerDuringTurn;
-        WhenModalShown<QDialog>([&](QDialog* picker) {
-            ownerDuringTurn = picker->parentWidget();
-            picker->reject();
-        });
+        QWidget* focused = QApplication::focusWidget();
+        QList<QPointer<QWidget>> owners;
+        CloseModalWindows(turn.windows, pipe, owners);
         turn.ask(*opener);
-        EXPECT_EQ(ownerDuringTurn, opener) << "the picker stands above its opener";
+        EXPECT_EQ(owners, QList<QPointer<QWidget>>(turn.windows, opener))
+            << "each stands above its opener";
         (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == opener; });
         EXPECT_EQ(QApplication::activeWindow(), opener);
-        EXPECT_TRUE(opener->isAncestorOf(QApplication::focusWidget()))
-            << "typing goes on in the opener";
-        opener->hide();
+        EXPECT_EQ(QApplication::focusWidget(), focused) << "typing goes on where it was";
+        if (opener != &form)
+            opener->hide();
     }
 }
 

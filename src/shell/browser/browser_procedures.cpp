@@ -28,7 +28,7 @@ void ShowUrlInBrowser(const QString& url) {
 }
 
 void ShowBrowserAlone() {
-    frmBrowser& browser = LoadedWindow<frmBrowser>();
+    frmBrowser& browser = LoadedWindowAlone<frmBrowser>();
     browser.setStandAlone();
     ShowOwned(browser);
 }

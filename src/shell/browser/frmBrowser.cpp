@@ -9,6 +9,7 @@
 #include "platform/plain_text.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_ownership.h"
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
@@ -111,7 +112,7 @@ QIcon dockPicture(const QPalette& palette) {
 
 } // namespace
 
-frmBrowser::frmBrowser(QWidget* parent) : QMainWindow(parent) {
+frmBrowser::frmBrowser(QWidget* parent) : QMainWindow(parent, ModelessWindowFlags(parent)) {
     setObjectName(u"frmBrowser"_s);
     setWindowTitle(BrowserFirstCaption);
     SetWindowTag(this, SnapTag);

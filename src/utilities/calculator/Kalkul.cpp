@@ -53,7 +53,9 @@ void TellDivisionByZero(QWidget* owner) {
 
 } // namespace
 
-Kalkul::Kalkul(QWidget* owner) : QDialog(owner) {
+// Alone the calculator is the program's window, with a taskbar entry: a
+// dialog without an owner would be tied to the whole program instead.
+Kalkul::Kalkul(QWidget* owner) : QDialog(owner, owner ? Qt::Dialog : Qt::Window) {
     SetUpKeypadWindow(*this, QStringLiteral("Kalkul"), QStringLiteral("Tarvel Qor - Kalkulátor"));
     m_display = MakeKeypadBox(this, QStringLiteral("Cislo"), QStringLiteral("0"));
     buildKeys();
@@ -289,11 +291,7 @@ void Kalkul::openConverter() {
 }
 
 void ShowCalculatorAlone() {
-    Kalkul& calculator = Platform().windows->single<Kalkul>([] { return new Kalkul(nullptr); });
-    // Without an owner the window is the program's to delete, at its end.
-    if (MainForm* form = MainForm::instance())
-        QObject::connect(form, &QObject::destroyed,
-                         [kept = QPointer<Kalkul>(&calculator)] { delete kept.data(); });
+    Kalkul& calculator = LoadedWindowAlone<Kalkul>();
     calculator.relabelForStandAlone();
     ShowOwned(calculator);
 }

@@ -8,6 +8,7 @@
 #include "platform/clipboard.h"
 #include "platform/named_control.h"
 #include "platform/platform.h"
+#include "platform/window_ownership.h"
 #include "platform/window_registry.h"
 #include "platform/window_title.h"
 #include "shell/main_window/MainForm.h"
@@ -58,7 +59,7 @@ void AddItem(QMenu* menu, const QString& name, const QString& caption, Work work
 
 } // namespace
 
-Morse::Morse(QWidget* owner) : QWidget(owner, Qt::Window) {
+Morse::Morse(QWidget* owner) : QWidget(owner, ModelessWindowFlags(owner)) {
     setObjectName(u"Morse"_s);
     setWindowTitle(u"Morseovka"_s);
     SetWindowTag(this, SnapTag);
