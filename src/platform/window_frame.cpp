@@ -6,6 +6,13 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace {
+
+constexpr char PlacedCornerProperty[] = "placedFrameCorner";
+constexpr char PlacedInsideProperty[] = "placedInside";
+
+} // namespace
+
 QRect QtWindowFrameService::screen() const {
     return QGuiApplication::primaryScreen()->geometry();
 }
@@ -29,4 +36,17 @@ void QtWindowFrameService::placeFrame(QWidget& window, QPoint corner, QSize insi
         return;
     // Before its first showing the position may place the inside instead.
     PutFrameCornerWhenFramed(window, corner);
+    window.setProperty(PlacedCornerProperty, corner);
+    window.setProperty(PlacedInsideProperty, window.geometry());
+}
+
+QPoint QtWindowFrameService::normalFrameCorner(const QWidget& window) const {
+    const bool aside = window.windowState() != Qt::WindowNoState;
+    const QRect normal = aside ? window.normalGeometry() : window.geometry();
+    // Maximised before it was ever framed in its normal place, the window
+    // has no frame there to measure; its place is still the one given.
+    if (aside && window.property(PlacedInsideProperty).toRect() == normal)
+        return window.property(PlacedCornerProperty).toPoint();
+    const QMargins frame = frameMargins(window);
+    return normal.topLeft() - QPoint(frame.left(), frame.top());
 }

@@ -22,6 +22,9 @@ public:
     // Puts the frame's corner at corner with the inside that large, also for
     // a window not shown yet, whose frame is not known until it is shown.
     virtual void placeFrame(QWidget& window, QPoint corner, QSize inside) = 0;
+    // The frame's corner of the window's normal place, also while it is
+    // maximised or minimised.
+    [[nodiscard]] virtual QPoint normalFrameCorner(const QWidget& window) const = 0;
 };
 
 class QtWindowFrameService : public WindowFrameService {
@@ -30,4 +33,5 @@ public:
     [[nodiscard]] QRect workArea() const override;
     [[nodiscard]] QMargins frameMargins(const QWidget& window) const override;
     void placeFrame(QWidget& window, QPoint corner, QSize inside) override;
+    [[nodiscard]] QPoint normalFrameCorner(const QWidget& window) const override;
 };

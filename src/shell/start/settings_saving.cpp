@@ -34,8 +34,7 @@ void gatherWindow(SettingsRecord& settings, const MainForm& form) {
         form.isMaximized() || form.isMinimized() ? form.normalGeometry() : form.geometry();
     // Start-up puts the frame's corner there, and sizes the inside: storing
     // the inside's corner would move the window by its frame at every start.
-    const QMargins frame = Platform().frames->frameMargins(form);
-    const QPoint corner = inside.topLeft() - QPoint(frame.left(), frame.top());
+    const QPoint corner = Platform().frames->normalFrameCorner(form);
     settings.WindowWidth = PixelsToTwips(inside.width());
     settings.WindowHeight = PixelsToTwips(inside.height());
     settings.WindowTop = PixelsToTwips(corner.y());
