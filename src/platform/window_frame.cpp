@@ -43,9 +43,10 @@ void QtWindowFrameService::placeFrame(QWidget& window, QPoint corner, QSize insi
 QPoint QtWindowFrameService::normalFrameCorner(const QWidget& window) const {
     const bool aside = window.windowState() != Qt::WindowNoState;
     const QRect normal = aside ? window.normalGeometry() : window.geometry();
-    // Maximised before it was ever framed in its normal place, the window
-    // has no frame there to measure; its place is still the one given.
-    if (aside && window.property(PlacedInsideProperty).toRect() == normal)
+    // Still where it was put (maximised before it was ever framed in its
+    // normal place, or closed before its frame was set right), the window's
+    // place is the one it was given: there is no frame to measure yet.
+    if (window.property(PlacedInsideProperty).toRect() == normal)
         return window.property(PlacedCornerProperty).toPoint();
     const QMargins frame = frameMargins(window);
     return normal.topLeft() - QPoint(frame.left(), frame.top());

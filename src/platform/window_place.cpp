@@ -11,7 +11,8 @@ namespace {
 
 constexpr char KeptProperty[] = "placeKeptWhileHidden";
 constexpr int PollMs = 50;
-constexpr int PollLimit = 60;
+// A busy machine may take seconds to frame a new window.
+constexpr int PollLimit = 200;
 
 // The frame is known only once the window manager has framed a shown
 // window; until then a position may place the inside instead of the frame
@@ -39,10 +40,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != &m_window || !m_armed)
             return false;
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             m_poll.start();
-        else if (event->type() == QEvent::Move && !event->spontaneous() && m_poll.isActive())
-            disarm();
+        } else if (m_poll.isActive()) {
+            const bool placedByProgram = !event->spontaneous();
+            if (event->type() == QEvent::Move && placedByProgram)
+                disarm();
+            // The window manager's framing shows as the window's own moves.
+            else if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+                check();
+        }
         return false;
     }
 
