@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/printing/printer.h"
 #include "platform/program_instances.h"
+#include "platform/window_frame.h"
 #include "platform/window_registry.h"
 
 #include <memory>
@@ -28,6 +29,7 @@ struct PlatformServices {
     InstanceService* instances = nullptr;
     WebViewFactory* webViews = nullptr;
     DesktopService* desktop = nullptr;
+    WindowFrameService* frames = nullptr;
 };
 
 [[nodiscard]] PlatformServices& Platform();

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QPoint>
+
 class QWidget;
+
+// Once the window manager has framed the shown window (within a few seconds
+// of its next showing), puts the frame's corner there if it stands
+// elsewhere. A move the program makes before that wins.
+void PutFrameCornerWhenFramed(QWidget& window, QPoint corner);
 
 // A window the program hides and shows again comes back where it was. Its
 // place is kept as the client area's corner both ways, read as it is hidden
@@ -9,5 +16,7 @@ class QWidget;
 // window is hidden, so a frame corner read one way and set the other would
 // move the window by the frame's width on every showing. A place the program
 // gives the window while it is hidden wins; a maximised or minimised window
-// keeps to the window manager. Installing it twice changes nothing.
+// keeps to the window manager. A window manager that frames the window again
+// elsewhere is overruled once the frame is known. Installing it twice
+// changes nothing.
 void KeepPlaceWhileHidden(QWidget& window);

@@ -4,7 +4,7 @@
 
 TestPlatform::TestPlatform() : m_previous(Platform()) {
     Platform() = {&messageBox, &inputBox, &fileDialogs, &clipboard, &busyCursor, &windows,
-                  &fontDialog, &printer,  &instances,   &webViews,  &desktop};
+                  &fontDialog, &printer,  &instances,   &webViews,  &desktop,    &frames};
 }
 
 TestPlatform::~TestPlatform() {

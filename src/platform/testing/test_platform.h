@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/testing/fake_clipboard.h"
+#include "platform/testing/framed_windows.h"
 #include "platform/testing/recording_busy_cursor.h"
 #include "platform/testing/recording_desktop.h"
 #include "platform/testing/recording_instances.h"
@@ -38,6 +39,7 @@ public:
     RecordingInstances instances;
     ScriptedWebViews webViews;
     RecordingDesktop desktop;
+    FramedWindows frames;
 
 private:
     PlatformServices m_previous;

@@ -3,6 +3,7 @@
 #include "core/settings/user_details.h"
 #include "core/shell/start_blurb.h"
 #include "platform/named_control.h"
+#include "platform/platform.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/O.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +25,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,12 +73,21 @@ Start::Start(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(TwipsToPixels(7320), TwipsToPixels(5640));
     buildTitles();
     buildBlurb();
+    const QSize grown = fitBlurbToItsLines();
+    setFixedSize(size() + grown);
     m_action = MakeNamed<QLabel>(this, QStringLiteral("Action"));
     m_action->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_action->setWordWrap(true);
     m_action->setTextFormat(Qt::PlainText);
     PlaceTwips(m_action, 120, 4680, 7080, 840);
+    m_action->move(m_action->pos() + QPoint(0, grown.height()));
     buildMenuFrame();
+    // Left to itself a window manager may open it anywhere, even with the
+    // title bar off the screen; it opens in the middle of the screen.
+    if (WindowFrameService* frames = Platform().frames) {
+        const QRect screen = frames->screen();
+        frames->placeFrame(*this, screen.center() - rect().center(), size());
+    }
 }
 
 void Start::buildTitles() {
@@ -112,6 +126,22 @@ void Start::buildBlurb() {
     PlaceTwips(m_adText, 2040, 960, 5160, 3600);
     m_adText->setReadOnly(true);
     m_adText->setPlainText(StartBlurbText());
+}
+
+QSize Start::fitBlurbToItsLines() {
+    const QFontMetrics metrics(m_adText->font());
+    // The blurb's last line break leaves an empty line after it.
+    const QStringList lines = StartBlurbText().split(QStringLiteral("\r\n"));
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margins =
+        2 * (m_adText->frameWidth() + qCeil(m_adText->document()->documentMargin()));
+    // One pixel more across for the caret at a line's end.
+    const QSize needed(widest + margins + 1, int(lines.size()) * metrics.lineSpacing() + margins);
+    const QSize grown = needed.expandedTo(m_adText->size()) - m_adText->size();
+    m_adText->resize(m_adText->size() + grown);
+    return grown;
 }
 
 void Start::buildMenuFrame() {

@@ -58,6 +58,9 @@ protected:
 private:
     void buildTitles();
     void buildBlurb();
+    // The blurb's box grows to show every line whole in the font at hand,
+    // where the design's size falls short; gives what it grew by.
+    QSize fitBlurbToItsLines();
     void buildMenuFrame();
     void beginWork();
     // Brings up the main window and its open-file window.

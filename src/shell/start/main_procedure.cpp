@@ -28,8 +28,6 @@
 #include "shell/window_instances.h"
 
 #include <QDir>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QTabBar>
@@ -39,7 +37,7 @@
 namespace {
 
 SettingsRecord firstRunDefaults() {
-    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QSize screen = Platform().frames->screen().size();
     return FirstRunSettings(PixelsToTwips(screen.width()) / 2, PixelsToTwips(screen.height()) / 2,
                             AppVersionText());
 }
@@ -69,10 +67,12 @@ void showBars(MainForm& form, bool toolbar, bool statusBar, bool fileTabs) {
     show(form.FileTab(), MenuId::mnuFTS, fileTabs);
 }
 
-// The size and place the settings keep, the frame's corner at the place.
+// The size and place the settings keep: the inside that large, the frame's
+// corner at the place.
 void placeWindow(MainForm& form, const SettingsRecord& settings) {
-    form.resize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight));
-    form.move(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop));
+    Platform().frames->placeFrame(
+        form, QPoint(TwipsToPixels(settings.WindowLeft), TwipsToPixels(settings.WindowTop)),
+        QSize(TwipsToPixels(settings.WindowWidth), TwipsToPixels(settings.WindowHeight)));
 }
 
 void firstRun(Start& start, const QString& settingsPath) {
@@ -100,16 +100,22 @@ void firstRun(Start& start, const QString& settingsPath) {
     program.Settings.ShowFileTabs = true;
 }
 
-// The free part of the primary screen, where the snapping keeps the window
-// too, less the frame's share; and the smallest window the layout allows.
+TwipsRect inTwips(const QRect& rect) {
+    return {PixelsToTwips(rect.x()), PixelsToTwips(rect.y()), PixelsToTwips(rect.width()),
+            PixelsToTwips(rect.height())};
+}
+
+// The whole screen, which the snapping and the placement picker size the
+// window to; the free part of it; the frame, where it is known already; and
+// the smallest window the layout allows.
 WindowRoom windowRoom(const MainForm& form) {
-    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize frame = form.frameGeometry().size() - form.size();
+    const WindowFrameService& frames = *Platform().frames;
+    const QMargins frame = frames.frameMargins(form);
     const QSize smallest = form.minimumSizeHint().expandedTo(form.minimumSize());
-    return {PixelsToTwips(free.x()),
-            PixelsToTwips(free.y()),
-            PixelsToTwips(free.width() - frame.width()),
-            PixelsToTwips(free.height() - frame.height()),
+    return {inTwips(frames.screen()),
+            inTwips(frames.workArea()),
+            {PixelsToTwips(frame.left()), PixelsToTwips(frame.top()), PixelsToTwips(frame.right()),
+             PixelsToTwips(frame.bottom())},
             PixelsToTwips(smallest.width()),
             PixelsToTwips(smallest.height())};
 }

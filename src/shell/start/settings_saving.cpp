@@ -2,6 +2,7 @@
 
 #include "core/files/file_io.h"
 #include "core/settings/settings_file.h"
+#include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/twips.h"
 #include "shell/ProgramState.h"
@@ -31,10 +32,9 @@ void gatherWindow(SettingsRecord& settings, const MainForm& form) {
     // The normal geometry, so a maximised window comes back the right size.
     const QRect inside =
         form.isMaximized() || form.isMinimized() ? form.normalGeometry() : form.geometry();
-    // Start-up moves the frame's corner there, and sizes the inside: storing
-    // the inside's corner would move the window by its border at every start.
-    const QPoint border = form.geometry().topLeft() - form.frameGeometry().topLeft();
-    const QPoint corner = inside.topLeft() - border;
+    // Start-up puts the frame's corner there, and sizes the inside: storing
+    // the inside's corner would move the window by its frame at every start.
+    const QPoint corner = Platform().frames->normalFrameCorner(form);
     settings.WindowWidth = PixelsToTwips(inside.width());
     settings.WindowHeight = PixelsToTwips(inside.height());
     settings.WindowTop = PixelsToTwips(corner.y());

@@ -247,7 +247,7 @@ TEST(SettingsClamp, OutOfRangeValuesAreBroughtIntoRange) {
          &SettingsRecord::EditorBackColor,
          {{-2, 0xFFFFFE}, {0xFFFFFF, 0xFFFFFF}}},
     };
-    const WindowRoom room{0, 0, 19200, 14400, 900, 1200};
+    const WindowRoom room{{0, 0, 19200, 14400}, {0, 0, 19200, 14400}, {}, 900, 1200};
     const auto read = [&room](const SettingsRecord& r) {
         return SettingsInRange(DecodeSettings(EncodeSettings(r), Defaults()), room);
     };

@@ -30,40 +30,55 @@ struct Window {
     return r;
 }
 
-// A panel above and on the left takes part of the screen.
-constexpr WindowRoom kRoom{150, 300, 12000, 9000, 900, 1200};
+// A screen of 1280 x 800 pixels with panels at the top (30 px) and at the
+// bottom (60 px), and a frame of a 1 px border under a 20 px title bar.
+constexpr WindowRoom kRoom{
+    {0, 0, 19200, 12000}, {0, 450, 19200, 10650}, {15, 300, 15, 15}, 900, 1200};
+// An 800 x 600 screen whose window manager has not framed the window yet.
+constexpr WindowRoom kSmallScreen{{0, 0, 12000, 9000}, {0, 0, 12000, 8100}, {}, 900, 1200};
 
-TEST(SettingsRange, TheWindowFitsTheRoomOrStartsAsOnAFirstRun) {
+TEST(SettingsRange, TheWindowKeepsAUsableSizeWithinTheWholeScreen) {
     constexpr qint32 huge = 1 << 30;
     constexpr qint32 most = std::numeric_limits<qint32>::max();
     constexpr qint32 least = std::numeric_limits<qint32>::min();
-    const Window firstRun{150, 300, 6000, 4500};
+    const Window firstRun{0, 450, 9600, 6000};
     const struct {
         const char* name;
+        const WindowRoom& room;
         Window stored;
         Window placed;
     } cases[] = {
-        {"inside", {1500, 1200, 6000, 4500}, {1500, 1200, 6000, 4500}},
-        {"the whole room", {150, 300, 12000, 9000}, {150, 300, 12000, 9000}},
-        {"the smallest window", {150, 300, 900, 1200}, {150, 300, 900, 1200}},
-        {"past the right edge", {9000, 1200, 6000, 4500}, {6150, 1200, 6000, 4500}},
-        {"past the bottom edge", {1500, 8000, 6000, 4500}, {1500, 4800, 6000, 4500}},
-        {"under the panels", {0, 0, 6000, 4500}, {150, 300, 6000, 4500}},
-        {"far off to the left and top", {least, least, 6000, 4500}, {150, 300, 6000, 4500}},
-        {"far off to the right and bottom", {most, most, 6000, 4500}, {6150, 4800, 6000, 4500}},
-        {"huge width", {1500, 1200, huge, 4500}, firstRun},
-        {"huge height", {1500, 1200, 6000, huge}, firstRun},
-        {"one twip too wide", {150, 300, 12001, 4500}, firstRun},
-        {"one twip too high", {150, 300, 6000, 9001}, firstRun},
-        {"zero width", {1500, 1200, 0, 4500}, firstRun},
-        {"zero height", {1500, 1200, 6000, 0}, firstRun},
-        {"negative width", {1500, 1200, -6000, 4500}, firstRun},
-        {"negative height", {1500, 1200, 6000, least}, firstRun},
-        {"narrower than the smallest", {1500, 1200, 899, 4500}, firstRun},
-        {"lower than the smallest", {1500, 1200, 6000, 1199}, firstRun},
+        {"inside the screen", kRoom, {4500, 4500, 9600, 6000}, {4500, 4500, 9600, 6000}},
+        {"full height, as snapped, over the panel",
+         kRoom,
+         {0, 0, 9570, 11685},
+         {0, 0, 9570, 11685}},
+        {"the whole screen", kRoom, {0, 0, 19170, 11685}, {0, 0, 19170, 11685}},
+        {"the smallest window", kRoom, {0, 0, 900, 1200}, {0, 0, 900, 1200}},
+        {"larger than the screen", kRoom, {0, 0, 30000, 20000}, {0, 0, 19170, 11685}},
+        {"one twip too high", kRoom, {300, 0, 9600, 11686}, {300, 0, 9600, 11685}},
+        {"wider than a smaller screen", kSmallScreen, {0, 0, 14400, 9300}, {0, 0, 12000, 9000}},
+        {"past the right edge", kRoom, {15000, 1500, 9600, 6000}, {9570, 1500, 9600, 6000}},
+        {"past the bottom edge", kRoom, {1500, 9000, 9600, 6000}, {1500, 5685, 9600, 6000}},
+        {"title bar above the screen", kRoom, {1500, -3000, 9600, 6000}, {1500, 0, 9600, 6000}},
+        {"far off to the left and top", kRoom, {least, least, 9600, 6000}, {0, 0, 9600, 6000}},
+        {"far off to the right and bottom",
+         kRoom,
+         {most, most, 9600, 6000},
+         {9570, 5685, 9600, 6000}},
+        {"huge width", kRoom, {1500, 1200, huge, 6000}, {0, 1200, 19170, 6000}},
+        {"huge height", kRoom, {1500, 1200, 9600, huge}, {1500, 0, 9600, 11685}},
+        {"huge corner", kRoom, {huge, huge, 9600, 6000}, {9570, 5685, 9600, 6000}},
+        {"largest width", kRoom, {most, 1200, most, 6000}, {0, 1200, 19170, 6000}},
+        {"zero width", kRoom, {1500, 1200, 0, 6000}, firstRun},
+        {"zero height", kRoom, {1500, 1200, 9600, 0}, firstRun},
+        {"negative width", kRoom, {1500, 1200, -6000, 6000}, firstRun},
+        {"negative height", kRoom, {1500, 1200, 9600, least}, firstRun},
+        {"narrower than the smallest", kRoom, {1500, 1200, 899, 6000}, firstRun},
+        {"lower than the smallest", kRoom, {1500, 1200, 9600, 1199}, firstRun},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(WindowOf(SettingsInRange(WithWindow(c.stored), kRoom)), c.placed) << c.name;
+        EXPECT_EQ(WindowOf(SettingsInRange(WithWindow(c.stored), c.room)), c.placed) << c.name;
 }
 
 TEST(SettingsRange, ARecordWithoutAFontNameGetsTheFirstRunFont) {
@@ -73,7 +88,7 @@ TEST(SettingsRange, ARecordWithoutAFontNameGetsTheFirstRunFont) {
         {u" "_s, u" "_s},
     };
     for (const auto& [stored, inRange] : cases) {
-        SettingsRecord r = WithWindow({150, 300, 6000, 4500});
+        SettingsRecord r = WithWindow({150, 450, 6000, 4500});
         r.EditorFontName = stored;
         EXPECT_EQ(SettingsInRange(r, kRoom).EditorFontName, inRange) << stored.toStdString();
     }
@@ -84,17 +99,17 @@ TEST(SettingsRange, ARecordWithoutAFontNameGetsTheFirstRunFont) {
 // in range is kept as it is.
 TEST(SettingsRange, AnyFileReadsAsAUsableRecord) {
     RandomSettingsFiles files(20260105);
-    const SettingsRecord defaults = FirstRunSettings(6000, 4500, u"1.0.0b CZ"_s);
+    const SettingsRecord defaults = FirstRunSettings(9600, 6000, u"1.0.0b CZ"_s);
     for (int drawn = 0; drawn < 400; ++drawn) {
         const QByteArray bytes = files.next();
         const SettingsRecord r = SettingsInRange(DecodeSettings(bytes, defaults), kRoom);
         SCOPED_TRACE("file " + bytes.toHex().toStdString());
-        EXPECT_GE(r.WindowLeft, kRoom.left);
-        EXPECT_GE(r.WindowTop, kRoom.top);
+        EXPECT_GE(r.WindowLeft, 0);
+        EXPECT_GE(r.WindowTop, 0);
         EXPECT_GE(r.WindowWidth, kRoom.minWidth);
         EXPECT_GE(r.WindowHeight, kRoom.minHeight);
-        EXPECT_LE(r.WindowLeft + r.WindowWidth, kRoom.left + kRoom.width);
-        EXPECT_LE(r.WindowTop + r.WindowHeight, kRoom.top + kRoom.height);
+        EXPECT_LE(r.WindowLeft + r.WindowWidth + 30, kRoom.screen.width);
+        EXPECT_LE(r.WindowTop + r.WindowHeight + 315, kRoom.screen.height);
         EXPECT_FALSE(r.EditorFontName.isEmpty());
         EXPECT_EQ(r.EditorTextColor & ~0xFFFFFF, 0);
         EXPECT_EQ(r.EditorBackColor & ~0xFFFFFF, 0);

@@ -15,8 +15,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
 #include <functional>
@@ -231,6 +233,30 @@ TEST_F(StartScreen, Label9OpensSettingsOnUserPageModally) {
     EXPECT_EQ(shownTab, 2);
     EXPECT_TRUE(tabsEnabled);
     EXPECT_FALSE(LoadedWindow<Visual>().isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// A window manager that frames windows with a title bar, and a panel at the
+// bottom: the start screen opens whole on the screen, title bar and all, and
+// shows its blurb to the last line.
+TEST_F(StartScreen, OpensWholeOnTheScreenShowingTheWholeBlurb) {
+    platform.frames.screenRect = QRect(0, 0, 800, 600);
+    platform.frames.workAreaRect = QRect(0, 0, 800, 540);
+    platform.frames.margins = QMargins(4, 24, 4, 4);
+    Start& start = startScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(platform.frames.frameOf(start)));
+
+    QPlainTextEdit* blurb = start.AdText();
+    QTextCursor end(blurb->document());
+    end.movePosition(QTextCursor::End);
+    end.movePosition(QTextCursor::PreviousBlock);
+    EXPECT_EQ(end.block().text(), u"dalšího!"_s);
+    blurb->verticalScrollBar()->setValue(0);
+    EXPECT_LE(blurb->cursorRect(end).bottom(), blurb->viewport()->height());
 }
 
 } // namespace

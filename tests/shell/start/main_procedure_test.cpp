@@ -8,6 +8,7 @@
 #include "platform/surface/surface_contract.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
+#include "platform/twips.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/frmBrowser.h"
 #include "shell/dialogs/Visual.h"
@@ -34,6 +35,10 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+
+static void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
+}
 
 namespace {
 
@@ -231,6 +236,55 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
     SaveSettings();
     EXPECT_EQ(Program().Settings.WindowLeft, 1500);
     EXPECT_EQ(Program().Settings.WindowTop, 1200);
+}
+
+// Under a window manager that frames the window, with a panel over the
+// bottom of the screen, the window comes back as the user left it start
+// after start: its frame where it stood, its inside as large, also where the
+// snapping or the placement picker sized it to the whole screen.
+TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
+    platform.frames.screenRect = QRect(0, 0, 800, 600);
+    platform.frames.workAreaRect = QRect(0, 0, 800, 540);
+    // Wider than the offscreen platform's own frame, which stays on its screen.
+    platform.frames.margins = QMargins(4, 24, 4, 4);
+    const QSize frame(8, 28);
+    const struct {
+        const char* name;
+        QRect left; // the frame's corner and the inside's size
+        qint32 state;
+    } cases[] = {
+        {"in the middle", {300, 200, 400, 250}, 0},
+        {"full height over the panel", {0, 0, 392, 572}, 0},
+        {"the whole screen", {0, 0, 792, 572}, 0},
+        {"maximised, at its normal place", {100, 80, 500, 300}, 2},
+    };
+    for (const auto& c : cases) {
+        SettingsRecord settings = currentSettings();
+        settings.WindowLeft = PixelsToTwips(c.left.x());
+        settings.WindowTop = PixelsToTwips(c.left.y());
+        settings.WindowWidth = PixelsToTwips(c.left.width());
+        settings.WindowHeight = PixelsToTwips(c.left.height());
+        settings.MainWindowState = c.state;
+        writeSettings(settings);
+        for (int start = 1; start <= 3; ++start) {
+            SCOPED_TRACE(std::string(c.name) + ", start " + std::to_string(start));
+            Main(appFolder, u"-NOMSG"_s);
+            MainForm& form = *MainForm::instance();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+            if (c.state == 0) {
+                EXPECT_EQ(platform.frames.frameOf(form),
+                          QRect(c.left.topLeft(), c.left.size() + frame));
+            }
+            SaveSettings();
+            const SettingsRecord& saved = Program().Settings;
+            EXPECT_EQ(
+                QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
+                QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth,
+                      settings.WindowHeight));
+            form.close();
+            delete &form;
+        }
+    }
 }
 
 TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {

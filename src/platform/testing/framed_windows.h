@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/window_frame.h"
+
+#include <QWidget>
+#include <optional>
+
+// The platform's own screen and frames, or a window manager of the test's
+// choosing: a screen, a work area and frame margins given by the test. The
+// offscreen platform draws no real frames, so with margins given the inside
+// stands beside the frame's corner by them, as under a window manager that
+// has framed the window.
+class FramedWindows : public QtWindowFrameService {
+public:
+    [[nodiscard]] QRect screen() const override {
+        return screenRect ? *screenRect : QtWindowFrameService::screen();
+    }
+    [[nodiscard]] QRect workArea() const override {
+        return workAreaRect ? *workAreaRect : QtWindowFrameService::workArea();
+    }
+    [[nodiscard]] QMargins frameMargins(const QWidget& window) const override {
+        return margins ? *margins : QtWindowFrameService::frameMargins(window);
+    }
+    void placeFrame(QWidget& window, QPoint corner, QSize inside) override {
+        if (!margins) {
+            QtWindowFrameService::placeFrame(window, corner, inside);
+            return;
+        }
+        window.setGeometry(QRect(corner + QPoint(margins->left(), margins->top()), inside));
+    }
+    // The window's frame as this window manager draws it.
+    [[nodiscard]] QRect frameOf(const QWidget& window) const {
+        return window.geometry().marginsAdded(frameMargins(window));
+    }
+
+    std::optional<QRect> screenRect;
+    std::optional<QRect> workAreaRect;
+    std::optional<QMargins> margins;
+};

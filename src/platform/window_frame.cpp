@@ -1,0 +1,53 @@
+#include "platform/window_frame.h"
+
+#include "platform/window_place.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+constexpr char PlacedCornerProperty[] = "placedFrameCorner";
+constexpr char PlacedInsideProperty[] = "placedInside";
+
+} // namespace
+
+QRect QtWindowFrameService::screen() const {
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+QRect QtWindowFrameService::workArea() const {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+QMargins QtWindowFrameService::frameMargins(const QWidget& window) const {
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
+void QtWindowFrameService::placeFrame(QWidget& window, QPoint corner, QSize inside) {
+    window.resize(inside);
+    // A shown window moves by its frame's corner.
+    window.move(corner);
+    if (window.isVisible())
+        return;
+    // Before its first showing the position may place the inside instead.
+    PutFrameCornerWhenFramed(window, corner);
+    window.setProperty(PlacedCornerProperty, corner);
+    window.setProperty(PlacedInsideProperty, window.geometry());
+}
+
+QPoint QtWindowFrameService::normalFrameCorner(const QWidget& window) const {
+    const bool aside = window.windowState() != Qt::WindowNoState;
+    const QRect normal = aside ? window.normalGeometry() : window.geometry();
+    // Still where it was put (maximised before it was ever framed in its
+    // normal place, or closed before its frame was set right), the window's
+    // place is the one it was given: there is no frame to measure yet.
+    if (window.property(PlacedInsideProperty).toRect() == normal)
+        return window.property(PlacedCornerProperty).toPoint();
+    const QMargins frame = frameMargins(window);
+    return normal.topLeft() - QPoint(frame.left(), frame.top());
+}
