@@ -53,6 +53,7 @@ TEST(WebEngineOnDemand, EditingMapsNoEngineAndTheFirstPreviewLoadsItAndShowsTheP
     EXPECT_TRUE(engineMapped());
     EXPECT_EQ(browser->windowTitle(), u"HTML testovací browser (Nahled)"_s);
     delete browser;
+    RemoveTempFiles();
     Program() = ProgramState{};
 }
 
