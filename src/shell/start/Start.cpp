@@ -129,16 +129,19 @@ void Start::buildBlurb() {
 }
 
 QSize Start::fitBlurbToItsLines() {
-    const QFontMetrics metrics(m_adText->font());
+    const QFontMetricsF metrics(m_adText->font());
     // The blurb's last line break leaves an empty line after it.
     const QStringList lines = StartBlurbText().split(QStringLiteral("\r\n"));
-    int widest = 0;
+    qreal widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int margins =
         2 * (m_adText->frameWidth() + qCeil(m_adText->document()->documentMargin()));
-    // One pixel more across for the caret at a line's end.
-    const QSize needed(widest + margins + 1, int(lines.size()) * metrics.lineSpacing() + margins);
+    // Lines are laid out at their exact, fractional spacing; one pixel more
+    // each way holds the caret at a line's end and keeps the last line from
+    // counting as cut, which would offer a scroll bar.
+    const QSize needed(qCeil(widest) + margins + 1,
+                       qCeil(lines.size() * metrics.lineSpacing()) + margins + 1);
     const QSize grown = needed.expandedTo(m_adText->size()) - m_adText->size();
     m_adText->resize(m_adText->size() + grown);
     return grown;

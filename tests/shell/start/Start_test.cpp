@@ -255,7 +255,7 @@ TEST_F(StartScreen, OpensWholeOnTheScreenShowingTheWholeBlurb) {
     end.movePosition(QTextCursor::End);
     end.movePosition(QTextCursor::PreviousBlock);
     EXPECT_EQ(end.block().text(), u"dalšího!"_s);
-    blurb->verticalScrollBar()->setValue(0);
+    EXPECT_EQ(blurb->verticalScrollBar()->maximum(), 0);
     EXPECT_LE(blurb->cursorRect(end).bottom(), blurb->viewport()->height());
 }
 
