@@ -35,6 +35,15 @@ enum class SpecialFile { Pipe, Device };
                                      : ::symlink("/dev/null", name.constData()) == 0;
 }
 
+// Makes path a file of size bytes that begins with start; the rest is a hole
+// left by ftruncate, so even gigabytes take no room on disk.
+[[nodiscard]] inline bool MakeSparseFile(const QString& path, qint64 size,
+                                         const QByteArray& start = {}) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(start) == start.size() &&
+           file.resize(size);
+}
+
 // Whether path is still the special file it was made as.
 [[nodiscard]] inline bool IsStillSpecial(const QString& path, SpecialFile kind) {
     struct stat status {};

@@ -2,6 +2,7 @@
 // anything is read or copied, and the document stays as it was.
 #include "core/files/file_io.h"
 #include "core/files/path_helpers.h"
+#include "core/files/special_files.h"
 #include "shell/main_form_test.h"
 
 #include <QDir>
@@ -35,13 +36,9 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
         platform.messageBox.shown.clear();
         platform.desktop.opened.clear();
         const QString path = folder.filePath(u"soubor %1.txt"_s.arg(c.size));
-        QFile file(path);
-        ASSERT_TRUE(
-            file.open(QIODevice::WriteOnly) &&
-            (c.taken ? file.write(QByteArray("radek\r\n").repeated(c.size / 7 + 1).left(c.size)) ==
-                           c.size
-                     : file.resize(c.size))); // a hole, made by ftruncate
-        file.close();
+        ASSERT_TRUE(MakeSparseFile(
+            path, c.size,
+            c.taken ? QByteArray("radek\r\n").repeated(c.size / 7 + 1).left(c.size) : ""));
         surface().setText(document);
         surface().setSelStart(5);
         surface().setSelLength(5);
