@@ -4,6 +4,7 @@
 // window it was opened from.
 #include "whole_program.h"
 
+#include "core/files/special_files.h"
 #include "platform/file_dialogs_service.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -21,15 +21,8 @@
 #include <QWindow>
 #include <functional>
 #include <optional>
-#include <ostream>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
-
-static void PrintTo(const QRect& rect, std::ostream* out) {
-    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
-}
 
 namespace {
 
@@ -202,7 +195,7 @@ TEST_F(WindowPlaces, ClosedModalWindowHandsTheKeyboardBackToItsOpener) {
     Platform().fileDialogs = &fileDialogs;
     QTemporaryDir folder;
     const QString pipe = folder.filePath(u"pipe"_s);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(MakeSpecialFile(pipe, SpecialFile::Pipe));
     for (const ModalTurn& turn : ModalTurns) {
         SCOPED_TRACE(turn.name);
         QWidget* opener = turn.opener ? open(*turn.opener) : &form;

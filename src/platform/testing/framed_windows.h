@@ -4,6 +4,12 @@
 
 #include <QWidget>
 #include <optional>
+#include <ostream>
+
+// A window's place as a test's message shows it: size, then corner.
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
+}
 
 // The platform's own screen and frames, or a window manager of the test's
 // choosing: a screen, a work area and frame margins given by the test. The

@@ -36,10 +36,6 @@
 
 using namespace Qt::StringLiterals;
 
-static void PrintTo(const QRect& rect, std::ostream* out) {
-    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
-}
-
 namespace {
 
 class StartupTest : public ::testing::Test {
@@ -60,6 +56,19 @@ protected:
     }
     [[nodiscard]] static SettingsRecord currentSettings() {
         return FirstRunSettings(9000, 6000, AppVersionText());
+    }
+    // Settings of this version with the main window's place, in twips, and state.
+    [[nodiscard]] static SettingsRecord placedAt(QRect place, qint32 state = 0) {
+        SettingsRecord settings = currentSettings();
+        settings.WindowLeft = place.x();
+        settings.WindowTop = place.y();
+        settings.WindowWidth = place.width();
+        settings.WindowHeight = place.height();
+        settings.MainWindowState = state;
+        return settings;
+    }
+    [[nodiscard]] static QRect placeOf(const SettingsRecord& s) {
+        return {s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight};
     }
     [[nodiscard]] int noticesShown() const {
         int count = 0;
@@ -202,22 +211,13 @@ TEST_F(StartupTest, AnySettingsFileStartsWithTheWindowOnTheScreen) {
 // window's normal place.
 TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
     for (const qint32 state : {0, 2}) {
-        SettingsRecord settings = currentSettings();
-        settings.WindowLeft = 1500;
-        settings.WindowTop = 1200;
-        settings.WindowWidth = 7500;
-        settings.WindowHeight = 6000;
-        settings.MainWindowState = state;
-        writeSettings(settings);
+        writeSettings(placedAt({1500, 1200, 7500, 6000}, state));
         for (int start = 1; start <= 3; ++start) {
             Main(appFolder, u"-NOMSG"_s);
             ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm::instance()));
             SaveSettings();
-            const SettingsRecord& saved = Program().Settings;
-            EXPECT_EQ(saved.WindowLeft, 1500) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowTop, 1200) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowWidth, 7500) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowHeight, 6000) << "state " << state << ", start " << start;
+            EXPECT_EQ(placeOf(Program().Settings), QRect(1500, 1200, 7500, 6000))
+                << "state " << state << ", start " << start;
             if (state == 0) {
                 EXPECT_EQ(MainForm::instance()->frameGeometry().topLeft(), QPoint(100, 80));
             }
@@ -227,15 +227,11 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
     }
 
     // Behind the start screen the window is never shown, and stays put too.
-    SettingsRecord settings = currentSettings();
-    settings.WindowLeft = 1500;
-    settings.WindowTop = 1200;
-    writeSettings(settings);
+    writeSettings(placedAt({1500, 1200, 9000, 6000}));
     Main(appFolder, QString());
     ASSERT_FALSE(MainForm::instance()->isVisible());
     SaveSettings();
-    EXPECT_EQ(Program().Settings.WindowLeft, 1500);
-    EXPECT_EQ(Program().Settings.WindowTop, 1200);
+    EXPECT_EQ(placeOf(Program().Settings), QRect(1500, 1200, 9000, 6000));
 }
 
 // Under a window manager that frames the window, with a panel over the
@@ -259,13 +255,8 @@ TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
         {"maximised, at its normal place", {100, 80, 500, 300}, 2},
     };
     for (const auto& c : cases) {
-        SettingsRecord settings = currentSettings();
-        settings.WindowLeft = PixelsToTwips(c.left.x());
-        settings.WindowTop = PixelsToTwips(c.left.y());
-        settings.WindowWidth = PixelsToTwips(c.left.width());
-        settings.WindowHeight = PixelsToTwips(c.left.height());
-        settings.MainWindowState = c.state;
-        writeSettings(settings);
+        const QRect place(c.left.topLeft() * TwipsPerPixel, c.left.size() * TwipsPerPixel);
+        writeSettings(placedAt(place, c.state));
         for (int start = 1; start <= 3; ++start) {
             SCOPED_TRACE(std::string(c.name) + ", start " + std::to_string(start));
             Main(appFolder, u"-NOMSG"_s);
@@ -276,11 +267,7 @@ TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
                           QRect(c.left.topLeft(), c.left.size() + frame));
             }
             SaveSettings();
-            const SettingsRecord& saved = Program().Settings;
-            EXPECT_EQ(
-                QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
-                QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth,
-                      settings.WindowHeight));
+            EXPECT_EQ(placeOf(Program().Settings), place);
             form.close();
             delete &form;
         }
