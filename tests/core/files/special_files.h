@@ -1,10 +1,10 @@
 #pragma once
 
-// Paths that look like files but have no end, for the readers of files the
-// user names: a named pipe, and a link to a character device. A reader that
-// opened the pipe would wait for a writer for ever; so while a test gives it
-// one, a watchdog frees any reader still waiting after far longer than a
-// read ever takes, and fails the test instead of letting it hang.
+// Files and folders for the readers and writers of files to meet. Paths that
+// look like files but have no end, for the readers of files the user names: a named pipe, and a
+// link to a character device. A reader that opened the pipe would wait for a writer for ever; so
+// while a test gives it one, a watchdog frees any reader still waiting after far longer than a read
+// ever takes, and fails the test instead of letting it hang.
 
 #include <QFile>
 #include <QString>
@@ -43,6 +43,27 @@ enum class SpecialFile { Pipe, Device };
     return file.open(QIODevice::WriteOnly) && file.write(start) == start.size() &&
            file.resize(size);
 }
+
+// Points the system temporary folder somewhere else for one test.
+class TempFolderOverride {
+public:
+    explicit TempFolderOverride(const QString& folder)
+        : m_had(qEnvironmentVariableIsSet("TMPDIR")), m_old(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", QFile::encodeName(folder));
+    }
+    ~TempFolderOverride() {
+        if (m_had)
+            qputenv("TMPDIR", m_old);
+        else
+            qunsetenv("TMPDIR");
+    }
+    TempFolderOverride(const TempFolderOverride&) = delete;
+    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
+
+private:
+    bool m_had;
+    QByteArray m_old;
+};
 
 // Whether path is still the special file it was made as.
 [[nodiscard]] inline bool IsStillSpecial(const QString& path, SpecialFile kind) {

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -16,9 +15,8 @@ namespace {
 using OversizedFiles = MainFormTest;
 
 TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) {
-    const auto restoreTemp = qScopeGuard([old = qgetenv("TMPDIR")] { qputenv("TMPDIR", old); });
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"temp"_s));
-    qputenv("TMPDIR", QFile::encodeName(folder.filePath(u"temp"_s)));
+    const TempFolderOverride temp(folder.filePath(u"temp"_s));
     const QString document = u"před VYBER za"_s; // the selection gives way: 8 kept
     const qint64 room = LargestDocumentSize - 8, twoGb = qint64{1} << 31;
     const struct {

@@ -239,10 +239,7 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
 // after start: its frame where it stood, its inside as large, also where the
 // snapping or the placement picker sized it to the whole screen.
 TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
-    platform.frames.screenRect = QRect(0, 0, 800, 600);
-    platform.frames.workAreaRect = QRect(0, 0, 800, 540);
-    // Wider than the offscreen platform's own frame, which stays on its screen.
-    platform.frames.margins = QMargins(4, 24, 4, 4);
+    platform.frames.frameOnAPanelledScreen();
     const QSize frame(8, 28);
     const struct {
         const char* name;
