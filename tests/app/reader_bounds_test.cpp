@@ -27,7 +27,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum Reader { EditorLoad, DefaultAtStart, SettingsAtStart };
-enum class Kind { Sparse2GB, AtBound, OneOver, Text, Folder, Pipe, Device };
+// The kinds past Text are those of SpecialFile, in its order.
+enum class Kind { Sparse2GB, AtBound, OneOver, Text, Pipe, Device, Folder };
+[[nodiscard]] SpecialFile Special(Kind kind) {
+    return SpecialFile(int(kind) - int(Kind::Pipe));
+}
 
 // Bytes this process has read from files so far.
 [[nodiscard]] qint64 BytesRead() {
@@ -47,10 +51,8 @@ enum class Kind { Sparse2GB, AtBound, OneOver, Text, Folder, Pipe, Device };
 }
 
 [[nodiscard]] bool Make(const QString& path, Kind kind, const QByteArray& content, qint64 bound) {
-    if (kind == Kind::Folder)
-        return QDir().mkdir(path);
-    if (kind > Kind::Folder)
-        return MakeSpecialFile(path, kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device);
+    if (kind > Kind::Text)
+        return MakeSpecialFile(path, Special(kind));
     const QByteArray text = QByteArray("Obyčejný text, žádné barvy.\r\n").repeated(99);
     const qint64 sizes[] = {qint64(1) << 31, bound, bound + 1, text.size()};
     return MakeSparseFile(path, sizes[int(kind)], kind == Kind::Text ? text : content);
@@ -102,21 +104,18 @@ TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
             const qint64 readBefore = BytesRead();
             const auto& boxes = platform.messageBox.shown;
             qsizetype boxesAtStart = 0;
-            RunGuarded(
-                tested, row.kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device, [&] {
-                    Main(app, u"-NOMSG"_s);
-                    if (reader == EditorLoad) {
-                        platform.fileDialogs.openAnswers << tested;
-                        LoadedWindow<ColorControl>()
-                            .findChild<QPushButton*>(u"Command3"_s)
-                            ->click();
-                    }
-                    EXPECT_TRUE(row.kind != Kind::Sparse2GB || BytesRead() - readBefore < 64 << 20);
-                    boxesAtStart = boxes.size();
-                    platform.messageBox.queue(MessageBoxAnswer::Yes);
-                    MainForm::instance()->close();
-                    delete MainForm::instance();
-                });
+            RunGuarded(tested, Special(row.kind), [&] {
+                Main(app, u"-NOMSG"_s);
+                if (reader == EditorLoad) {
+                    platform.fileDialogs.openAnswers << tested;
+                    LoadedWindow<ColorControl>().findChild<QPushButton*>(u"Command3"_s)->click();
+                }
+                EXPECT_TRUE(row.kind != Kind::Sparse2GB || BytesRead() - readBefore < 64 << 20);
+                boxesAtStart = boxes.size();
+                platform.messageBox.queue(MessageBoxAnswer::Yes);
+                MainForm::instance()->close();
+                delete MainForm::instance();
+            });
 
             const QString said = row.said[reader], text = boxes.value(0).request.text;
             EXPECT_EQ(boxesAtStart, said.isEmpty() ? 0 : 1);

@@ -21,18 +21,19 @@
 
 #include <gtest/gtest.h>
 
-enum class SpecialFile { Pipe, Device };
+enum class SpecialFile { Pipe, Device, Folder };
 
 [[nodiscard]] inline const char* NameOf(SpecialFile kind) {
-    return kind == SpecialFile::Pipe ? "pipe" : "device";
+    return kind == SpecialFile::Pipe ? "pipe" : kind == SpecialFile::Device ? "device" : "folder";
 }
 
-// Makes path a named pipe or a link to /dev/null. The link keeps anything a
-// faulty writer might put beside its target out of /dev.
+// Makes path a named pipe, a link to /dev/null or a folder. The link keeps
+// anything a faulty writer might put beside its target out of /dev.
 [[nodiscard]] inline bool MakeSpecialFile(const QString& path, SpecialFile kind) {
     const QByteArray name = QFile::encodeName(path);
-    return kind == SpecialFile::Pipe ? ::mkfifo(name.constData(), 0600) == 0
-                                     : ::symlink("/dev/null", name.constData()) == 0;
+    return kind == SpecialFile::Pipe     ? ::mkfifo(name.constData(), 0600) == 0
+           : kind == SpecialFile::Device ? ::symlink("/dev/null", name.constData()) == 0
+                                         : ::mkdir(name.constData(), 0700) == 0;
 }
 
 // Makes path a file of size bytes that begins with start; the rest is a hole
@@ -70,7 +71,9 @@ private:
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return false;
-    return kind == SpecialFile::Pipe ? S_ISFIFO(status.st_mode) : S_ISCHR(status.st_mode);
+    return kind == SpecialFile::Pipe     ? S_ISFIFO(status.st_mode)
+           : kind == SpecialFile::Device ? S_ISCHR(status.st_mode)
+                                         : S_ISDIR(status.st_mode);
 }
 
 // While it lives, a reader waiting on the pipe at path is freed: the
