@@ -29,7 +29,7 @@ struct EndingMoment {
     const char* moment;
     QStringList arguments = {u"-NOMSG"_s};
     QString savedVersion = AppVersionText(); // "": the first-run wizard
-    int tooLargeTab = 0;                     // this tab's autosave cannot be restored
+    bool tooLarge = false;                   // the third tab cannot be restored
     bool saved = false;                      // else every file is left untouched
     QByteArray colourRules = {};
     std::function<void(MainForm&)> inside = {}; // run in this process
@@ -67,8 +67,8 @@ protected:
         WriteFileAtomically(path(Autosave(1)), "První text\r\nz minula");
         WriteFileAtomically(path(u"dopis.txt"_s), "Milá Jano");
         WriteFileAtomically(path(Autosave(2)), "Druhý");
-        if (moment.tooLargeTab > 0)
-            WriteFileAtomically(path(Autosave(moment.tooLargeTab)), QByteArray(1442402, 'x'));
+        if (moment.tooLarge)
+            WriteFileAtomically(path(Autosave(3)), QByteArray(1442402, 'x'));
     }
 
     // The start-up in this process; the program's end leaves the modal window
@@ -91,7 +91,6 @@ protected:
         Program() = ProgramState{};
     }
 
-    static void run(MainForm& form, MenuId id) { form.menu().action(id)->trigger(); }
     [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
 
     // Every file of the folder but the program, with its bytes.
@@ -111,7 +110,7 @@ protected:
 TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
     const EndingMoment moments[] = {
         {.moment = "version notice", .savedVersion = u"0.9.0b CZ"_s},
-        {.moment = "notice of a text too large to restore", .tooLargeTab = 3},
+        {.moment = "notice of a text too large to restore", .tooLarge = true},
         {.moment = "error box of damaged colour rules", .colourRules = "krátký"},
         {.moment = "first-run wizard", .savedVersion = u""_s},
         {.moment = "calculator alone", .arguments = {u"-CALC"_s}},
@@ -126,7 +125,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
          .inside =
              [](MainForm& form) {
                  WhenModalShown<Pass>([](Pass*) { EndWithTheDesktopSession(); });
-                 run(form, MenuId::Mnu_Lock);
+                 form.menu().action(MenuId::Mnu_Lock)->trigger();
              }},
         {.moment = "unsaved change, nothing open",
          .saved = true,
@@ -141,7 +140,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
              [this](MainForm& form) {
                  platform.fileDialogs.saveAnswers << path(u"dopis.txt"_s);
                  Platform().messageBox = &endingBox;
-                 run(form, MenuId::mnu_save_st);
+                 form.menu().action(MenuId::mnu_save_st)->trigger();
                  Platform().messageBox = &platform.messageBox;
              }},
     };
@@ -150,9 +149,8 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
         writeLastSession(moment);
         QMap<QString, QByteArray> expected = files();
         // The text too large to restore is kept aside before its notice.
-        if (moment.tooLargeTab > 0)
-            expected.insert(Autosave(moment.tooLargeTab) + u".bak"_s,
-                            expected.take(Autosave(moment.tooLargeTab)));
+        if (moment.tooLarge)
+            expected.insert(Autosave(3) + u".bak"_s, expected.take(Autosave(3)));
 
         if (moment.inside)
             endInside(moment);
