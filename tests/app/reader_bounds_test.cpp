@@ -86,9 +86,8 @@ TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
             Program() = ProgramState{};
             QTemporaryDir folder;
             const QString app = folder.path() + u'/', rules = app + u"default.rqc"_s;
-            const QString tested = reader == EditorLoad       ? app + u"zvolena.rqc"_s
-                                   : reader == DefaultAtStart ? rules
-                                                              : app + u"tarvel.ini"_s;
+            const QString tested =
+                app + QStringList{u"zvolena.rqc"_s, u"default.rqc"_s, u"tarvel.ini"_s}[reader];
             WriteFileAtomically(rules, knownRules);
             WriteFileAtomically(app + u"tarvel.ini"_s, knownSettings);
             ASSERT_TRUE(QFile::remove(tested) || reader == EditorLoad);
