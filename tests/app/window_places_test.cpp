@@ -125,42 +125,34 @@ void clickIn(QWidget& window, const QString& button) {
     found->click();
 }
 
+// Clicks the buttons named, in turn.
+template <class... Names> auto Clicking(Names... names) {
+    return [=](QWidget& window) { (clickIn(window, names), ...); };
+}
+
 const ModalTurn ModalTurns[] = {
-    {"colour of the gradient's start", MenuId::Mnu_HTML_ColorFade,
-     [](QWidget& gradient) { clickIn(gradient, u"Cmnd1"_s); }},
-    {"colour of the gradient's end", MenuId::Mnu_HTML_ColorFade,
-     [](QWidget& gradient) { clickIn(gradient, u"Cmnd2"_s); }},
-    {"border colour of the HTML frame", MenuId::mnuHTML_Fme,
-     [](QWidget& frame) {
-         clickIn(frame, u"Check9"_s);
-         clickIn(frame, u"Command4"_s);
-     }},
+    {"colour of the gradient's start", MenuId::Mnu_HTML_ColorFade, Clicking(u"Cmnd1"_s)},
+    {"colour of the gradient's end", MenuId::Mnu_HTML_ColorFade, Clicking(u"Cmnd2"_s)},
+    {"border colour of the HTML frame", MenuId::mnuHTML_Fme, Clicking(u"Check9"_s, u"Command4"_s)},
     {"image of the form builder", MenuId::Mnu_HTMLFormInput,
      [](QWidget& builder) {
          auto* types = builder.findChild<QComboBox*>(u"CmbType"_s);
          types->setCurrentIndex(types->findText(u"IMAGE"_s));
          clickIn(builder, u"CmndImage"_s);
      }},
-    {"cell of the table", MenuId::mnutable, [](QWidget& table) { clickIn(table, u"Command3"_s); }},
-    {"row of the table", MenuId::mnutable, [](QWidget& table) { clickIn(table, u"Command6"_s); }},
-    {"text colour of the settings", MenuId::mnumore,
-     [](QWidget& settings) { clickIn(settings, u"Command8"_s); }},
+    {"cell of the table", MenuId::mnutable, Clicking(u"Command3"_s)},
+    {"row of the table", MenuId::mnutable, Clicking(u"Command6"_s)},
+    {"text colour of the settings", MenuId::mnumore, Clicking(u"Command8"_s)},
     {"user page of the settings, from the about window", MenuId::mnuabout,
      [](QWidget& about) {
          QTest::mouseClick(about.findChild<QLabel*>(u"Label4"_s), Qt::LeftButton);
      }},
-    {"error of a cipher table read from a pipe", MenuId::mnu_rnd_encrypt,
-     [](QWidget& cipher) { clickIn(cipher, u"Command3"_s); }, 2},
-    {"error of a rule set read from a pipe", MenuId::MnuColorEdit,
-     [](QWidget& editor) { clickIn(editor, u"Command3"_s); }, 2},
-    {"error of a picture that is a pipe", MenuId::mnuobr,
-     [](QWidget& image) { clickIn(image, u"FileChoose"_s); }, 2},
-    {"notice of the line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
-     [](QWidget& converter) {
-         clickIn(converter, u"Command4"_s);
-         clickIn(converter, u"Command1"_s);
-     },
+    {"error of a cipher table read from a pipe", MenuId::mnu_rnd_encrypt, Clicking(u"Command3"_s),
      2},
+    {"error of a rule set read from a pipe", MenuId::MnuColorEdit, Clicking(u"Command3"_s), 2},
+    {"error of a picture that is a pipe", MenuId::mnuobr, Clicking(u"FileChoose"_s), 2},
+    {"notice of the line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
+     Clicking(u"Command4"_s, u"Command1"_s), 2},
     {"input box of the quick search", std::nullopt,
      [](QWidget& form) {
          static_cast<MainForm&>(form).menu().action(MenuId::mnusearch)->trigger();
