@@ -240,7 +240,6 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
 // snapping or the placement picker sized it to the whole screen.
 TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
     platform.frames.frameOnAPanelledScreen();
-    const QSize frame(8, 28);
     const struct {
         const char* name;
         QRect left; // the frame's corner and the inside's size
@@ -260,8 +259,7 @@ TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
             MainForm& form = *MainForm::instance();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
             if (c.state == 0) {
-                EXPECT_EQ(platform.frames.frameOf(form),
-                          QRect(c.left.topLeft(), c.left.size() + frame));
+                EXPECT_EQ(platform.frames.frameOf(form), c.left.adjusted(0, 0, 8, 28));
             }
             SaveSettings();
             EXPECT_EQ(placeOf(Program().Settings), place);
