@@ -45,9 +45,7 @@ public:
     }
 };
 
-QString Autosave(int tab) {
-    return u"autosave_tarvel_qor%1.txt"_s.arg(tab);
-}
+const auto Autosave = [](int tab) { return u"autosave_tarvel_qor%1.txt"_s.arg(tab); };
 
 class SessionEnd : public TarvelExecutable {
 protected:
@@ -55,7 +53,7 @@ protected:
     void writeLastSession(const EndingMoment& moment) {
         QFile::remove(path(u"tarvel.ini"_s));
         if (!moment.savedVersion.isEmpty()) {
-            settings = FirstRunSettings(9000, 6000, moment.savedVersion);
+            SettingsRecord settings = FirstRunSettings(9000, 6000, moment.savedVersion);
             settings.WindowLeft = 1500;
             settings.WindowTop = 750;
             settings.ShowToolbar = settings.ShowStatusBar = settings.ShowFileTabs = false;
@@ -102,7 +100,6 @@ protected:
         return found;
     }
 
-    SettingsRecord settings;
     TestPlatform platform;
     EndingMessageBox endingBox;
 };
@@ -165,7 +162,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
                 EXPECT_EQ(left.take(Autosave(tab)), QByteArray());
             EXPECT_EQ(left.take(u"default.rqc"_s).size(), 514);
             const SettingsRecord saved = DecodeSettings(left.take(u"tarvel.ini"_s), {});
-            EXPECT_NE(saved.SavedAt, settings.SavedAt);
+            EXPECT_NE(saved.SavedAt, u"01-02-2003 04:05:06"_s);
             EXPECT_EQ(
                 QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
                 QRect(1500, 750, 9000, 6000));
