@@ -458,21 +458,19 @@ TEST_F(EveryWindow, ShowsEveryTextWhole) {
     });
 }
 
-// Under X11 only a dialog or tool window is kept above its owner.
-const QWindow* KeptAbove(const QWidget& window) {
-    const Qt::WindowType type = window.windowType();
-    return type == Qt::Dialog || type == Qt::Tool ? window.windowHandle()->transientParent()
-                                                  : nullptr;
-}
-
-// Every window owned by the main window stays above it; the start screen, and
-// the calculator and the browser run alone, are windows of their own.
+// Every window owned by the main window stays above it (under X11 only a
+// dialog or tool window is); the start screen, and the calculator and the
+// browser run alone, are windows of their own.
 TEST_F(EveryWindow, OwnedWindowsStayAboveTheMainWindow) {
     forEveryWindow([](const char* name, QWidget& window) {
         const MainForm* form = MainForm::instance();
-        const bool alone = std::string_view(name) == "Start";
+        const Qt::WindowType type = window.windowType();
+        const QWindow* above = type == Qt::Dialog || type == Qt::Tool
+                                   ? window.windowHandle()->transientParent()
+                                   : nullptr;
         if (&window != form) {
-            EXPECT_EQ(KeptAbove(window), alone ? nullptr : form->windowHandle()) << name;
+            EXPECT_EQ(above, std::string_view(name) == "Start" ? nullptr : form->windowHandle())
+                << name;
         }
     });
     MainForm form;

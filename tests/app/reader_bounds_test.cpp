@@ -3,6 +3,7 @@
 // message or passes by in silence, and nothing the user had is lost, neither
 // in the program nor on disk after the exit.
 #include "colour/ColorControl.h"
+#include "core/files/file_io.h"
 #include "core/files/special_files.h"
 #include "core/settings/app_version.h"
 #include "core/settings/settings_file.h"
@@ -26,7 +27,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum Reader { EditorLoad, DefaultAtStart, SettingsAtStart };
-enum class Kind { Sparse2GB, AtBound, OneOver, Text, Folder, Pipe, Device };
+// The kinds past Text are those of SpecialFile, in its order.
+enum class Kind { Sparse2GB, AtBound, OneOver, Text, Pipe, Device, Folder };
+[[nodiscard]] SpecialFile Special(Kind kind) {
+    return SpecialFile(int(kind) - int(Kind::Pipe));
+}
 
 // Bytes this process has read from files so far.
 [[nodiscard]] qint64 BytesRead() {
@@ -45,21 +50,12 @@ enum class Kind { Sparse2GB, AtBound, OneOver, Text, Folder, Pipe, Device };
            QByteArray::number(info.size()) + start;
 }
 
-void Make(const QString& path, Kind kind, const QByteArray& content, qint64 bound) {
-    if (kind == Kind::Folder || kind == Kind::Pipe || kind == Kind::Device) {
-        ASSERT_TRUE(kind == Kind::Folder
-                        ? QDir().mkdir(path)
-                        : MakeSpecialFile(path, kind == Kind::Pipe ? SpecialFile::Pipe
-                                                                   : SpecialFile::Device));
-        return;
-    }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(kind == Kind::Text ? QByteArray("Obyčejný text, žádné barvy.\r\n").repeated(99)
-                                  : content);
-    // The rest is a hole, made by ftruncate without writing it.
-    const qint64 sizes[] = {qint64(1) << 31, bound, bound + 1};
-    ASSERT_TRUE(kind >= Kind::Text || file.resize(sizes[int(kind)]));
+[[nodiscard]] bool Make(const QString& path, Kind kind, const QByteArray& content, qint64 bound) {
+    if (kind > Kind::Text)
+        return MakeSpecialFile(path, Special(kind));
+    const QByteArray text = QByteArray("Obyčejný text, žádné barvy.\r\n").repeated(99);
+    const qint64 sizes[] = {qint64(1) << 31, bound, bound + 1, text.size()};
+    return MakeSparseFile(path, sizes[int(kind)], kind == Kind::Text ? text : content);
 }
 
 TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
@@ -90,17 +86,14 @@ TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
             Program() = ProgramState{};
             QTemporaryDir folder;
             const QString app = folder.path() + u'/', rules = app + u"default.rqc"_s;
-            const QString tested = reader == EditorLoad       ? app + u"zvolena.rqc"_s
-                                   : reader == DefaultAtStart ? rules
-                                                              : app + u"tarvel.ini"_s;
-            for (const auto& [path, bytes] :
-                 {std::pair{rules, knownRules}, {app + u"tarvel.ini"_s, knownSettings}}) {
-                QFile file(path);
-                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            }
+            const QString tested =
+                app + QStringList{u"zvolena.rqc"_s, u"default.rqc"_s, u"tarvel.ini"_s}[reader];
+            WriteFileAtomically(rules, knownRules);
+            WriteFileAtomically(app + u"tarvel.ini"_s, knownSettings);
             ASSERT_TRUE(QFile::remove(tested) || reader == EditorLoad);
-            Make(tested, row.kind, reader == SettingsAtStart ? knownSettings : knownRules,
-                 reader == SettingsAtStart ? LongestSettingsFile() : LongestColorRuleSetFile);
+            ASSERT_TRUE(
+                Make(tested, row.kind, reader == SettingsAtStart ? knownSettings : knownRules,
+                     reader == SettingsAtStart ? LongestSettingsFile() : LongestColorRuleSetFile));
             const QByteArray rulesBefore = OnDisk(rules);
             // A settings file that is no file is no settings: the first run.
             const bool firstRun = reader == SettingsAtStart && row.kind > Kind::Text;
@@ -110,29 +103,25 @@ TEST(ReaderBounds, EachReaderTakesNoMoreThanItsFormatHoldsAndLosesNothing) {
             const qint64 readBefore = BytesRead();
             const auto& boxes = platform.messageBox.shown;
             qsizetype boxesAtStart = 0;
-            RunGuarded(
-                tested, row.kind == Kind::Pipe ? SpecialFile::Pipe : SpecialFile::Device, [&] {
-                    Main(app, u"-NOMSG"_s);
-                    if (reader == EditorLoad) {
-                        platform.fileDialogs.openAnswers << tested;
-                        LoadedWindow<ColorControl>()
-                            .findChild<QPushButton*>(u"Command3"_s)
-                            ->click();
-                    }
-                    EXPECT_TRUE(row.kind != Kind::Sparse2GB || BytesRead() - readBefore < 64 << 20);
-                    boxesAtStart = boxes.size();
-                    platform.messageBox.queue(MessageBoxAnswer::Yes);
-                    MainForm::instance()->close();
-                    delete MainForm::instance();
-                });
+            RunGuarded(tested, Special(row.kind), [&] {
+                Main(app, u"-NOMSG"_s);
+                if (reader == EditorLoad) {
+                    platform.fileDialogs.openAnswers << tested;
+                    LoadedWindow<ColorControl>().findChild<QPushButton*>(u"Command3"_s)->click();
+                }
+                EXPECT_TRUE(row.kind != Kind::Sparse2GB || BytesRead() - readBefore < 64 << 20);
+                boxesAtStart = boxes.size();
+                platform.messageBox.queue(MessageBoxAnswer::Yes);
+                MainForm::instance()->close();
+                delete MainForm::instance();
+            });
 
-            const QString said = row.said[reader];
+            const QString said = row.said[reader], text = boxes.value(0).request.text;
             EXPECT_EQ(boxesAtStart, said.isEmpty() ? 0 : 1);
-            if (!said.isEmpty()) {
-                const QString text = boxes.value(0).request.text;
-                EXPECT_TRUE(text.contains(said) && text.contains(tested)) << text.toStdString();
-                EXPECT_EQ(text.contains(u"zůstane beze změny"_s), reader == DefaultAtStart);
-            }
+            EXPECT_TRUE(said.isEmpty() ||
+                        (text.contains(said) && text.contains(tested) &&
+                         text.contains(u"zůstane beze změny"_s) == (reader == DefaultAtStart)))
+                << text.toStdString();
             const bool rulesRead = reader != SettingsAtStart && row.kind == Kind::AtBound;
             const QList<ColorRule> kept =
                 reader == DefaultAtStart ? QList<ColorRule>{} : known.Rules;

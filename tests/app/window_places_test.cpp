@@ -4,6 +4,7 @@
 // window it was opened from.
 #include "whole_program.h"
 
+#include "core/files/special_files.h"
 #include "platform/file_dialogs_service.h"
 #include "platform/input_box.h"
 #include "platform/message_box.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -21,15 +21,8 @@
 #include <QWindow>
 #include <functional>
 #include <optional>
-#include <ostream>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
-
-static void PrintTo(const QRect& rect, std::ostream* out) {
-    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
-}
 
 namespace {
 
@@ -132,42 +125,34 @@ void clickIn(QWidget& window, const QString& button) {
     found->click();
 }
 
+// Clicks the buttons named, in turn.
+template <class... Names> auto Clicking(Names... names) {
+    return [=](QWidget& window) { (clickIn(window, names), ...); };
+}
+
 const ModalTurn ModalTurns[] = {
-    {"colour of the gradient's start", MenuId::Mnu_HTML_ColorFade,
-     [](QWidget& gradient) { clickIn(gradient, u"Cmnd1"_s); }},
-    {"colour of the gradient's end", MenuId::Mnu_HTML_ColorFade,
-     [](QWidget& gradient) { clickIn(gradient, u"Cmnd2"_s); }},
-    {"border colour of the HTML frame", MenuId::mnuHTML_Fme,
-     [](QWidget& frame) {
-         clickIn(frame, u"Check9"_s);
-         clickIn(frame, u"Command4"_s);
-     }},
+    {"colour of the gradient's start", MenuId::Mnu_HTML_ColorFade, Clicking(u"Cmnd1"_s)},
+    {"colour of the gradient's end", MenuId::Mnu_HTML_ColorFade, Clicking(u"Cmnd2"_s)},
+    {"border colour of the HTML frame", MenuId::mnuHTML_Fme, Clicking(u"Check9"_s, u"Command4"_s)},
     {"image of the form builder", MenuId::Mnu_HTMLFormInput,
      [](QWidget& builder) {
          auto* types = builder.findChild<QComboBox*>(u"CmbType"_s);
          types->setCurrentIndex(types->findText(u"IMAGE"_s));
          clickIn(builder, u"CmndImage"_s);
      }},
-    {"cell of the table", MenuId::mnutable, [](QWidget& table) { clickIn(table, u"Command3"_s); }},
-    {"row of the table", MenuId::mnutable, [](QWidget& table) { clickIn(table, u"Command6"_s); }},
-    {"text colour of the settings", MenuId::mnumore,
-     [](QWidget& settings) { clickIn(settings, u"Command8"_s); }},
+    {"cell of the table", MenuId::mnutable, Clicking(u"Command3"_s)},
+    {"row of the table", MenuId::mnutable, Clicking(u"Command6"_s)},
+    {"text colour of the settings", MenuId::mnumore, Clicking(u"Command8"_s)},
     {"user page of the settings, from the about window", MenuId::mnuabout,
      [](QWidget& about) {
          QTest::mouseClick(about.findChild<QLabel*>(u"Label4"_s), Qt::LeftButton);
      }},
-    {"error of a cipher table read from a pipe", MenuId::mnu_rnd_encrypt,
-     [](QWidget& cipher) { clickIn(cipher, u"Command3"_s); }, 2},
-    {"error of a rule set read from a pipe", MenuId::MnuColorEdit,
-     [](QWidget& editor) { clickIn(editor, u"Command3"_s); }, 2},
-    {"error of a picture that is a pipe", MenuId::mnuobr,
-     [](QWidget& image) { clickIn(image, u"FileChoose"_s); }, 2},
-    {"notice of the line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
-     [](QWidget& converter) {
-         clickIn(converter, u"Command4"_s);
-         clickIn(converter, u"Command1"_s);
-     },
+    {"error of a cipher table read from a pipe", MenuId::mnu_rnd_encrypt, Clicking(u"Command3"_s),
      2},
+    {"error of a rule set read from a pipe", MenuId::MnuColorEdit, Clicking(u"Command3"_s), 2},
+    {"error of a picture that is a pipe", MenuId::mnuobr, Clicking(u"FileChoose"_s), 2},
+    {"notice of the line ends of a pipe", MenuId::mnu_utiliti_dos_unix,
+     Clicking(u"Command4"_s, u"Command1"_s), 2},
     {"input box of the quick search", std::nullopt,
      [](QWidget& form) {
          static_cast<MainForm&>(form).menu().action(MenuId::mnusearch)->trigger();
@@ -202,7 +187,7 @@ TEST_F(WindowPlaces, ClosedModalWindowHandsTheKeyboardBackToItsOpener) {
     Platform().fileDialogs = &fileDialogs;
     QTemporaryDir folder;
     const QString pipe = folder.filePath(u"pipe"_s);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(MakeSpecialFile(pipe, SpecialFile::Pipe));
     for (const ModalTurn& turn : ModalTurns) {
         SCOPED_TRACE(turn.name);
         QWidget* opener = turn.opener ? open(*turn.opener) : &form;

@@ -4,6 +4,12 @@
 
 #include <QWidget>
 #include <optional>
+#include <ostream>
+
+// A window's place as a test's message shows it: size, then corner.
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
+}
 
 // The platform's own screen and frames, or a window manager of the test's
 // choosing: a screen, a work area and frame margins given by the test. The
@@ -20,6 +26,14 @@ public:
     }
     [[nodiscard]] QMargins frameMargins(const QWidget& window) const override {
         return margins ? *margins : QtWindowFrameService::frameMargins(window);
+    }
+    // An 800 x 600 screen with a 60 px panel at the bottom, and frames of a
+    // 24 px title bar and 4 px borders: wider than the offscreen platform's
+    // own, which keeps a window on its screen.
+    void frameOnAPanelledScreen() {
+        screenRect = QRect(0, 0, 800, 600);
+        workAreaRect = QRect(0, 0, 800, 540);
+        margins = QMargins(4, 24, 4, 4);
     }
     void placeFrame(QWidget& window, QPoint corner, QSize inside) override {
         if (!margins) {

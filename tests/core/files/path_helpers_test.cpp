@@ -1,4 +1,5 @@
 #include "core/files/path_helpers.h"
+#include "core/files/special_files.h"
 
 #include "core/plain_user.h"
 #include "core/text/program_error.h"
@@ -160,27 +161,6 @@ TEST_F(FileExistsTest, OnlyAFileTheUserMayReadExists) {
     ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::Permissions()));
     EXPECT_EQ(AsPlainUser(exists), 0);
 }
-
-// Points the system temporary folder somewhere else for one test.
-class TempFolderOverride {
-public:
-    explicit TempFolderOverride(const QString& folder)
-        : m_had(qEnvironmentVariableIsSet("TMPDIR")), m_old(qgetenv("TMPDIR")) {
-        qputenv("TMPDIR", QFile::encodeName(folder));
-    }
-    ~TempFolderOverride() {
-        if (m_had)
-            qputenv("TMPDIR", m_old);
-        else
-            qunsetenv("TMPDIR");
-    }
-    TempFolderOverride(const TempFolderOverride&) = delete;
-    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
-
-private:
-    bool m_had;
-    QByteArray m_old;
-};
 
 TEST(MakeTempFileName, FreshNameInTemporaryFolderWithExtension) {
     QTemporaryDir folder;

@@ -44,38 +44,32 @@ TEST(SettingsRange, TheWindowKeepsAUsableSizeWithinTheWholeScreen) {
     const Window firstRun{0, 450, 9600, 6000};
     const struct {
         const char* name;
-        const WindowRoom& room;
         Window stored;
         Window placed;
+        const WindowRoom& room = kRoom;
     } cases[] = {
-        {"inside the screen", kRoom, {4500, 4500, 9600, 6000}, {4500, 4500, 9600, 6000}},
-        {"full height, as snapped, over the panel",
-         kRoom,
-         {0, 0, 9570, 11685},
-         {0, 0, 9570, 11685}},
-        {"the whole screen", kRoom, {0, 0, 19170, 11685}, {0, 0, 19170, 11685}},
-        {"the smallest window", kRoom, {0, 0, 900, 1200}, {0, 0, 900, 1200}},
-        {"larger than the screen", kRoom, {0, 0, 30000, 20000}, {0, 0, 19170, 11685}},
-        {"one twip too high", kRoom, {300, 0, 9600, 11686}, {300, 0, 9600, 11685}},
-        {"wider than a smaller screen", kSmallScreen, {0, 0, 14400, 9300}, {0, 0, 12000, 9000}},
-        {"past the right edge", kRoom, {15000, 1500, 9600, 6000}, {9570, 1500, 9600, 6000}},
-        {"past the bottom edge", kRoom, {1500, 9000, 9600, 6000}, {1500, 5685, 9600, 6000}},
-        {"title bar above the screen", kRoom, {1500, -3000, 9600, 6000}, {1500, 0, 9600, 6000}},
-        {"far off to the left and top", kRoom, {least, least, 9600, 6000}, {0, 0, 9600, 6000}},
-        {"far off to the right and bottom",
-         kRoom,
-         {most, most, 9600, 6000},
-         {9570, 5685, 9600, 6000}},
-        {"huge width", kRoom, {1500, 1200, huge, 6000}, {0, 1200, 19170, 6000}},
-        {"huge height", kRoom, {1500, 1200, 9600, huge}, {1500, 0, 9600, 11685}},
-        {"huge corner", kRoom, {huge, huge, 9600, 6000}, {9570, 5685, 9600, 6000}},
-        {"largest width", kRoom, {most, 1200, most, 6000}, {0, 1200, 19170, 6000}},
-        {"zero width", kRoom, {1500, 1200, 0, 6000}, firstRun},
-        {"zero height", kRoom, {1500, 1200, 9600, 0}, firstRun},
-        {"negative width", kRoom, {1500, 1200, -6000, 6000}, firstRun},
-        {"negative height", kRoom, {1500, 1200, 9600, least}, firstRun},
-        {"narrower than the smallest", kRoom, {1500, 1200, 899, 6000}, firstRun},
-        {"lower than the smallest", kRoom, {1500, 1200, 9600, 1199}, firstRun},
+        {"inside the screen", {4500, 4500, 9600, 6000}, {4500, 4500, 9600, 6000}},
+        {"full height, as snapped, over the panel", {0, 0, 9570, 11685}, {0, 0, 9570, 11685}},
+        {"the whole screen", {0, 0, 19170, 11685}, {0, 0, 19170, 11685}},
+        {"the smallest window", {0, 0, 900, 1200}, {0, 0, 900, 1200}},
+        {"larger than the screen", {0, 0, 30000, 20000}, {0, 0, 19170, 11685}},
+        {"one twip too high", {300, 0, 9600, 11686}, {300, 0, 9600, 11685}},
+        {"wider than a smaller screen", {0, 0, 14400, 9300}, {0, 0, 12000, 9000}, kSmallScreen},
+        {"past the right edge", {15000, 1500, 9600, 6000}, {9570, 1500, 9600, 6000}},
+        {"past the bottom edge", {1500, 9000, 9600, 6000}, {1500, 5685, 9600, 6000}},
+        {"title bar above the screen", {1500, -3000, 9600, 6000}, {1500, 0, 9600, 6000}},
+        {"far off to the left and top", {least, least, 9600, 6000}, {0, 0, 9600, 6000}},
+        {"far off to the right and bottom", {most, most, 9600, 6000}, {9570, 5685, 9600, 6000}},
+        {"huge width", {1500, 1200, huge, 6000}, {0, 1200, 19170, 6000}},
+        {"huge height", {1500, 1200, 9600, huge}, {1500, 0, 9600, 11685}},
+        {"huge corner", {huge, huge, 9600, 6000}, {9570, 5685, 9600, 6000}},
+        {"largest width", {most, 1200, most, 6000}, {0, 1200, 19170, 6000}},
+        {"zero width", {1500, 1200, 0, 6000}, firstRun},
+        {"zero height", {1500, 1200, 9600, 0}, firstRun},
+        {"negative width", {1500, 1200, -6000, 6000}, firstRun},
+        {"negative height", {1500, 1200, 9600, least}, firstRun},
+        {"narrower than the smallest", {1500, 1200, 899, 6000}, firstRun},
+        {"lower than the smallest", {1500, 1200, 9600, 1199}, firstRun},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WindowOf(SettingsInRange(WithWindow(c.stored), c.room)), c.placed) << c.name;

@@ -1,6 +1,5 @@
 #include "core/utilities/line_ends.h"
 
-#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -42,8 +41,7 @@ QByteArray PieceWise(const QByteArray& input, LineEndForm form, qsizetype pieceS
     LineEndConverter converter(form);
     QByteArray out;
     for (qsizetype start = 0; start < input.size(); start += pieceSize)
-        converter.convert(
-            QByteArrayView(input).sliced(start, qMin(pieceSize, input.size() - start)), out);
+        converter.convert(input.mid(start, pieceSize), out);
     converter.finish(out);
     return out;
 }

@@ -27,27 +27,23 @@ QRect partOf(QScrollBar* bar, QStyle::SubControl part) {
 }
 
 TEST_F(ValueTracks, EveryMarginBarIsATrackToDragWithItsRangeKept) {
-    using Opener = QWidget& (*)();
-    const Opener image = []() -> QWidget& { return openDialog<Obrazek>(); };
-    const Opener table = []() -> QWidget& { return openDialog<Table>(); };
-    const Opener frame = []() -> QWidget& { return openDialog<Frame>(); };
-    const std::tuple<Opener, QString, int, int> cases[] = {
+    QWidget* image = &openDialog<Obrazek>();
+    QWidget* table = &openDialog<Table>();
+    QWidget* frame = &openDialog<Frame>();
+    const std::tuple<QWidget*, QString, int, int> cases[] = {
         {image, u"VScroll3"_s, 0, 400}, {image, u"VScroll4"_s, 0, 400},
         {image, u"VScroll5"_s, 0, 300}, {table, u"VScroll4"_s, 0, 800},
         {table, u"VScroll5"_s, 0, 400}, {table, u"VScroll6"_s, 0, 400},
         {frame, u"VScroll1"_s, 1, 100}, {frame, u"VScroll2"_s, 1, 100},
         {frame, u"VScroll4"_s, 0, 400}, {frame, u"VScroll5"_s, 0, 300},
     };
-    for (const auto& [open, name, minimum, maximum] : cases) {
-        QWidget& window = open();
-        SCOPED_TRACE((window.objectName() + u' ' + name).toStdString());
-        auto* bar = child<QScrollBar>(window, name);
+    for (const auto& [window, name, minimum, maximum] : cases) {
+        SCOPED_TRACE((window->objectName() + u' ' + name).toStdString());
+        auto* bar = child<QScrollBar>(*window, name);
         ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->minimum(), minimum);
-        EXPECT_EQ(bar->maximum(), maximum);
-        EXPECT_EQ(bar->value(), minimum);
-        EXPECT_EQ(bar->pageStep(), 10);
-        EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+        EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->value(), bar->pageStep(),
+                             bar->orientation()),
+                  std::tuple(minimum, maximum, minimum, 10, Qt::Horizontal));
         // Room to drag, between the arrows, on the window as it is shown.
         const QRect groove = partOf(bar, QStyle::SC_ScrollBarGroove);
         EXPECT_GE(groove.width(), 200);

@@ -1,5 +1,6 @@
 // Help and the two previews of the current document.
 #include "core/files/file_io.h"
+#include "core/files/special_files.h"
 #include "core/text/ansi_code_page.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/test_platform.h"
@@ -170,8 +171,7 @@ TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {
 // same kind that this run did not make stays.
 TEST_F(Previews, TheTemporaryFilesOfThisRunAndOnlyThoseGoAtTheEnd) {
     QTemporaryDir temp;
-    const QByteArray previousTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    const TempFolderOverride tempFolder(temp.path());
     const QString othersFile = temp.filePath(u"tvqAbCdEf.html"_s);
     WriteFileAtomically(othersFile, "another instance");
     const std::pair<const char*, MenuId> makers[] = {
@@ -192,7 +192,6 @@ TEST_F(Previews, TheTemporaryFilesOfThisRunAndOnlyThoseGoAtTheEnd) {
     for (qsizetype i = 0; i < made.size(); ++i)
         EXPECT_FALSE(QFileInfo::exists(made.at(i))) << makers[i].first;
     EXPECT_TRUE(QFileInfo::exists(othersFile));
-    qputenv("TMPDIR", previousTemp);
 }
 
 } // namespace

@@ -253,10 +253,7 @@ TEST_F(Browser, AloneClosingAsksAndNoKeepsItRunning) {
 // edge, as the toolbar above it does; the busy picture is in the toolbar.
 TEST_F(Browser, AddressBoxReachesTheRightEdge) {
     for (const bool alone : {false, true}) {
-        if (alone)
-            ShowBrowserAlone();
-        else
-            ShowUrlInBrowser(u"http://example.org/"_s);
+        alone ? ShowBrowserAlone() : ShowUrlInBrowser(u"http://example.org/"_s);
         for (const int width : {420, 900}) {
             browser()->resize(width, 400);
             QCoreApplication::processEvents();

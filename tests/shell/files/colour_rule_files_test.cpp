@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -81,25 +82,22 @@ TEST_F(ColourRuleFiles, EachSaveLeavesOnlyItsOwnRecordsAndLoadsBack) {
 TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
     const struct {
         QString chosen;
-        char kind;       // nothing, a Folder, a Pipe, a Device
-        QString written; // empty when refused
+        std::optional<SpecialFile> kind; // none: nothing is there
+        QString written;                 // empty when refused
     } kCases[] = {
-        {u"barvy"_s, ' ', u"barvy.rqc"_s},
-        {u"html.rqc"_s, ' ', u"html.rqc"_s},
-        {u"VELKE.RQC"_s, ' ', u"VELKE.RQC.rqc"_s},
-        {u"slozka"_s, 'F', u"slozka.rqc"_s},
-        {u"adresar.rqc"_s, 'F', {}},
-        {u"roura"_s, 'P', {}},
-        {u"roura.rqc"_s, 'P', {}},
-        {u"null"_s, 'D', {}},
-        {u"null.rqc"_s, 'D', {}},
+        {u"barvy"_s, {}, u"barvy.rqc"_s},
+        {u"html.rqc"_s, {}, u"html.rqc"_s},
+        {u"VELKE.RQC"_s, {}, u"VELKE.RQC.rqc"_s},
+        {u"slozka"_s, SpecialFile::Folder, u"slozka.rqc"_s},
+        {u"adresar.rqc"_s, SpecialFile::Folder, {}},
+        {u"roura"_s, SpecialFile::Pipe, {}},
+        {u"roura.rqc"_s, SpecialFile::Pipe, {}},
+        {u"null"_s, SpecialFile::Device, {}},
+        {u"null.rqc"_s, SpecialFile::Device, {}},
     };
     for (const auto& c : kCases) {
         const QString chosen = pathOf(c.chosen);
-        ASSERT_TRUE(c.kind == ' ' ||
-                    (c.kind == 'F' ? QDir().mkdir(chosen)
-                                   : MakeSpecialFile(chosen, c.kind == 'P' ? SpecialFile::Pipe
-                                                                           : SpecialFile::Device)));
+        ASSERT_TRUE(!c.kind || MakeSpecialFile(chosen, *c.kind));
         const QStringList before = files();
         const qsizetype boxes = platform.messageBox.shown.size();
         ColorRuleSet set = SetWithRules(1);

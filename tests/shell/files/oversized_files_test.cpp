@@ -2,11 +2,11 @@
 // anything is read or copied, and the document stays as it was.
 #include "core/files/file_io.h"
 #include "core/files/path_helpers.h"
+#include "core/files/special_files.h"
 #include "shell/main_form_test.h"
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -15,9 +15,8 @@ namespace {
 using OversizedFiles = MainFormTest;
 
 TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) {
-    const auto restoreTemp = qScopeGuard([old = qgetenv("TMPDIR")] { qputenv("TMPDIR", old); });
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"temp"_s));
-    qputenv("TMPDIR", QFile::encodeName(folder.filePath(u"temp"_s)));
+    const TempFolderOverride temp(folder.filePath(u"temp"_s));
     const QString document = u"před VYBER za"_s; // the selection gives way: 8 kept
     const qint64 room = LargestDocumentSize - 8, twoGb = qint64{1} << 31;
     const struct {
@@ -35,13 +34,9 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
         platform.messageBox.shown.clear();
         platform.desktop.opened.clear();
         const QString path = folder.filePath(u"soubor %1.txt"_s.arg(c.size));
-        QFile file(path);
-        ASSERT_TRUE(
-            file.open(QIODevice::WriteOnly) &&
-            (c.taken ? file.write(QByteArray("radek\r\n").repeated(c.size / 7 + 1).left(c.size)) ==
-                           c.size
-                     : file.resize(c.size))); // a hole, made by ftruncate
-        file.close();
+        ASSERT_TRUE(MakeSparseFile(
+            path, c.size,
+            c.taken ? QByteArray("radek\r\n").repeated(c.size / 7 + 1).left(c.size) : ""));
         surface().setText(document);
         surface().setSelStart(5);
         surface().setSelLength(5);

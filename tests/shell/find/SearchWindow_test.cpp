@@ -281,11 +281,10 @@ TEST_F(SearchWindows, EndedSearchLeavesTheKeyboardInTheSearchText) {
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Space);
         }
-        const std::string name =
-            window.objectName().toStdString() + " " + c.presses.last().toStdString();
-        EXPECT_EQ(idleState(window), Idle) << name;
-        EXPECT_EQ(QApplication::activeWindow(), &window) << name;
-        EXPECT_EQ(QApplication::focusWidget(), window.Find()) << name;
+        SCOPED_TRACE(window.objectName().toStdString() + " " + c.presses.last().toStdString());
+        EXPECT_EQ(idleState(window), Idle);
+        EXPECT_EQ(QApplication::activeWindow(), &window);
+        EXPECT_EQ(QApplication::focusWidget(), window.Find());
         window.hide();
     }
 }

@@ -235,17 +235,11 @@ TEST_F(StartScreen, Label9OpensSettingsOnUserPageModally) {
     EXPECT_FALSE(LoadedWindow<Visual>().isVisible());
 }
 
-} // namespace
-
-namespace {
-
 // A window manager that frames windows with a title bar, and a panel at the
 // bottom: the start screen opens whole on the screen, title bar and all, and
 // shows its blurb to the last line.
 TEST_F(StartScreen, OpensWholeOnTheScreenShowingTheWholeBlurb) {
-    platform.frames.screenRect = QRect(0, 0, 800, 600);
-    platform.frames.workAreaRect = QRect(0, 0, 800, 540);
-    platform.frames.margins = QMargins(4, 24, 4, 4);
+    platform.frames.frameOnAPanelledScreen();
     Start& start = startScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
     EXPECT_TRUE(QRect(0, 0, 800, 600).contains(platform.frames.frameOf(start)));

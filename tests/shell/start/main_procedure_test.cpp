@@ -36,10 +36,6 @@
 
 using namespace Qt::StringLiterals;
 
-static void PrintTo(const QRect& rect, std::ostream* out) {
-    *out << rect.width() << "x" << rect.height() << "+" << rect.x() << "+" << rect.y();
-}
-
 namespace {
 
 class StartupTest : public ::testing::Test {
@@ -60,6 +56,19 @@ protected:
     }
     [[nodiscard]] static SettingsRecord currentSettings() {
         return FirstRunSettings(9000, 6000, AppVersionText());
+    }
+    // Settings of this version with the main window's place, in twips, and state.
+    [[nodiscard]] static SettingsRecord placedAt(QRect place, qint32 state = 0) {
+        SettingsRecord settings = currentSettings();
+        settings.WindowLeft = place.x();
+        settings.WindowTop = place.y();
+        settings.WindowWidth = place.width();
+        settings.WindowHeight = place.height();
+        settings.MainWindowState = state;
+        return settings;
+    }
+    [[nodiscard]] static QRect placeOf(const SettingsRecord& s) {
+        return {s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight};
     }
     [[nodiscard]] int noticesShown() const {
         int count = 0;
@@ -202,22 +211,13 @@ TEST_F(StartupTest, AnySettingsFileStartsWithTheWindowOnTheScreen) {
 // window's normal place.
 TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
     for (const qint32 state : {0, 2}) {
-        SettingsRecord settings = currentSettings();
-        settings.WindowLeft = 1500;
-        settings.WindowTop = 1200;
-        settings.WindowWidth = 7500;
-        settings.WindowHeight = 6000;
-        settings.MainWindowState = state;
-        writeSettings(settings);
+        writeSettings(placedAt({1500, 1200, 7500, 6000}, state));
         for (int start = 1; start <= 3; ++start) {
             Main(appFolder, u"-NOMSG"_s);
             ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm::instance()));
             SaveSettings();
-            const SettingsRecord& saved = Program().Settings;
-            EXPECT_EQ(saved.WindowLeft, 1500) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowTop, 1200) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowWidth, 7500) << "state " << state << ", start " << start;
-            EXPECT_EQ(saved.WindowHeight, 6000) << "state " << state << ", start " << start;
+            EXPECT_EQ(placeOf(Program().Settings), QRect(1500, 1200, 7500, 6000))
+                << "state " << state << ", start " << start;
             if (state == 0) {
                 EXPECT_EQ(MainForm::instance()->frameGeometry().topLeft(), QPoint(100, 80));
             }
@@ -227,15 +227,11 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
     }
 
     // Behind the start screen the window is never shown, and stays put too.
-    SettingsRecord settings = currentSettings();
-    settings.WindowLeft = 1500;
-    settings.WindowTop = 1200;
-    writeSettings(settings);
+    writeSettings(placedAt({1500, 1200, 9000, 6000}));
     Main(appFolder, QString());
     ASSERT_FALSE(MainForm::instance()->isVisible());
     SaveSettings();
-    EXPECT_EQ(Program().Settings.WindowLeft, 1500);
-    EXPECT_EQ(Program().Settings.WindowTop, 1200);
+    EXPECT_EQ(placeOf(Program().Settings), QRect(1500, 1200, 9000, 6000));
 }
 
 // Under a window manager that frames the window, with a panel over the
@@ -243,11 +239,7 @@ TEST_F(StartupTest, TheWindowComesBackWhereItWasStartAfterStart) {
 // after start: its frame where it stood, its inside as large, also where the
 // snapping or the placement picker sized it to the whole screen.
 TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
-    platform.frames.screenRect = QRect(0, 0, 800, 600);
-    platform.frames.workAreaRect = QRect(0, 0, 800, 540);
-    // Wider than the offscreen platform's own frame, which stays on its screen.
-    platform.frames.margins = QMargins(4, 24, 4, 4);
-    const QSize frame(8, 28);
+    platform.frames.frameOnAPanelledScreen();
     const struct {
         const char* name;
         QRect left; // the frame's corner and the inside's size
@@ -259,28 +251,18 @@ TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
         {"maximised, at its normal place", {100, 80, 500, 300}, 2},
     };
     for (const auto& c : cases) {
-        SettingsRecord settings = currentSettings();
-        settings.WindowLeft = PixelsToTwips(c.left.x());
-        settings.WindowTop = PixelsToTwips(c.left.y());
-        settings.WindowWidth = PixelsToTwips(c.left.width());
-        settings.WindowHeight = PixelsToTwips(c.left.height());
-        settings.MainWindowState = c.state;
-        writeSettings(settings);
+        const QRect place(c.left.topLeft() * TwipsPerPixel, c.left.size() * TwipsPerPixel);
+        writeSettings(placedAt(place, c.state));
         for (int start = 1; start <= 3; ++start) {
             SCOPED_TRACE(std::string(c.name) + ", start " + std::to_string(start));
             Main(appFolder, u"-NOMSG"_s);
             MainForm& form = *MainForm::instance();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
             if (c.state == 0) {
-                EXPECT_EQ(platform.frames.frameOf(form),
-                          QRect(c.left.topLeft(), c.left.size() + frame));
+                EXPECT_EQ(platform.frames.frameOf(form), c.left.adjusted(0, 0, 8, 28));
             }
             SaveSettings();
-            const SettingsRecord& saved = Program().Settings;
-            EXPECT_EQ(
-                QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
-                QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth,
-                      settings.WindowHeight));
+            EXPECT_EQ(placeOf(Program().Settings), place);
             form.close();
             delete &form;
         }
