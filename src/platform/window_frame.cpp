@@ -22,10 +22,7 @@ QRect QtWindowFrameService::workArea() const {
 }
 
 QMargins QtWindowFrameService::frameMargins(const QWidget& window) const {
-    const QRect frame = window.frameGeometry();
-    const QRect inside = window.geometry();
-    return {inside.left() - frame.left(), inside.top() - frame.top(),
-            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+    return FrameMarginsAround(window);
 }
 
 void QtWindowFrameService::placeFrame(QWidget& window, QPoint corner, QSize inside) {
@@ -48,6 +45,7 @@ QPoint QtWindowFrameService::normalFrameCorner(const QWidget& window) const {
     // place is the one it was given: there is no frame to measure yet.
     if (window.property(PlacedInsideProperty).toRect() == normal)
         return window.property(PlacedCornerProperty).toPoint();
-    const QMargins frame = frameMargins(window);
+    const QMargins seenNormal = NormalFrameMargins(window);
+    const QMargins frame = aside && !seenNormal.isNull() ? seenNormal : frameMargins(window);
     return normal.topLeft() - QPoint(frame.left(), frame.top());
 }

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr char KeptProperty[] = "placeKeptWhileHidden";
+constexpr char NormalFrameProperty[] = "normalFrameMargins";
 constexpr int PollMs = 50;
 // A busy machine may take seconds to frame a new window.
 constexpr int PollLimit = 200;
@@ -30,6 +31,8 @@ public:
     }
     void keep(QPoint corner) {
         m_corner = corner;
+        m_size = m_window.size();
+        m_wasAside = false;
         m_armed = true;
         m_polls = 0;
         if (m_window.isVisible())
@@ -38,9 +41,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &m_window || !m_armed)
+        if (watched != &m_window)
             return false;
-        if (event->type() == QEvent::Show) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            rememberNormalFrame();
+        if (!m_armed)
+            return false;
+        const bool backToNormal = event->type() == QEvent::WindowStateChange &&
+                                  m_window.windowState() == Qt::WindowNoState;
+        if (event->type() == QEvent::Show || backToNormal) {
+            m_polls = 0;
             m_poll.start();
         } else if (m_poll.isActive()) {
             const bool placedByProgram = !event->spontaneous();
@@ -54,18 +64,31 @@ protected:
     }
 
 private:
+    void rememberNormalFrame() {
+        const QMargins margins = FrameMarginsAround(m_window);
+        if (m_window.windowState() == Qt::WindowNoState && !margins.isNull())
+            m_window.setProperty(NormalFrameProperty, QVariant::fromValue(margins));
+    }
     void disarm() {
         m_armed = false;
         m_poll.stop();
     }
     void check() {
-        if (!m_window.isVisible() || m_window.windowState() != Qt::WindowNoState ||
-            ++m_polls > PollLimit) {
+        if (!m_window.isVisible() || ++m_polls > PollLimit) {
             disarm();
             return;
         }
+        // A window shown maximised or minimised is framed in its own place
+        // only when it is first brought back to its normal state.
+        if (m_window.windowState() != Qt::WindowNoState) {
+            m_wasAside = true;
+            m_poll.stop();
+            return;
+        }
         const QRect frame = m_window.frameGeometry();
-        if (frame == m_window.geometry())
+        // Brought back from maximised, the window is in its normal frame only
+        // once the window manager has given it back the size it was placed at.
+        if (frame == m_window.geometry() || (m_wasAside && m_window.size() != m_size))
             return;
         disarm();
         if (frame.topLeft() != m_corner)
@@ -75,6 +98,8 @@ private:
     QWidget& m_window;
     QTimer m_poll;
     QPoint m_corner;
+    QSize m_size;
+    bool m_wasAside = false;
     bool m_armed = false;
     int m_polls = 0;
 };
@@ -141,6 +166,17 @@ void PutFrameCornerWhenFramed(QWidget& window, QPoint corner) {
     if (!keeper)
         keeper = new FrameCornerKeeper(window);
     keeper->keep(corner);
+}
+
+QMargins FrameMarginsAround(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
+QMargins NormalFrameMargins(const QWidget& window) {
+    return window.property(NormalFrameProperty).value<QMargins>();
 }
 
 void KeepPlaceWhileHidden(QWidget& window) {

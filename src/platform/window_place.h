@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 
 class QWidget;
@@ -8,6 +9,14 @@ class QWidget;
 // of its next showing), puts the frame's corner there if it stands
 // elsewhere. A move the program makes before that wins.
 void PutFrameCornerWhenFramed(QWidget& window, QPoint corner);
+
+// The frame around the window as the window manager reports it now.
+[[nodiscard]] QMargins FrameMarginsAround(const QWidget& window);
+
+// The frame around the window as last seen in its normal state, once a
+// window given a frame corner above has been framed there; null before.
+// A maximised window's frame may lack the borders it comes back with.
+[[nodiscard]] QMargins NormalFrameMargins(const QWidget& window);
 
 // A window the program hides and shows again comes back where it was. Its
 // place is kept as the client area's corner both ways, read as it is hidden
