@@ -420,6 +420,11 @@ void ColorControl::message(const QString& text) {
 }
 
 void ColorControl::add() {
+    // A longer set would be saved, but no longer read back.
+    if (Program().ColorRules.Rules.size() >= LargestColorRuleCount) {
+        message(QStringLiteral("Sada barev má nejvýš %1 pravidel.").arg(LargestColorRuleCount));
+        return;
+    }
     if (const std::optional<ColorRule> rule = typedRule())
         commit(AddRule(ruleList(), *rule));
 }

@@ -159,6 +159,14 @@ TEST_F(ColorControlWindow, AddOrUpdateWithoutStartTextTellsTheUser) {
     }
 }
 
+TEST_F(ColorControlWindow, AddStopsAtTheMostRulesASetIsReadBackWith) {
+    Program().ColorRules.Rules = NamedRules(QStringList(LargestColorRuleCount, u"a"_s));
+    addRule(u"b"_s);
+    expectOneMessage(u"Sada barev má nejvýš 32767 pravidel."_s);
+    EXPECT_EQ(Program().ColorRules.Rules.size(), LargestColorRuleCount);
+    EXPECT_EQ(Program().ColorRules.Rules.last().StartText, u"a"_s);
+}
+
 TEST_F(ColorControlWindow, ClickedRowBecomesTheRuleBeingEdited) {
     Program().ColorRules.Rules = NamedRules({u"a"_s, u"b"_s});
     Program().ColorRules.Rules[1].Color = static_cast<ColorValue>(0x80336699);
