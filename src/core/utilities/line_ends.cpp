@@ -116,6 +116,9 @@ FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
     LineEndConverter converter(form);
     QByteArray piece(qsizetype(pieceSize), Qt::Uninitialized);
     QByteArray converted;
+    // Each LF may become CR LF: the room for a whole piece's worst case
+    // is taken once, not grown piece by piece.
+    converted.reserve(qsizetype(form == LineEndForm::Dos ? 2 * pieceSize : pieceSize) + 2);
     for (qint64 done = 0;;) {
         const qint64 got = input.read(piece.data(), pieceSize);
         if (got < 0)
