@@ -36,6 +36,13 @@ void SetBusy(bool on, QWidget* form, const QString& message) {
         Platform().busyCursor->setBusy(form, on);
 }
 
+void ShowBusyProgress(int step, int steps) {
+    if (MainForm* main = MainForm::instance()) {
+        main->Status()->setMaximum(steps);
+        main->Status()->setValue(step);
+    }
+}
+
 BusyScope::BusyScope(QWidget* form, const QString& message) : m_form(form) {
     SetBusy(true, form, message);
 }

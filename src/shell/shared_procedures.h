@@ -21,6 +21,10 @@ class EditorSurface;
 // progress bar and restores the pointer.
 void SetBusy(bool on, QWidget* form, const QString& message = {});
 
+// Moves the busy display's progress bar to step of steps; nothing without a
+// main window.
+void ShowBusyProgress(int step, int steps);
+
 // Switches the busy display on for its lifetime, so an early return or an
 // exception cannot leave it on.
 class BusyScope {

@@ -74,6 +74,9 @@ enum class PastLimit { Refused, Left };
         read.failure = ReadRest(file, bytes, limit, pastLimit);
         if (read.failure == FileReadFailure::None)
             read.bytes = std::move(bytes);
+        // It grew past the limit while it was read.
+        else if (read.failure == FileReadFailure::TooLarge)
+            read.size = qMax(read.size, limit + 1);
         else if (read.failure == FileReadFailure::Unreadable)
             read.systemReason = file.errorString();
     } catch (const std::bad_alloc&) {

@@ -33,7 +33,8 @@ inline constexpr qint64 AnyFileSize = std::numeric_limits<qint64>::max();
 struct FileRead {
     QByteArray bytes;
     FileReadFailure failure = FileReadFailure::None;
-    // The file's length when it was opened; 0 when it was not.
+    // The file's length when it was opened; 0 when it was not. Past the
+    // limit when the file is TooLarge, also when it grew there while read.
     qint64 size = 0;
     // The system's reason when the failure is Unreadable.
     QString systemReason;

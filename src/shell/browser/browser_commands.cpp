@@ -33,11 +33,10 @@ QString previewOfSavedFile(const QString& path) {
         return BrowserMayShowFile(path) ? path : QString();
     const FileRead read = ReadRegularFile(path, LargestPageCopy);
     if (read.failure == FileReadFailure::TooLarge) {
-        const qint64 size = qMax(read.size, LargestPageCopy + 1);
         ShowNotice(MainForm::instance(),
                    u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
-                   "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(size),
-                                                                FormatFileSize(size),
+                   "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(read.size),
+                                                                FormatFileSize(read.size),
                                                                 QString::number(LargestPageCopy)),
                    u"Testuj html"_s, MessageBoxIcon::Exclamation);
         return QString();

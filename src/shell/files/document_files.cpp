@@ -101,9 +101,7 @@ std::optional<QString> readText(const QString& path, qint64 limit, TellTooLarge 
         }
         break;
     case FileReadFailure::TooLarge:
-        // A file that grew past the limit while read is longer than the limit
-        // though it was not when opened.
-        tooLarge(qMax(read.size, limit + 1));
+        tooLarge(read.size);
         break;
     case FileReadFailure::NoMemory:
         tellNoMemory(path);

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -29,12 +28,8 @@ constexpr int GraphWidth = 520;
 constexpr int GraphHeight = 204;
 constexpr int ProgressSteps = 7;
 
-// The main window's progress bar, when there is one.
 void Progress(int value) {
-    if (MainForm* form = MainForm::instance()) {
-        form->Status()->setMaximum(ProgressSteps);
-        form->Status()->setValue(value);
-    }
+    ShowBusyProgress(value, ProgressSteps);
 }
 
 QString EditorText() {

@@ -7,7 +7,6 @@
 #include "platform/platform.h"
 #include "platform/window_title.h"
 #include "shell/files/file_dialogs.h"
-#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QCoreApplication>
@@ -16,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
@@ -29,10 +27,7 @@ constexpr int ProgressSteps = 100;
 // long file is converted. The user's input waits until the copy is written,
 // so no second conversion starts in the middle of this one.
 void ShowProgress(qint64 done, qint64 total) {
-    if (MainForm* form = MainForm::instance()) {
-        form->Status()->setMaximum(ProgressSteps);
-        form->Status()->setValue(total > 0 ? int(qMin(done, total) * ProgressSteps / total) : 0);
-    }
+    ShowBusyProgress(total > 0 ? int(qMin(done, total) * ProgressSteps / total) : 0, ProgressSteps);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
