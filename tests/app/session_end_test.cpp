@@ -5,6 +5,7 @@
 // only a user's hand reaches run the start-up in this process instead.
 #include "app/program_commands.h"
 #include "app/tarvel_executable.h"
+#include "core/colour/colour_rule_set.h"
 #include "core/files/file_io.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
@@ -19,7 +20,9 @@
 
 #include <QAction>
 #include <QMap>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -173,6 +176,34 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
         for (const QString& name : files().keys())
             QFile::remove(path(name));
     }
+}
+
+// No file may grow past 0 bytes: every write fails, as in a folder the user
+// may not write to (these tests run as root, whom no file mode stops). Each
+// of the seven files the end writes has more bytes than a write buffer holds,
+// so the failure shows on the write itself.
+TEST_F(SessionEnd, FailedWritesAreToldOnStandardErrorAndTheProgramEndsWithEveryFileWhole) {
+    const QByteArray longText = QByteArray("řádek\r\n").repeated(3000);
+    SettingsRecord settings = FirstRunSettings(9000, 6000, AppVersionText());
+    settings.UserName = QString::fromLatin1(longText.left(20000));
+    WriteFileAtomically(path(u"tarvel.ini"_s), EncodeSettings(settings));
+    ColorRuleSet rules;
+    rules.Rules.resize(40);
+    WriteFileAtomically(path(u"default.rqc"_s), EncodeColorRuleSet(rules));
+    for (int tab = 1; tab <= 5; ++tab)
+        WriteFileAtomically(path(Autosave(tab)), QByteArray::number(tab) + longText);
+    const QMap<QString, QByteArray> before = files();
+    tarvel.setChildProcessModifier([] {
+        const rlimit nothing{0, 0};
+        setrlimit(RLIMIT_FSIZE, &nothing);
+        std::signal(SIGXFSZ, SIG_IGN);
+    });
+
+    runUntilTheSessionEnds({u"-NOMSG"_s});
+
+    EXPECT_EQ(files(), before);
+    const QString told = QString::fromUtf8(tarvel.readAllStandardError());
+    EXPECT_EQ(told.count(u"Chyba\nVyskytla se chyba:\n"_s), 7) << told.toStdString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
+#include "platform/unattended_message_box.h"
 #include "shell/ProgramState.h"
 #include "shell/files/exit_autosave.h"
 #include "shell/main_window/DocumentTabs.h"
@@ -45,6 +46,9 @@ bool ConfirmShutdown(MainForm& form) {
 }
 
 void EndWithTheDesktopSession() {
+    // Nobody answers a box any more: a failed write is told on standard
+    // error and the next file is still tried, so the program ends at once.
+    AnswerEveryBoxUnattended();
     // The calculator or the browser alone saves nothing at its end.
     MainForm* form = MainForm::instance();
     if (form && Program().StartMode.isEmpty())

@@ -11,5 +11,6 @@ class MainForm;
 // The desktop session ends the program: the editor saves as its close does
 // but ends without the question, which nobody is there to answer (the
 // exit-autosave files keep every text); the calculator or the browser alone
-// ends as its own close does, saving nothing.
+// ends as its own close does, saving nothing. From then on no box waits for
+// an answer: each is told on standard error and takes its safe answer.
 void EndWithTheDesktopSession();

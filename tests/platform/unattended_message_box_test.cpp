@@ -1,0 +1,38 @@
+#include "platform/unattended_message_box.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Answer = MessageBoxAnswer;
+using Buttons = MessageBoxButtons;
+
+namespace {
+
+// Nobody answers: each box is written on standard error, an empty line after
+// it, and takes the answer that risks nothing.
+TEST(UnattendedMessageBox, TellsEveryBoxOnStandardErrorAndTakesItsSafeAnswer) {
+    const std::pair<Buttons, Answer> cases[] = {
+        {Buttons::Ok, Answer::Ok},
+        {Buttons::OkCancel, Answer::Cancel},
+        {Buttons::YesNo, Answer::No},
+        {Buttons::YesNoCancel, Answer::Cancel},
+        {Buttons::RetryCancel, Answer::Cancel},
+        {Buttons::AbortRetryIgnore, Answer::Abort},
+    };
+    UnattendedMessageBox unattended;
+    for (const auto& [buttons, safe] : cases) {
+        SCOPED_TRACE(static_cast<int>(buttons));
+        MessageBoxRequest request{.text = u"Vyskytla se chyba:\r\nKód: 75\r\n"_s,
+                                  .title = u"Chyba"_s,
+                                  .buttons = buttons,
+                                  .defaultButton = 1};
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(unattended.show(request, nullptr), safe);
+        request.text = u"Opravdu konec?"_s;
+        EXPECT_EQ(unattended.show(request, nullptr), safe);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "Chyba\nVyskytla se chyba:\nKód: 75\n\nChyba\nOpravdu konec?\n\n");
+    }
+}
+
+} // namespace
