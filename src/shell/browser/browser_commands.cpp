@@ -12,6 +12,8 @@
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -28,17 +30,21 @@ constexpr qint64 LargestPageCopy = LargestDocumentSize;
 // A saved document as it is on disk: itself when it is a page, else a
 // ".html" copy, so the desktop shows it instead of running it. A file too
 // long to copy is refused by its length before any of it is read.
+void tellTooLongForBrowser(const QString& path, qint64 size, const QString& title) {
+    ShowNotice(MainForm::instance(),
+               u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
+               "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(size),
+                                                            FormatFileSize(size),
+                                                            QString::number(LargestPageCopy)),
+               title, MessageBoxIcon::Exclamation);
+}
+
 QString previewOfSavedFile(const QString& path) {
     if (IsHtmlPageName(path))
         return BrowserMayShowFile(path) ? path : QString();
     const FileRead read = ReadRegularFile(path, LargestPageCopy);
     if (read.failure == FileReadFailure::TooLarge) {
-        ShowNotice(MainForm::instance(),
-                   u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
-                   "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(read.size),
-                                                                FormatFileSize(read.size),
-                                                                QString::number(LargestPageCopy)),
-                   u"Testuj html"_s, MessageBoxIcon::Exclamation);
+        tellTooLongForBrowser(path, read.size, u"Testuj html"_s);
         return QString();
     }
     if (read.failure != FileReadFailure::None) {
@@ -53,9 +59,19 @@ void showHelp() {
 }
 
 // A saved document is shown as last saved; an untitled one as it stands.
+// The internal browser lays a page out whole in memory: a file far longer
+// than any page written here would leave it busy for good.
 void previewInternally() {
     const QString& path = Program().CurrentFilePath;
-    ShowFileInBrowser(path.isEmpty() ? previewOfEditorText() : path);
+    if (path.isEmpty()) {
+        ShowFileInBrowser(previewOfEditorText());
+        return;
+    }
+    const QFileInfo saved(path);
+    if (saved.isFile() && saved.size() > LargestPageCopy)
+        tellTooLongForBrowser(path, saved.size(), u"Interní browser"_s);
+    else
+        ShowFileInBrowser(path);
 }
 
 bool wantsSavedVersion() {

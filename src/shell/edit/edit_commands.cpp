@@ -7,6 +7,7 @@
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/command_registry.h"
+#include "shell/edit/document_room.h"
 #include "shell/edit/selection_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
@@ -50,15 +51,22 @@ void copyAll() {
 void paste() {
     EditorSurface& surface = MainSurface();
     surface.setSelLength(0);
-    if (clipboard().hasText())
-        InsertAtCaret(surface, clipboard().text());
+    if (!clipboard().hasText())
+        return;
+    const QString text = clipboard().text();
+    if (ClipboardTextFits(surface.textLength(), text.length()))
+        InsertAtCaret(surface, text);
 }
 
+// Too long a text is refused before the question, which could only lead to
+// the same refusal.
 void replaceAllByClipboard() {
-    if (!Confirmed(QStringLiteral("Opravdu vše nahradit textem ze schránky ?"),
-                   QStringLiteral("Vložení")))
+    const QString text = clipboard().hasText() ? clipboard().text() : QString();
+    if (!ClipboardTextFits(0, text.length()))
         return;
-    MainSurface().replaceText(clipboard().hasText() ? clipboard().text() : QString());
+    if (Confirmed(QStringLiteral("Opravdu vše nahradit textem ze schránky ?"),
+                  QStringLiteral("Vložení")))
+        MainSurface().replaceText(text);
 }
 
 // The file's text replaces the selection; the document keeps its own path.

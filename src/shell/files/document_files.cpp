@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
+#include "shell/edit/document_room.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/files/file_windows.h"
 #include "shell/main_window/DocumentTabs.h"
@@ -131,11 +132,9 @@ std::optional<QString> ReadInsertedText(const QString& path, qint64 keptLength) 
     // One byte of the file is one character of the document.
     const qint64 room = qMax(LargestDocumentSize - keptLength, qint64{0});
     return readText(path, room, [&path, keptLength](qint64 fileSize) {
-        tellAboutFile(QStringLiteral("Soubor %1 (%2) nelze vložit: dokument by pak měl %3 znaků, "
-                                     "smí jich však mít nejvýš %4, jinak by ho již nešlo otevřít.")
-                          .arg(path, FormatFileSize(fileSize),
-                               QString::number(keptLength + fileSize),
-                               QString::number(LargestDocumentSize)));
+        (void)InsertionFits(QStringLiteral("Soubor"),
+                            QStringLiteral("Soubor %1 (%2)").arg(path, FormatFileSize(fileSize)),
+                            keptLength, fileSize);
     });
 }
 

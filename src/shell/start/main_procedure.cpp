@@ -14,6 +14,7 @@
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/dialogs/Visual.h"
+#include "shell/edit/document_room.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/document_files.h"
 #include "shell/files/exit_autosave.h"
@@ -202,8 +203,13 @@ void restoreDocuments(Start& start, MainForm& form) {
     tellAboutKeptAside(RestoreExitAutosaveFiles(program.AppFolder, program.Documents));
     EditorSurface& surface = form.surface();
     form.documents().takeRestoredText();
-    if (surface.textLength() == 0 && Platform().clipboard->hasText())
-        surface.setText(Platform().clipboard->text());
+    // A clipboard text too long for a document would be set aside at every
+    // start once the exit autosave wrote it.
+    if (surface.textLength() == 0 && Platform().clipboard->hasText()) {
+        const QString text = Platform().clipboard->text();
+        if (FitsInADocument(text.length()))
+            surface.setText(text);
+    }
     form.documents().setCaption(QString(), false);
 }
 

@@ -3,6 +3,7 @@
 #include "core/files/file_io.h"
 #include "core/files/path_helpers.h"
 #include "core/files/special_files.h"
+#include "platform/testing/scripted_web_view.h"
 #include "shell/main_form_test.h"
 
 #include <QDir>
@@ -19,18 +20,24 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
     const TempFolderOverride temp(folder.filePath(u"temp"_s));
     const QString document = u"před VYBER za"_s; // the selection gives way: 8 kept
     const qint64 room = LargestDocumentSize - 8, twoGb = qint64{1} << 31;
+    using enum MenuId;
     const struct {
-        bool inserting;
+        MenuId command; // insert from file, preview in the desktop's or the internal browser
         qint64 size;
         bool taken;
-    } cases[] = {{true, twoGb, false},
-                 {true, room, true},
-                 {true, room + 1, false},
-                 {false, twoGb, false},
-                 {false, LargestDocumentSize, true},
-                 {false, LargestDocumentSize + 1, false}};
+    } cases[] = {{mnuzesouboru, twoGb, false},
+                 {mnuzesouboru, room, true},
+                 {mnuzesouboru, room + 1, false},
+                 {mnutest, twoGb, false},
+                 {mnutest, LargestDocumentSize, true},
+                 {mnutest, LargestDocumentSize + 1, false},
+                 {Mnu_Internal_Browser, twoGb, false},
+                 {Mnu_Internal_Browser, LargestDocumentSize, true},
+                 {Mnu_Internal_Browser, LargestDocumentSize + 1, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.inserting ? "insert " : "preview ") << c.size);
+        const bool inserting = c.command == mnuzesouboru;
+        const bool internal = c.command == Mnu_Internal_Browser;
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.command) << " " << c.size);
         platform.messageBox.shown.clear();
         platform.desktop.opened.clear();
         const QString path = folder.filePath(u"soubor %1.txt"_s.arg(c.size));
@@ -41,15 +48,22 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
         surface().setSelStart(5);
         surface().setSelLength(5);
         form.documents().setCaption(QString(), false);
-        Program().CurrentFilePath = c.inserting ? QString() : path;
+        Program().CurrentFilePath = inserting ? QString() : path;
         platform.fileDialogs.openAnswers << path;
-        platform.messageBox.queue(MessageBoxAnswer::Yes); // show the saved version
-        run(c.inserting ? MenuId::mnuzesouboru : MenuId::mnutest);
+        if (c.command == mnutest)
+            platform.messageBox.queue(MessageBoxAnswer::Yes); // show the saved version
+        if (platform.webViews.latest)
+            platform.webViews.latest->navigations.clear();
+        run(c.command);
+        const ScriptedWebView* browser = platform.webViews.latest;
 
         const QStringList copies = QDir(folder.filePath(u"temp"_s)).entryList(QDir::Files);
-        if (c.taken && c.inserting) {
+        if (c.taken && inserting) {
             EXPECT_EQ(surface().text(),
                       u"před "_s + QString::fromLatin1(ReadWholeFile(path)) + u" za"_s);
+        } else if (c.taken && internal) {
+            ASSERT_TRUE(browser);
+            EXPECT_EQ(browser->navigations, QList<QUrl>{QUrl::fromLocalFile(path)});
         } else if (c.taken) {
             ASSERT_EQ(copies.size(), 1);
             EXPECT_EQ(platform.desktop.opened,
@@ -59,17 +73,22 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
         } else {
             const QString size = QString::number(c.size), shortSize = FormatFileSize(c.size);
             ASSERT_FALSE(platform.messageBox.shown.isEmpty());
-            EXPECT_EQ(platform.messageBox.shown.back().request.text,
-                      c.inserting ? u"Soubor %1 (%2) nelze vložit: dokument by pak měl %3 znaků, "
-                                    "smí jich však mít nejvýš 1442401, jinak by ho již nešlo "
-                                    "otevřít."_s.arg(path, shortSize, QString::number(c.size + 8))
-                                  : u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), "
-                                    "prohlížeči lze jako stránku předat nejvýš 1442401 "
-                                    "bajtů."_s.arg(path, size, shortSize));
+            const MessageBoxRequest& told = platform.messageBox.shown.back().request;
+            EXPECT_EQ(told.title, inserting  ? u"Soubor"_s
+                                  : internal ? u"Interní browser"_s
+                                             : u"Testuj html"_s);
+            EXPECT_EQ(told.text,
+                      inserting ? u"Soubor %1 (%2) nelze vložit: dokument by pak měl %3 znaků, "
+                                  "smí jich však mít nejvýš 1442401, jinak by ho již nešlo "
+                                  "otevřít."_s.arg(path, shortSize, QString::number(c.size + 8))
+                                : u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), "
+                                  "prohlížeči lze jako stránku předat nejvýš 1442401 "
+                                  "bajtů."_s.arg(path, size, shortSize));
             EXPECT_EQ(surface().text(), document);
             EXPECT_FALSE(form.documents().captionModified());
             EXPECT_TRUE(platform.desktop.opened.isEmpty());
             EXPECT_TRUE(copies.isEmpty());
+            EXPECT_FALSE(browser && !browser->navigations.isEmpty());
         }
         platform.fileDialogs.openAnswers.clear();
         QFile::remove(path);

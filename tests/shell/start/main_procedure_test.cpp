@@ -286,13 +286,23 @@ TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
     EXPECT_TRUE(platform.messageBox.shown.front().request.text.contains(keptAside));
 }
 
-TEST_F(StartupTest, ClipboardTextFillsAnEmptyFirstTabUnmodified) {
+// A text too long for a document is left on the clipboard without a word:
+// the exit autosave would write it, and every start set it aside again.
+TEST_F(StartupTest, ClipboardTextUpToADocumentFillsAnEmptyFirstTabUnmodified) {
     writeSettings();
-    platform.clipboard.setText(u"ze schránky"_s);
-    Main(appFolder, u"-NOMSG"_s);
-    EXPECT_EQ(surface().text(), u"ze schránky"_s);
-    EXPECT_EQ(caption(), u"Tarvel Qor ()"_s);
-    EXPECT_FALSE(Program().Documents[0].Modified);
+    const QString lines = u"radek\r\n"_s.repeated(3000025 / 7 + 1);
+    for (const QString& clipboard :
+         {u"ze schránky"_s, lines.left(1442401), lines.left(1442402), lines.left(3000025)}) {
+        SCOPED_TRACE(clipboard.size());
+        platform.clipboard.setText(clipboard);
+        Main(appFolder, u"-NOMSG"_s);
+        EXPECT_EQ(surface().text(), clipboard.size() <= 1442401 ? clipboard : QString());
+        EXPECT_EQ(caption(), u"Tarvel Qor ()"_s);
+        EXPECT_FALSE(Program().Documents[0].Modified);
+        EXPECT_TRUE(platform.messageBox.shown.isEmpty());
+        delete MainForm::instance();
+        Program() = ProgramState{};
+    }
 }
 
 TEST_F(StartupTest, AFilePathOnTheCommandLineIsOpenedWithoutItTheEditorWaits) {
