@@ -1,5 +1,6 @@
 #include "platform/window_frame.h"
 
+#include "core/shell/screen_choice.h"
 #include "platform/window_place.h"
 
 #include <QGuiApplication>
@@ -19,6 +20,16 @@ QRect QtWindowFrameService::screen() const {
 
 QRect QtWindowFrameService::workArea() const {
     return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+QList<ScreenArea> QtWindowFrameService::monitors() const {
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QList<ScreenArea> areas{{primary->geometry(), primary->availableGeometry()}};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            areas.append({screen->geometry(), screen->availableGeometry()});
+    }
+    return areas;
 }
 
 QMargins QtWindowFrameService::frameMargins(const QWidget& window) const {
@@ -48,4 +59,15 @@ QPoint QtWindowFrameService::normalFrameCorner(const QWidget& window) const {
     const QMargins seenNormal = NormalFrameMargins(window);
     const QMargins frame = aside && !seenNormal.isNull() ? seenNormal : frameMargins(window);
     return normal.topLeft() - QPoint(frame.left(), frame.top());
+}
+
+ScreenArea MonitorOf(const WindowFrameService& frames, const QRect& frame) {
+    const QList<ScreenArea> areas = frames.monitors();
+    QList<QRect> wholes;
+    for (const ScreenArea& area : areas)
+        wholes.append(area.whole);
+    const std::optional<qsizetype> holding = ScreenHolding(frame, wholes);
+    if (holding)
+        return areas.at(*holding);
+    return areas.isEmpty() ? ScreenArea{frames.screen(), frames.workArea()} : areas.first();
 }

@@ -1,5 +1,8 @@
 #include "platform/window_place.h"
 
+#include "core/shell/screen_choice.h"
+#include "platform/platform.h"
+
 #include <QEvent>
 #include <QPoint>
 #include <QRect>
@@ -137,11 +140,27 @@ private:
         m_corner = m_window.geometry().topLeft();
         // Not framed yet, the window stands where the program put its frame.
         m_frameCorner = m_window.frameGeometry().topLeft();
+        m_frameSize = m_window.frameGeometry().size();
+    }
+    // A title bar left above the screen, or off its side, would come back
+    // out of reach: the window is moved as far as it takes to bring its title
+    // bar onto the monitor it shows on.
+    void bringTitleBarIntoReach() {
+        const WindowFrameService* frames = Platform().frames;
+        if (frames == nullptr)
+            return;
+        const QRect frame(m_frameCorner, m_frameSize);
+        const int titleHeight = m_corner.y() - m_frameCorner.y();
+        const QPoint shift =
+            TitleBarOnScreen(frame, titleHeight, MonitorOf(*frames, frame).free) - m_frameCorner;
+        m_corner += shift;
+        m_frameCorner += shift;
     }
     void restore() {
         if (!m_pending)
             return;
         m_pending = false;
+        bringTitleBarIntoReach();
         // setGeometry() places the client area, as geometry() read it; it
         // also marks the window placed, so a dialog is not centred again.
         m_window.setGeometry(QRect(m_corner, m_window.size()));
@@ -155,6 +174,7 @@ private:
     QWidget& m_window;
     QPoint m_corner;
     QPoint m_frameCorner;
+    QSize m_frameSize;
     bool m_pending = false;
 };
 

@@ -18,7 +18,9 @@ void PutFrameCornerWhenFramed(QWidget& window, QPoint corner);
 // A maximised window's frame may lack the borders it comes back with.
 [[nodiscard]] QMargins NormalFrameMargins(const QWidget& window);
 
-// A window the program hides and shows again comes back where it was. Its
+// A window the program hides and shows again comes back where it was, with
+// its title bar brought onto the monitor it shows on where it was left
+// above the screen or off its side. Its
 // place is kept as the client area's corner both ways, read as it is hidden
 // and given back as it is shown: the frame around it belongs to the window
 // manager, which may take it away or report the corner elsewhere while the

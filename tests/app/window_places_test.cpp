@@ -2,7 +2,7 @@
 // tool window hidden and shown again stands where the user left it, and a
 // modal picker, message box or input box hands the activation back to the
 // window it was opened from.
-#include "whole_program.h"
+#include "tool_windows_program.h"
 
 #include "core/files/special_files.h"
 #include "platform/file_dialogs_service.h"
@@ -26,20 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class WindowPlaces : public WholeProgram {
+class WindowPlaces : public ToolWindowsProgram {
 protected:
-    ~WindowPlaces() override { platform.unloadWindows(&form); }
-
-    // Runs the entry and gives the loaded window it shows (the only one up).
-    QWidget* open(MenuId entry) {
-        form.menu().action(entry)->trigger();
-        QCoreApplication::processEvents();
-        for (QWidget* window : Platform().windows->windows()) {
-            if (window != &form && window->isVisible())
-                return window;
-        }
-        return nullptr;
-    }
     // The window system puts the window's client area there, as a user
     // dragging its title bar does: the program's own placing stays untouched.
     static void moveBySystem(QWidget& window, QPoint clientCorner) {
@@ -94,6 +82,55 @@ TEST_F(WindowPlaces, ToolWindowComesBackWhereTheUserLeftIt) {
         }
         window->hide();
     }
+}
+
+// Left with its title bar above the screen or off its side, a window shown
+// again has its title bar on the monitor it shows on, the second of two
+// (beside the first, 100 px lower, its panel at the top) included.
+TEST_F(WindowPlaces, ToolWindowComesBackWithItsTitleBarOnTheScreen) {
+    platform.frames.frameOnTwoMonitors();
+    // Each side is brought to the value given, or stays where it was left.
+    const std::optional<int> stays;
+    const struct {
+        const char* name;
+        QPoint leftAt;
+        std::optional<int> left;
+        std::optional<int> top;
+    } cases[] = {
+        {"above the screen", {300, -30}, stays, 0},
+        {"above and left of it", {-150, -40}, 0, 0},
+        {"left of it", {-100, 200}, 0, stays},
+        {"above the second monitor", {1000, 60}, stays, 130},
+        {"on the second monitor", {1200, 300}, stays, stays},
+    };
+    for (const MenuId entry : {MenuId::mnuhr, MenuId::mnustart}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            QWidget* window = open(entry);
+            ASSERT_NE(window, nullptr);
+            moveBySystem(*window, c.leftAt + window->geometry().topLeft() -
+                                      window->frameGeometry().topLeft());
+            const QPoint left = window->frameGeometry().topLeft();
+            // The offscreen platform may shift the frame by its own border.
+            ASSERT_LE((left - c.leftAt).manhattanLength(), 4);
+            window->hide();
+            ASSERT_EQ(open(entry), window);
+            const QPoint back = window->frameGeometry().topLeft();
+            EXPECT_EQ(back, QPoint(c.left.value_or(left.x()), c.top.value_or(left.y())));
+            // The next case starts from a new window, which no place kept
+            // from this one moves.
+            platform.unloadWindows(&form);
+        }
+    }
+}
+
+// Shown again from the help menu, the start screen stays above the main
+// window, as the other tool windows do.
+TEST_F(WindowPlaces, StartScreenFromTheMenuIsOwnedByTheMainWindow) {
+    QWidget* start = open(MenuId::mnustart);
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->windowType(), Qt::Dialog);
+    EXPECT_EQ(start->windowHandle()->transientParent(), form.windowHandle());
 }
 
 TEST_F(WindowPlaces, PlaceTheProgramGivesAHiddenWindowStands) {

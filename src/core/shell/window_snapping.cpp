@@ -1,8 +1,26 @@
 #include "core/shell/window_snapping.h"
 
-WindowRect SnapWindow(const WindowRect& window, double screenWidth, double screenHeight,
-                      double distance) {
-    WindowRect r = window;
+namespace {
+
+// The window as seen from the screen's top-left corner, and back.
+WindowRect onScreen(WindowRect window, const WindowRect& screen) {
+    window.left -= screen.left;
+    window.top -= screen.top;
+    return window;
+}
+
+WindowRect onDesktop(WindowRect window, const WindowRect& screen) {
+    window.left += screen.left;
+    window.top += screen.top;
+    return window;
+}
+
+} // namespace
+
+WindowRect SnapWindow(const WindowRect& window, const WindowRect& screen, double distance) {
+    const double screenWidth = screen.width;
+    const double screenHeight = screen.height;
+    WindowRect r = onScreen(window, screen);
     // "Near the far edge" reads as: the far side is less than distance short of it.
     const auto nearRight = [&] { return r.left + r.width - screenWidth > -distance; };
     const auto nearBottom = [&] { return r.top + r.height - screenHeight > -distance; };
@@ -18,13 +36,15 @@ WindowRect SnapWindow(const WindowRect& window, double screenWidth, double scree
         r.left = screenWidth - r.width;
     if (nearBottom())
         r.top = screenHeight - r.height;
-    return r;
+    return onDesktop(r, screen);
 }
 
 WindowRect DockWindow(const WindowRect& window, const WindowRect& mainWindow,
-                      WindowShowState mainState, bool startModeEmpty, double screenWidth,
-                      double screenHeight) {
-    WindowRect r = window;
+                      WindowShowState mainState, bool startModeEmpty, const WindowRect& screen) {
+    const double screenWidth = screen.width;
+    const double screenHeight = screen.height;
+    WindowRect r = onScreen(window, screen);
+    const WindowRect main = onScreen(mainWindow, screen);
     if (!startModeEmpty || mainState == WindowShowState::Minimised) {
         r.left = screenWidth - r.width;
         r.top = screenHeight - r.height;
@@ -33,13 +53,13 @@ WindowRect DockWindow(const WindowRect& window, const WindowRect& mainWindow,
         r.top = 0;
         r.height = screenHeight;
     } else {
-        r.top = mainWindow.top;
-        r.height = mainWindow.height;
-        r.left = mainWindow.left + mainWindow.width;
+        r.top = main.top;
+        r.height = main.height;
+        r.left = main.left + main.width;
         if (screenWidth - r.left > 0)
             r.width = screenWidth - r.left;
         else
             r.left = screenWidth - r.width;
     }
-    return r;
+    return onDesktop(r, screen);
 }

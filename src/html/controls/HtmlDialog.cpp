@@ -166,6 +166,7 @@ void HtmlDialog::applyUnit(QScrollBar* bar, QLabel* label, bool inPercent, UnitM
 
 void HtmlDialog::showEvent(QShowEvent* event) {
     SetReadingTabOrder(*this);
+    PassEnterAndEscFromCombos(*this);
     QDialog::showEvent(event);
     if (m_okButton != nullptr)
         FocusDefaultButtonOnShow(*this, *m_okButton);

@@ -24,6 +24,13 @@ public:
     [[nodiscard]] QRect workArea() const override {
         return workAreaRect ? *workAreaRect : QtWindowFrameService::workArea();
     }
+    [[nodiscard]] QList<ScreenArea> monitors() const override {
+        if (monitorList)
+            return *monitorList;
+        if (screenRect)
+            return {{screen(), workArea()}};
+        return QtWindowFrameService::monitors();
+    }
     [[nodiscard]] QMargins frameMargins(const QWidget& window) const override {
         return margins ? *margins : QtWindowFrameService::frameMargins(window);
     }
@@ -34,6 +41,13 @@ public:
         screenRect = QRect(0, 0, 800, 600);
         workAreaRect = QRect(0, 0, 800, 540);
         margins = QMargins(4, 24, 4, 4);
+    }
+    // Beside that screen a second monitor of 1024 x 768, 100 px lower, its
+    // panel at the top: the first stays primary.
+    void frameOnTwoMonitors() {
+        frameOnAPanelledScreen();
+        monitorList = {{*screenRect, *workAreaRect},
+                       {QRect(800, 100, 1024, 768), QRect(800, 130, 1024, 738)}};
     }
     void placeFrame(QWidget& window, QPoint corner, QSize inside) override {
         if (!margins) {
@@ -50,4 +64,5 @@ public:
     std::optional<QRect> screenRect;
     std::optional<QRect> workAreaRect;
     std::optional<QMargins> margins;
+    std::optional<QList<ScreenArea>> monitorList;
 };

@@ -13,14 +13,15 @@
 
 namespace {
 
-// The start screen comes back with its menu frame; when the frame was gone
-// the welcome lines are written afresh.
+// The start screen comes back with its menu frame, above the main window;
+// when the frame was gone the welcome lines are written afresh.
 void showStartScreen() {
     Start& start = LoadedWindow<Start>();
     if (start.MenuFrame()->isHidden()) {
         start.showMenuFrame();
         start.setVersionText(AppVersionText());
     }
+    start.ownByMainWindow();
     ShowOwned(start);
 }
 

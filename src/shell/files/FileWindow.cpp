@@ -44,6 +44,7 @@ FileList* FileWindow::File1() const {
 
 void FileWindow::showEvent(QShowEvent* event) {
     SetReadingTabOrder(*this);
+    PassEnterAndEscFromCombos(*this);
     QDialog::showEvent(event);
     FocusDefaultButtonOnShow(*this, *m_command1);
 }

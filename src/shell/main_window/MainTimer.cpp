@@ -12,10 +12,8 @@
 #include "shell/shared_procedures.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
@@ -32,11 +30,19 @@ WindowShowState showState(const QWidget* window) {
     return WindowShowState::Normal;
 }
 
+WindowRect inTwips(const QRect& rect) {
+    return {double(PixelsToTwips(rect.x())), double(PixelsToTwips(rect.y())),
+            double(PixelsToTwips(rect.width())), double(PixelsToTwips(rect.height()))};
+}
+
 // The outer rectangle, frame included, as the user sees the window.
 WindowRect rectInTwips(const QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    return {double(PixelsToTwips(frame.x())), double(PixelsToTwips(frame.y())),
-            double(PixelsToTwips(frame.width())), double(PixelsToTwips(frame.height()))};
+    return inTwips(window->frameGeometry());
+}
+
+// The whole of the monitor the window is on.
+WindowRect screenInTwips(const QWidget* window) {
+    return inTwips(MonitorOf(*Platform().frames, window->frameGeometry()).whole);
 }
 
 int toPixels(double twips) {
@@ -133,15 +139,12 @@ void MainTimer::arrange(QWidget* window, double snapDistance) {
     const QString tag = WindowTag(window);
     if (tag != SnapTag && tag != DockTag)
         return;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const double screenWidth = PixelsToTwips(screen.width());
-    const double screenHeight = PixelsToTwips(screen.height());
     const WindowRect current = rectInTwips(window);
     if (tag == SnapTag) {
-        place(window, SnapWindow(current, screenWidth, screenHeight, snapDistance));
+        place(window, SnapWindow(current, screenInTwips(window), snapDistance));
     } else {
         place(window, DockWindow(current, rectInTwips(&m_form), showState(&m_form),
-                                 Program().StartMode.isEmpty(), screenWidth, screenHeight));
+                                 Program().StartMode.isEmpty(), screenInTwips(&m_form)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "platform/window_ownership.h"
 #include "shell/ProgramState.h"
 #include "shell/dialogs/O.h"
 #include "shell/dialogs/Visual.h"
@@ -215,6 +216,15 @@ void Start::showMenuFrame() {
 
 void Start::setLicensee(const QString& userName) {
     m_label9->setText(LicenceCaption(userName));
+}
+
+void Start::ownByMainWindow() {
+    MainForm* form = MainForm::instance();
+    const Qt::WindowFlags owned = ModelessWindowFlags(form);
+    if (parentWidget() == form && windowFlags() == owned)
+        return;
+    // The window keeps its place: a new owner moves nothing.
+    setParent(form, owned);
 }
 
 void Start::beginWork() {

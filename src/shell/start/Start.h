@@ -32,6 +32,10 @@ public:
     void showMenuFrame();
     // Label9 names the licensed user.
     void setLicensee(const QString& userName);
+    // Shown again from the main window's menu, the start screen stays above
+    // the main window like the other tool windows; during start-up it is a
+    // window of its own, with the main window still hidden.
+    void ownByMainWindow();
 
     [[nodiscard]] QLabel* Action() const { return m_action; }
     [[nodiscard]] QLabel* Label1() const { return m_label1; }

@@ -13,6 +13,7 @@ namespace {
 // A 1280 x 960 pixel screen.
 constexpr double SW = 19200;
 constexpr double SH = 14400;
+constexpr WindowRect Screen{0, 0, SW, SH};
 
 TEST(SnapWindow, PullsToTheEdgesWithinTheDistanceOnly) {
     const struct {
@@ -40,7 +41,31 @@ TEST(SnapWindow, PullsToTheEdgesWithinTheDistanceOnly) {
         {"0: off both sides fits", 0, {-15, 3000, 19500, 4000}, {0, 3000, SW, 4000}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SnapWindow(c.window, SW, SH, c.distance), c.expected) << c.name;
+        EXPECT_EQ(SnapWindow(c.window, Screen, c.distance), c.expected) << c.name;
+}
+
+// Measured against the second of two screens side by side, the second one
+// 12000 x 9000 twips beside the first and 1500 lower: the six rules keep to
+// that screen's own edges.
+TEST(SnapWindow, KeepsToTheEdgesOfTheScreenItIsOn) {
+    const WindowRect second{SW, 1500, 12000, 9000};
+    const struct {
+        const char* name;
+        WindowRect window;
+        WindowRect expected;
+    } cases[] = {
+        {"in the middle stays", {23085, 4500, 3000, 2000}, {23085, 4500, 3000, 2000}},
+        {"near its left edge", {SW + 200, 4500, 3000, 2000}, {SW, 4500, 3000, 2000}},
+        {"near its top edge", {23085, 1700, 3000, 2000}, {23085, 1500, 3000, 2000}},
+        {"near its right edge", {SW + 8800, 4500, 3000, 2000}, {SW + 9000, 4500, 3000, 2000}},
+        {"near its bottom edge", {23085, 8300, 3000, 2000}, {23085, 8500, 3000, 2000}},
+        {"above it", {23085, 900, 3000, 2000}, {23085, 1500, 3000, 2000}},
+        {"straddling into the first", {SW - 1000, 4500, 3000, 2000}, {SW, 4500, 3000, 2000}},
+        {"nearly as wide spans it", {SW + 100, 4500, 11800, 2000}, {SW, 4500, 12000, 2000}},
+        {"nearly as high spans it", {23085, 1600, 3000, 8800}, {23085, 1500, 3000, 9000}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SnapWindow(c.window, second, 240), c.expected) << c.name;
 }
 
 TEST(DockWindow, GluesBesideTheMainWindowOrParksInTheCorner) {
@@ -66,10 +91,23 @@ TEST(DockWindow, GluesBesideTheMainWindowOrParksInTheCorner) {
     };
     const WindowRect window{600, 900, 3000, 2000};
     for (const auto& c : cases) {
-        EXPECT_EQ(DockWindow(window, c.mainWindow, c.mainState, c.startModeEmpty, SW, SH),
+        EXPECT_EQ(DockWindow(window, c.mainWindow, c.mainState, c.startModeEmpty, Screen),
                   c.expected)
             << c.name;
     }
+}
+
+TEST(DockWindow, FillsUpToTheEdgeOfTheMainWindowsScreen) {
+    const WindowRect second{SW, 1500, 12000, 9000};
+    const WindowRect window{600, 900, 3000, 2000};
+    EXPECT_EQ(
+        DockWindow(window, {SW + 1500, 2250, 6000, 4500}, WindowShowState::Normal, true, second),
+        (WindowRect{SW + 7500, 2250, 4500, 4500}));
+    EXPECT_EQ(DockWindow(window, {SW, 1500, 12000, 9000}, WindowShowState::Maximised, true, second),
+              (WindowRect{SW + 9000, 1500, 3000, 9000}));
+    EXPECT_EQ(
+        DockWindow(window, {SW + 1500, 2250, 6000, 4500}, WindowShowState::Minimised, true, second),
+        (WindowRect{SW + 9000, 8500, 3000, 2000}));
 }
 
 } // namespace

@@ -139,6 +139,30 @@ TEST_F(MainTimerTest, TheMainWindowSnapsAndStretchesToTheScreen) {
     EXPECT_EQ(outer(mainForm), QRect(0, 100, screen.width(), 300));
 }
 
+// Each window snaps to the edges of the monitor it is on: the second of two
+// (1024 x 768 beside the first, 100 px lower) keeps the windows moved there.
+TEST_F(MainTimerTest, SnapsToTheMonitorTheWindowIsOn) {
+    platform.frames.frameOnTwoMonitors();
+    const struct {
+        const char* name;
+        QRect window;
+        QRect expected;
+    } cases[] = {
+        {"on the second stays", {1539, 300, 200, 100}, {1539, 300, 200, 100}},
+        {"near the second's left edge", {810, 300, 200, 100}, {800, 300, 200, 100}},
+        {"near the second's top edge", {1100, 110, 200, 100}, {1100, 100, 200, 100}},
+        {"near the second's right edge", {1614, 300, 200, 100}, {1624, 300, 200, 100}},
+        {"straddling, mostly on the second", {750, 300, 200, 100}, {800, 300, 200, 100}},
+        {"on the first as on one monitor", {10, 200, 200, 100}, {0, 200, 200, 100}},
+        {"on no monitor comes to the first", {3000, 200, 200, 100}, {600, 200, 200, 100}},
+    };
+    for (const auto& c : cases) {
+        setOuter(mainForm, c.window);
+        timer.tick();
+        EXPECT_EQ(outer(mainForm), c.expected) << c.name;
+    }
+}
+
 TEST_F(MainTimerTest, ADockedWindowFollowsTheMainWindowsPlaceAndState) {
     const QSize screen = screenSize();
     const QRect corner(screen.width() - 120, screen.height() - 90, 120, 90);
