@@ -1,8 +1,7 @@
 #include "core/files/file_io.h"
 
+#include "core/files/replacing_file.h"
 #include "core/text/program_error.h"
-
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -189,13 +188,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     // a device would replace the device.
     if (CheckRegularFile(path) == FileReadFailure::NotRegular)
         throw NotRegularFileError(path);
-    QSaveFile file(path);
-    // A folder that takes no new files leaves no temporary file to rename:
-    // a file the user may write there is then written in place, since the
-    // save could not be made at all otherwise.
-    file.setDirectWriteFallback(true);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw FileError(QStringLiteral("Soubor nelze zapsat: ") + path, path);
+    ReplacingFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        throw FileWriteError(path, file.error());
 }

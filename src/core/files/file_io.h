@@ -85,9 +85,10 @@ struct ProgramError;
 // Replaces the file with exactly these bytes. The bytes go to a temporary
 // file beside the target, which is then renamed over it, so a failed write
 // leaves the old file whole and a shorter content leaves nothing of the old
-// one behind. Only where no temporary file can be made beside it (a folder
-// the user may not write to) is a writable file written in place. A file the
-// user may not write is left whole, and so is anything at the path that is
-// not a regular file (a pipe, a device or a folder). Throws ProgramError
-// (source = the path) on failure.
+// one behind; a full disk or a size the system refuses leaves the old bytes.
+// Only where no temporary file can be made beside it (a folder the user may
+// not write to) is a writable file written in place. A file the user may not
+// write is left whole, and so is anything at the path that is not a regular
+// file (a pipe, a device or a folder). Throws ProgramError (source = the
+// path, the description saying why: FileWriteError) on failure.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);

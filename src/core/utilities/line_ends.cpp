@@ -1,10 +1,10 @@
 #include "core/utilities/line_ends.h"
 
 #include "core/files/file_io.h"
+#include "core/files/replacing_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -108,9 +108,12 @@ FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
     if (CheckRegularFile(result.outputPath) == FileReadFailure::NotRegular)
         return failed(ConversionOutcome::CannotWrite, FileReadReason(FileReadFailure::NotRegular));
     // Left unfinished, the temporary file is removed and the name untouched.
-    QSaveFile output(result.outputPath);
-    if (!output.open(QIODevice::WriteOnly))
-        return failed(ConversionOutcome::CannotWrite, output.errorString());
+    ReplacingFile output(result.outputPath);
+    const auto cannotWrite = [&] {
+        return failed(ConversionOutcome::CannotWrite, FileWriteReason(output.error()));
+    };
+    if (!output.open())
+        return cannotWrite();
 
     const qint64 total = input.size();
     LineEndConverter converter(form);
@@ -128,15 +131,15 @@ FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
             converter.finish(converted);
         else
             converter.convert(QByteArrayView(piece.constData(), qsizetype(got)), converted);
-        if (output.write(converted) != converted.size())
-            return failed(ConversionOutcome::CannotWrite, output.errorString());
+        if (!output.write(converted))
+            return cannotWrite();
         if (got == 0)
             break;
         done += got;
-        if (progress)
-            progress(done, total);
+        if (progress && !progress(done, total))
+            return failed(ConversionOutcome::Stopped, QString());
     }
     if (!output.commit())
-        return failed(ConversionOutcome::CannotWrite, output.errorString());
+        return cannotWrite();
     return result;
 }

@@ -59,6 +59,8 @@ enum class ConversionOutcome {
     SameAsInput,
     CannotRead,
     CannotWrite,
+    // The progress asked to stop; nothing was replaced.
+    Stopped,
 };
 
 struct FileConversion {
@@ -69,8 +71,8 @@ struct FileConversion {
 };
 
 // Told after each piece: bytes of the input converted so far, of total (the
-// input's length when it was opened).
-using ConversionProgress = std::function<void(qint64 done, qint64 total)>;
+// input's length when it was opened). False stops the conversion.
+using ConversionProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // Big enough that the system's reads and writes dominate, small enough to
 // leave the memory alone.
@@ -80,8 +82,8 @@ inline constexpr qint64 ConversionPieceSize = 1024 * 1024;
 // replacing a file of that name, a piece of pieceSize bytes at a time, so any
 // length takes the same little memory. The input is never written; the copy
 // goes to a temporary file beside its name and is renamed into place only
-// when whole, so a failed write leaves no half copy and an existing copy as it
-// was. Only a regular file is read, and only a regular file is replaced.
+// when whole, so a failed or stopped write leaves no half copy and an existing
+// copy as it was. Only a regular file is read, and only a regular file is replaced.
 FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
                                    const ConversionProgress& progress = {},
                                    qint64 pieceSize = ConversionPieceSize);

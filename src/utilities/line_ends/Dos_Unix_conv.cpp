@@ -6,6 +6,7 @@
 #include "platform/named_control.h"
 #include "platform/platform.h"
 #include "platform/window_title.h"
+#include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/shared_procedures.h"
 
@@ -25,10 +26,12 @@ constexpr int ProgressSteps = 100;
 
 // Moves the main window's progress bar and lets the windows repaint while a
 // long file is converted. The user's input waits until the copy is written,
-// so no second conversion starts in the middle of this one.
-void ShowProgress(qint64 done, qint64 total) {
+// so no second conversion starts in the middle of this one. The program's end
+// arrives among the events too, and stops the conversion rather than wait.
+bool ShowProgress(qint64 done, qint64 total) {
     ShowBusyProgress(total > 0 ? int(qMin(done, total) * ProgressSteps / total) : 0, ProgressSteps);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return !Program().Ending;
 }
 
 } // namespace
@@ -119,6 +122,7 @@ void Dos_Unix_conv::report(const FileConversion& conversion) {
     QString text;
     switch (conversion.outcome) {
     case ConversionOutcome::Written:
+    case ConversionOutcome::Stopped:
         return;
     case ConversionOutcome::SameAsInput:
         text = QStringLiteral("Převedený soubor by měl stejné jméno jako vybraný soubor:\n%1\n"

@@ -1,5 +1,6 @@
 #include "core/files/file_io.h"
 
+#include "core/files/file_size_limit.h"
 #include "core/plain_user.h"
 #include "core/text/program_error.h"
 
@@ -74,7 +75,7 @@ TEST(FileIo, FailuresThrowNamingTheFile) {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath(u"chybí/tarvel.ini"_s);
     ExpectError([&] { WriteFileAtomically(missingFolder, "abc"); }, FileAccessErrorNumber,
-                u"Soubor nelze zapsat: "_s + missingFolder, missingFolder);
+                u"Složka neexistuje, soubor nelze zapsat: "_s + missingFolder, missingFolder);
     const QString folder = dir.filePath(u"složka"_s);
     ASSERT_TRUE(QDir().mkdir(folder));
     ExpectError([&] { WriteFileAtomically(folder, "abc"); }, FileAccessErrorNumber,
@@ -144,7 +145,8 @@ TEST(FileIo, SavingFollowsTheUsersRightsToTheFolderAndTheFile) {
                 return 0;
             } catch (const ProgramError& error) {
                 const bool told = error.number == FileAccessErrorNumber &&
-                                  error.description == u"Soubor nelze zapsat: "_s + path &&
+                                  error.description ==
+                                      u"Chybí oprávnění k zápisu, soubor nelze zapsat: "_s + path &&
                                   error.source == path;
                 return told ? 1 : 2;
             }
@@ -159,6 +161,36 @@ TEST(FileIo, SavingFollowsTheUsersRightsToTheFolderAndTheFile) {
         const bool replaced = c.file ? InodeOf(path) != before : c.written;
         EXPECT_EQ(replaced, c.replaced);
     }
+}
+
+// Written in place, a file still keeps its old bytes when the disk has no
+// room for the new ones: the room is asked for before they are written.
+TEST(FileIo, AFileWrittenInPlaceKeepsItsBytesWhenTheDiskRefusesTheRoom) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(OpenToEveryone(dir.path()));
+    const QString path = dir.filePath(u"dopis.txt"_s);
+    const QByteArray old = "starý obsah";
+    WriteRaw(path, old);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+    const int outcome = AsPlainUser([&path] {
+        const FileSizeLimit limit(100);
+        try {
+            WriteFileAtomically(path, QByteArray(1000, 'n'));
+            return 0;
+        } catch (const ProgramError& error) {
+            return error.description ==
+                           u"Tak velký soubor disk nepřijme, soubor nelze zapsat: "_s + path
+                       ? 1
+                       : 2;
+        }
+    });
+    ASSERT_TRUE(OpenToEveryone(dir.path()));
+    EXPECT_EQ(outcome, 1);
+    EXPECT_EQ(ReadWholeFile(path), old);
 }
 
 TEST(FileIo, AFileTheUserMayNotReadThrows) {

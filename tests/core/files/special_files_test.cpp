@@ -44,6 +44,8 @@ QString OutcomeOf(const FileConversion& conversion) {
         return u"cannot read: "_s + conversion.error;
     case ConversionOutcome::CannotWrite:
         return u"cannot write: "_s + conversion.error;
+    case ConversionOutcome::Stopped:
+        return u"stopped"_s;
     }
     return {};
 }

@@ -112,7 +112,10 @@ TEST_F(LineEndFiles, WritesTheCopyAndLeavesTheInput) {
     // In pieces of two bytes the first CR LF is cut in half; progress is told
     // after every piece.
     QList<std::pair<qint64, qint64>> told;
-    const auto tell = [&told](qint64 done, qint64 total) { told.append({done, total}); };
+    const auto tell = [&told](qint64 done, qint64 total) {
+        told.append({done, total});
+        return true;
+    };
     EXPECT_EQ(ConvertFileLineEnds(path, LineEndForm::Unix, tell, 2).outcome,
               ConversionOutcome::Written);
     EXPECT_EQ(read(toUnix.outputPath), "a\nb\nc\n");

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +90,22 @@ TEST_F(DosUnixConvTest, AsksBeforeReplacingAndReportsFailures) {
     EXPECT_EQ(read(u"smazany.dos"_s), "(none)");
     ASSERT_EQ(boxesShown().size(), 4);
     EXPECT_TRUE(boxesShown().at(3).contains(u"nelze přečíst"_s));
+}
+
+// The desktop session ends while a long file is converted: the conversion
+// stops at once, and the copy of an earlier conversion stays as it was.
+TEST_F(DosUnixConvTest, TheProgramsEndStopsAConversionAndKeepsTheOldCopy) {
+    (void)write(u"velky.unx"_s, "stary");
+    Dos_Unix_conv& window =
+        openWith(write(u"velky.txt"_s, QByteArray(3 * ConversionPieceSize, 'x')));
+    QTimer::singleShot(0, &window, [] { EndTheProgram(); });
+    platform.messageBox.queue(MessageBoxAnswer::Yes);
+    window.Command1()->click();
+    EXPECT_TRUE(Program().Ending);
+    EXPECT_EQ(read(u"velky.unx"_s), "stary");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{u"velky.txt"_s, u"velky.unx"_s}));
+    EXPECT_EQ(boxesShown().size(), 1) << "only the question before replacing";
 }
 
 } // namespace
