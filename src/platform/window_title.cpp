@@ -1,8 +1,11 @@
 #include "platform/window_title.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -10,11 +13,37 @@ namespace {
 // and a centred title keeps clear of the wider end on both sides.
 constexpr int DecorationWidth = 140;
 
-void fitTitle(QWidget& window, const QString& title) {
-    const int needed = TitleWidth(title);
-    if (window.minimumWidth() < needed)
-        window.setMinimumWidth(needed);
-}
+// Holds a window at least as wide as its title needs. A least width set on a
+// window stands in for the one its layout would set, so a laid-out window
+// takes its layout's in too, when first shown and whenever the layout
+// changes: else a window held narrow, as on a small screen, cuts off its
+// controls.
+class TitleWidthKeeper : public QObject {
+public:
+    explicit TitleWidthKeeper(QWidget& window) : QObject(&window), m_window(window) {
+        window.installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched == &m_window && (type == QEvent::Polish || type == QEvent::LayoutRequest ||
+                                     type == QEvent::WindowTitleChange))
+            fit();
+        return false;
+    }
+
+private:
+    void fit() {
+        int needed = TitleWidth(m_window.windowTitle());
+        if (const QLayout* layout = m_window.layout())
+            needed = std::max(needed, layout->totalMinimumSize().width());
+        if (m_window.minimumWidth() < needed)
+            m_window.setMinimumWidth(needed);
+    }
+
+    QWidget& m_window;
+};
 
 } // namespace
 
@@ -25,7 +54,5 @@ int TitleWidth(const QString& title) {
 }
 
 void KeepTitleWhole(QWidget& window) {
-    fitTitle(window, window.windowTitle());
-    QObject::connect(&window, &QWidget::windowTitleChanged, &window,
-                     [&window](const QString& title) { fitTitle(window, title); });
+    new TitleWidthKeeper(window);
 }

@@ -68,6 +68,7 @@
 #include "utilities/selection/ToolRap.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -478,6 +479,57 @@ TEST_F(EveryWindow, OwnedWindowsStayAboveTheMainWindow) {
     ShowBrowserAlone();
     EXPECT_EQ(LoadedWindowIfAny<Kalkul>()->windowType(), Qt::Window);
     EXPECT_EQ(LoadedWindowIfAny<frmBrowser>()->windowType(), Qt::Window);
+}
+
+// The work areas of an 800 x 600 and a 1024 x 600 screen with a 32 px panel,
+// and a window manager's frame of a title bar and thin borders.
+constexpr QSize SmallScreens[] = {{800, 568}, {1024, 568}};
+constexpr QMargins WindowManagerFrame(4, 24, 4, 4);
+
+// The visible controls past the window's edge, but for those in scrolled views.
+QStringList ControlsOutside(const QWidget& window) {
+    QStringList outside;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        bool scrolled = false;
+        for (const QWidget* up = control; up != &window; up = up->parentWidget())
+            scrolled = scrolled || qobject_cast<const QAbstractScrollArea*>(up->parentWidget());
+        const QRect place(control->mapTo(&window, QPoint()), control->size());
+        if (control->isVisibleTo(&window) && !control->isWindow() && !scrolled &&
+            !window.rect().contains(place))
+            outside << control->objectName() + u" past the edge"_s;
+    }
+    return outside;
+}
+
+// Every window with its frame, at the size it first shows at (the program's,
+// else its size hint held to two thirds of the work area as Qt does, never
+// below its least size), fits the work area on every page, with no control
+// past its edge and every text whole: Ok and Storno stay within reach.
+TEST_F(EveryWindow, FitsWholeOnSmallScreens) {
+    for (const QSize workArea : SmallScreens) {
+        for (const WindowCase& c : Windows) {
+            MainForm form;
+            QWidget* window = c.open(form);
+            const bool sized = window->testAttribute(Qt::WA_Resized);
+            window->show();
+            QStringList faults;
+            forEachPage(*window, [&] {
+                const QSize shown =
+                    sized ? window->size() : window->sizeHint().boundedTo(workArea * 2 / 3);
+                window->resize(shown.expandedTo(window->minimumSize()));
+                QCoreApplication::processEvents();
+                if (!QRect(QPoint(), workArea)
+                         .contains(QRect(QPoint(), window->size().grownBy(WindowManagerFrame))))
+                    faults << u"%1x%2 inside"_s.arg(window->width()).arg(window->height());
+                CutOffTexts texts(*window);
+                texts.check();
+                faults << ControlsOutside(*window) << texts.faults();
+            });
+            faults.removeDuplicates();
+            EXPECT_TRUE(faults.isEmpty()) << c.name << " on " << workArea.width() << ":\n"
+                                          << faults.join(u'\n').toStdString();
+        }
+    }
 }
 
 // The controls Tab reaches in window, in the order it reaches them.

@@ -85,8 +85,8 @@ void AddTrackRow(QGridLayout* layout, int row, const QString& caption, QScrollBa
 }
 
 void AddBarRow(QGridLayout* layout, int row, const QString& caption, QScrollBar* bar,
-               QLabel* valueLabel) {
-    layout->addWidget(new QLabel(caption, bar->parentWidget()), row, 0);
-    layout->addWidget(bar, row, 1);
-    layout->addWidget(valueLabel, row, 2);
+               QLabel* valueLabel, int column) {
+    layout->addWidget(new QLabel(caption, bar->parentWidget()), row, column);
+    layout->addWidget(bar, row, column + 1);
+    layout->addWidget(valueLabel, row, column + 2);
 }

@@ -39,6 +39,6 @@ inline constexpr int ValueTrackLength = 200;
 void AddTrackRow(QGridLayout* layout, int row, const QString& caption, QScrollBar* track,
                  QLabel* valueLabel);
 
-// One row of a grid: a caption, the bar and its value label.
+// One row of a grid from column on: a caption, the bar and its value label.
 void AddBarRow(QGridLayout* layout, int row, const QString& caption, QScrollBar* bar,
-               QLabel* valueLabel);
+               QLabel* valueLabel, int column = 0);

@@ -36,17 +36,18 @@ Obrazek::Obrazek(QWidget* owner) : HtmlDialog(owner) {
     setWindowTitle(u"HTML Obrázek"_s);
 
     auto* layout = new QVBoxLayout(this);
-    // Built top to bottom, so the tab order follows the layout.
-    layout->addLayout(buildPicture());
-    m_check4 = Named(new QCheckBox(u"Alternativní text :"_s, this), u"Check4"_s);
-    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"Obrázek"_s});
-    layout->addLayout(buildTextRow(m_check4, m_text1));
-    auto* frames = new QGridLayout;
-    frames->addWidget(buildAlignment(), 0, 0);
-    frames->addWidget(buildSize(), 0, 1);
-    // The border and the margins take the whole width, for their tracks.
-    frames->addWidget(buildBorder(), 1, 0, 1, 2);
-    frames->addWidget(buildSpacing(), 2, 0, 1, 2);
+    // Built top to bottom and, in the row of frames, column by column, so the
+    // tab order follows the layout.
+    layout->addWidget(buildPicture());
+    layout->addLayout(buildAltRow());
+    // Three columns of frames keep the window low enough for a small screen.
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(buildAlignment());
+    frames->addWidget(buildSize());
+    auto* spacing = new QVBoxLayout;
+    spacing->addWidget(buildBorder());
+    spacing->addWidget(buildSpacing());
+    frames->addLayout(spacing);
     layout->addLayout(frames);
     m_check6 = Named(new QCheckBox(u"Nízké rozlišení :"_s, this), u"Check6"_s);
     m_text2 = MakeNamed<QLineEdit>(this, u"Text2"_s, {.text = u"path/file.jpg"_s});
@@ -57,12 +58,16 @@ Obrazek::Obrazek(QWidget* owner) : HtmlDialog(owner) {
     layout->addLayout(buildButtons());
 }
 
-QLayout* Obrazek::buildPicture() {
+QWidget* Obrazek::buildPicture() {
     auto* place = frame(this, u"Umístění obrázku"_s);
     m_picker = new FilePickerGroup(FilePickerGroup::pictureFilter(), place);
     (new QVBoxLayout(place))->addWidget(m_picker);
     connect(m_picker, &FilePickerGroup::fileChosen, this, &Obrazek::pictureChosen);
+    return place;
+}
 
+// The automatic text stands beside the text it fills.
+QLayout* Obrazek::buildAltRow() {
     m_chkAutoAlt = Named(new QCheckBox(u"&Automatický alt. text"_s, this), u"ChkAutoAlt"_s);
     m_chkAutoAlt->setToolTip(u"Bude se vytvářet alt popiska obrázku automaticky."_s);
     m_chkAutoAlt->setChecked(true);
@@ -70,14 +75,14 @@ QLayout* Obrazek::buildPicture() {
         if (on)
             rebuildAutoAlt();
     });
-
-    auto* layout = new QVBoxLayout;
-    layout->addWidget(place);
-    layout->addWidget(m_chkAutoAlt);
-    return layout;
+    m_check4 = Named(new QCheckBox(u"Alternativní text :"_s, this), u"Check4"_s);
+    m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"Obrázek"_s});
+    QHBoxLayout* row = buildTextRow(m_check4, m_text1);
+    row->insertWidget(0, m_chkAutoAlt);
+    return row;
 }
 
-QLayout* Obrazek::buildTextRow(QCheckBox* box, QLineEdit* text) {
+QHBoxLayout* Obrazek::buildTextRow(QCheckBox* box, QLineEdit* text) {
     enableWith(box, {text});
     auto* row = new QHBoxLayout;
     row->addWidget(box);
@@ -98,6 +103,7 @@ QWidget* Obrazek::buildAlignment() {
     left->setChecked(true);
     layout->addWidget(left);
     layout->addWidget(m_align.add(box, u"Option5"_s, u"Obtékat zprava"_s, ImageAlign::Right));
+    layout->addStretch();
     enableWith(m_check8, m_align.buttons());
     return box;
 }
@@ -126,6 +132,7 @@ QWidget* Obrazek::buildSize() {
     layout->addWidget(m_chkPercent, 1, 0, 1, 3);
     AddBarRow(layout, 2, u"Šířka :"_s, m_vscroll2, m_label4);
     AddBarRow(layout, 3, u"Výška :"_s, m_vscroll1, m_label3);
+    layout->setRowStretch(4, 1);
     return box;
 }
 

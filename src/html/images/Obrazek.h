@@ -5,6 +5,7 @@
 #include "html/controls/OptionValues.h"
 
 class FilePickerGroup;
+class QHBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -23,14 +24,14 @@ protected:
     void confirm() override;
 
 private:
-    [[nodiscard]] QLayout* buildPicture();
+    [[nodiscard]] QWidget* buildPicture();
+    [[nodiscard]] QLayout* buildAltRow();
     [[nodiscard]] QWidget* buildAlignment();
     [[nodiscard]] QWidget* buildSize();
     [[nodiscard]] QWidget* buildBorder();
     [[nodiscard]] QWidget* buildSpacing();
-    [[nodiscard]] QLayout* buildTextRow(QCheckBox* box, QLineEdit* text);
+    [[nodiscard]] QHBoxLayout* buildTextRow(QCheckBox* box, QLineEdit* text);
     [[nodiscard]] QLayout* buildButtons();
-    // A scroll bar with its range, value and large step set.
 
     void pictureChosen(const QString& fullPath);
     // Takes the picture's size into the scroll bars, in pixels.

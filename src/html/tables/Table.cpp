@@ -86,9 +86,11 @@ QGroupBox* Table::buildCounts() {
     showValueIn(m_vscroll1, m_label3);
     showValueIn(m_vscroll2, m_label4);
 
+    // Side by side, the two counts take one line of the page's height.
     auto* layout = new QGridLayout(frame);
     AddBarRow(layout, 0, u"Horizontálně"_s, m_vscroll1, m_label3);
-    AddBarRow(layout, 1, u"Vertikálně"_s, m_vscroll2, m_label4);
+    AddBarRow(layout, 0, u"Vertikálně"_s, m_vscroll2, m_label4, 3);
+    layout->setColumnStretch(6, 1);
     return frame;
 }
 
@@ -98,11 +100,10 @@ QLayout* Table::buildAttributes() {
     auto* layout = new QVBoxLayout;
     layout->addLayout(buildWidth());
     m_check9 = Named(new QCheckBox(u"Table cols"_s, this), u"Check9"_s);
-    layout->addWidget(m_check9);
     m_check3 = Named(new QCheckBox(u"colspec"_s, this), u"Check3"_s);
     m_text1 = MakeNamed<QLineEdit>(this, u"Text1"_s, {.text = u"L100%"_s});
     enableWith(m_check3, {m_text1});
-    layout->addLayout(rowOf({m_check3, m_text1}));
+    layout->addLayout(rowOf({m_check9, m_check3, m_text1}));
     layout->addLayout(buildAlign());
     layout->addLayout(buildFrame());
     layout->addLayout(buildRules());
@@ -116,17 +117,21 @@ QLayout* Table::buildAttributes() {
     // Where a check box's caption begins, past its square.
     const int captionIndent = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                               style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    // Beside such long captions the tracks would widen the window; below
+    // them, set in under the box, they keep it narrow, and the two spacings
+    // side by side keep it low.
+    auto* spacings = new QGridLayout;
+    int column = 0;
     for (auto [box, bar, label] :
          {std::tuple{m_check6, m_vscroll5, m_label8}, std::tuple{m_check7, m_vscroll6, m_label9}}) {
         showValueIn(bar, label);
         enableWith(box, {bar});
-        // Beside such long captions the tracks would widen the window; below
-        // them, set in under the box, they keep it as it was.
-        layout->addWidget(box);
+        spacings->addWidget(box, 0, column);
         QHBoxLayout* track = TrackRow(bar, label);
         track->setContentsMargins(captionIndent, 0, 0, 0);
-        layout->addLayout(track);
+        spacings->addLayout(track, 1, column++);
     }
+    layout->addLayout(spacings);
     return layout;
 }
 
@@ -153,6 +158,10 @@ QLayout* Table::buildAlign() {
 
 QLayout* Table::buildFrame() {
     m_check4 = Named(new QCheckBox(u"Vnější obrysy"_s, this), u"Check4"_s);
+    auto* thicknessCaption = new QLabel(u"Tloušťka"_s, this);
+    m_vscroll4 = MakeValueTrack(this, u"VScroll4"_s, {0, 800, 0});
+    m_label7 = Named(new QLabel(this), u"Label7"_s);
+    showValueIn(m_vscroll4, m_label7);
     const std::pair<QString, QString> options[] = {
         {u"Žádné"_s, u"NONE"_s},
         {u"Nahoře"_s, u"ABOVE"_s},
@@ -171,15 +180,14 @@ QLayout* Table::buildFrame() {
         button->setChecked(index == 0);
         grid->addWidget(button, index / 4, index % 4);
     }
-    m_vscroll4 = MakeValueTrack(this, u"VScroll4"_s, {0, 800, 0});
-    m_label7 = Named(new QLabel(this), u"Label7"_s);
-    showValueIn(m_vscroll4, m_label7);
     enableWith(m_check4, m_frame.buttons() << m_vscroll4);
 
+    // The thickness shares the line of the box that enables it.
+    QHBoxLayout* thickness = TrackRow(m_vscroll4, m_label7, thicknessCaption);
+    thickness->insertWidget(0, m_check4);
     auto* layout = new QVBoxLayout;
-    layout->addWidget(m_check4);
+    layout->addLayout(thickness);
     layout->addLayout(grid);
-    layout->addLayout(TrackRow(m_vscroll4, m_label7, new QLabel(u"Tloušťka"_s, this)));
     return layout;
 }
 
@@ -203,10 +211,7 @@ QLayout* Table::buildCaption() {
     auto* left = m_captionAlign.add(this, u"Option20"_s, u"Vlevo"_s, u"LEFT"_s);
     auto* right = m_captionAlign.add(this, u"Option21"_s, u"Vpravo"_s, u"RIGHT"_s);
     enableWith(m_check8, m_captionAlign.buttons() << m_text2);
-    auto* layout = new QVBoxLayout;
-    layout->addLayout(rowOf({m_check8, m_text2}));
-    layout->addLayout(rowOf({top, bottom, left, right}));
-    return layout;
+    return rowOf({m_check8, m_text2, top, bottom, left, right});
 }
 
 QWidget* Table::buildCellRowPage() {

@@ -27,6 +27,8 @@ constexpr int RefreshMilliseconds = 2000;
 constexpr int GraphWidth = 520;
 constexpr int GraphHeight = 204;
 constexpr int ProgressSteps = 7;
+// Six rows of the table, which leaves the window low enough for a small screen.
+constexpr int ListHeight = 132;
 
 void Progress(int value) {
     ShowBusyProgress(value, ProgressSteps);
@@ -61,6 +63,10 @@ void Analytic::buildControls() {
     m_fromEditor->setChecked(true);
     m_fromBox = MakeNamed<QRadioButton>(this, QStringLiteral("Option2"),
                                         {.text = QStringLiteral("rychlá analýza")});
+    m_start = MakeNamed<QPushButton>(this, QStringLiteral("Command1"),
+                                     {.text = QStringLiteral("&Start !")});
+    m_close = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
+                                     {.text = QStringLiteral("S&torno")});
     auto* quickCaption = MakeNamed<QLabel>(this, QStringLiteral("Label3"),
                                            {.text = QStringLiteral("Rychlá analýza :")});
     m_quickText = MakeNamed<QPlainTextEdit>(this, QStringLiteral("Text1"));
@@ -82,10 +88,6 @@ void Analytic::buildControls() {
         MakeNamed<QCheckBox>(this, QStringLiteral("Check3"),
                              {.text = QStringLiteral("Podchycovat změny"),
                               .toolTip = QStringLiteral("Rehresh při změně textu v intervalu 2s")});
-    m_start = MakeNamed<QPushButton>(this, QStringLiteral("Command1"),
-                                     {.text = QStringLiteral("&Start !")});
-    m_close = MakeNamed<QPushButton>(this, QStringLiteral("Command2"),
-                                     {.text = QStringLiteral("S&torno")});
     m_searched = MakeNamed<QLineEdit>(this, QStringLiteral("Text2"),
                                       {.toolTip = QStringLiteral("Jeden hledaný znak")});
     m_searched->setMaxLength(1);
@@ -106,7 +108,7 @@ void Analytic::buildControls() {
     for (int column = 0; column < 4; ++column)
         m_list->setColumnWidth(column, columnWidths[column]);
     m_list->header()->setStretchLastSection(true);
-    m_list->setFixedHeight(180);
+    m_list->setFixedHeight(ListHeight);
     m_frame = Named(new ClickableFrame(this), QStringLiteral("Picture2"));
     m_frame->setFrameShape(QFrame::Panel);
     m_frame->setFrameShadow(QFrame::Sunken);
@@ -117,11 +119,15 @@ void Analytic::buildControls() {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(RefreshMilliseconds);
 
+    // The buttons share the lines of the source and of the options, so the
+    // window stays low enough for a small screen beside the graph it must hold.
     auto* source = new QHBoxLayout;
     source->addWidget(sourceCaption);
     source->addWidget(m_fromEditor);
     source->addWidget(m_fromBox);
     source->addStretch();
+    source->addWidget(m_start);
+    source->addWidget(m_close);
     auto* quick = new QHBoxLayout;
     quick->addWidget(quickCaption, 0, Qt::AlignTop);
     quick->addWidget(m_quickText, 1);
@@ -129,12 +135,8 @@ void Analytic::buildControls() {
     for (QCheckBox* option : {m_wide, m_ignoreBlank, m_lines, m_follow})
         options->addWidget(option);
     options->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_start);
-    buttons->addWidget(m_close);
-    buttons->addStretch();
-    buttons->addWidget(m_searched);
-    buttons->addWidget(m_search);
+    options->addWidget(m_searched);
+    options->addWidget(m_search);
     auto* framed = new QVBoxLayout(m_frame);
     framed->setContentsMargins(4, 4, 4, 4);
     framed->addWidget(m_graph);
@@ -142,7 +144,6 @@ void Analytic::buildControls() {
     layout->addLayout(source);
     layout->addLayout(quick);
     layout->addLayout(options);
-    layout->addLayout(buttons);
     layout->addWidget(m_list);
     layout->addWidget(m_frame);
     layout->addWidget(m_position);

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int KeyWidth = 28;
+constexpr int KeySpacing = 2;
 
 // One number field of the window, with its keys.
 struct FieldDesign {
@@ -52,6 +53,31 @@ QLineEdit* NumberBox(QWidget* parent, const QString& name, const QString& text) 
     return MakeKeypadBox(parent, name, text);
 }
 
+// The keys that type the characters of a field's base into it.
+QHBoxLayout* KeyRow(QWidget* window, const FieldDesign& design, QLineEdit* field,
+                    QList<QPushButton*>& made) {
+    auto* keys = new QHBoxLayout;
+    keys->setSpacing(KeySpacing);
+    const QString characters = QString::fromUtf16(design.keyCharacters);
+    for (qsizetype index = 0; index < characters.size(); ++index) {
+        const QChar character = characters.at(index);
+        // The elements of the array share its name and differ by Index.
+        auto* key = MakeNamed<QPushButton>(window, QString::fromUtf16(design.keysName),
+                                           {.text = QString(character)});
+        key->setProperty("Index", index);
+        key->setFixedWidth(KeyWidth);
+        key->setAutoDefault(false);
+        QObject::connect(key, &QPushButton::clicked, window,
+                         [field, base = design.base, character] {
+                             field->setText(TypeIntoField(base, field->text(), character));
+                         });
+        keys->addWidget(key);
+        made << key;
+    }
+    keys->addStretch();
+    return keys;
+}
+
 } // namespace
 
 Prev::Prev(QWidget* owner) : QDialog(owner) {
@@ -78,26 +104,8 @@ void Prev::addRow(NumberBase base) {
         MakeNamed<QLabel>(this, QString::fromUtf16(design.fieldName) + QStringLiteral("Caption"),
                           {.text = QString::fromUtf16(design.caption)});
     row.field = NumberBox(this, QString::fromUtf16(design.fieldName), QStringLiteral("0"));
-    layout->addWidget(caption, top, 0);
-    layout->addWidget(row.field, top, 1);
-
-    auto* keys = new QHBoxLayout;
-    const QString characters = QString::fromUtf16(design.keyCharacters);
-    for (qsizetype index = 0; index < characters.size(); ++index) {
-        const QChar character = characters.at(index);
-        // The elements of the array share its name and differ by Index.
-        auto* key = MakeNamed<QPushButton>(this, QString::fromUtf16(design.keysName),
-                                           {.text = QString(character)});
-        key->setProperty("Index", index);
-        key->setFixedWidth(KeyWidth);
-        key->setAutoDefault(false);
-        connect(key, &QPushButton::clicked, this, [field = row.field, base, character] {
-            field->setText(TypeIntoField(base, field->text(), character));
-        });
-        keys->addWidget(key);
-        row.keys << key;
-    }
-    keys->addStretch();
+    // Deleting and converting stand beside the field, so the longest row of
+    // keys alone sets the window's width.
     row.backspace = MakeNamed<QPushButton>(this, QString::fromUtf16(design.backspaceName),
                                            {.text = QStringLiteral("<<")});
     row.backspace->setAutoDefault(false);
@@ -109,8 +117,14 @@ void Prev::addRow(NumberBase base) {
     connect(row.convert, &QPushButton::clicked, this, [this, base] { convertFrom(base); });
     // Enter converts the decimal field.
     row.convert->setDefault(base == NumberBase::Decimal);
-    keys->addWidget(row.backspace);
-    keys->addWidget(row.convert);
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(row.field, 1);
+    fieldRow->addWidget(row.backspace);
+    fieldRow->addWidget(row.convert);
+    layout->addWidget(caption, top, 0);
+    layout->addLayout(fieldRow, top, 1);
+
+    QHBoxLayout* keys = KeyRow(this, design, row.field, row.keys);
     layout->addLayout(keys, top + 1, 1);
     m_rows << row;
 }
