@@ -35,6 +35,12 @@ void closeOnTermination(QApplication& application) {
     poll->start(200);
 }
 
+// A write past the user's file-size limit (ulimit -f) would otherwise kill
+// the program mid-save; ignored, it fails like a full disk and is reported.
+void reportWritesPastTheFileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlatform platform;
     closeOnTermination(application);
+    reportWritesPastTheFileSizeLimit();
     Program().EndProgram = [] { QCoreApplication::exit(0); };
     Program().ShowCalculatorAlone = ShowCalculatorAlone;
     RegisterProgramCommands(ProgramCommands());

@@ -181,7 +181,8 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
 // No file may grow past 0 bytes: every write fails, as in a folder the user
 // may not write to (these tests run as root, whom no file mode stops). Each
 // of the seven files the end writes has more bytes than a write buffer holds,
-// so the failure shows on the write itself.
+// so the failure shows on the write itself. The signal such a write raises
+// is left as it kills by default: the program must keep it from ending it.
 TEST_F(SessionEnd, FailedWritesAreToldOnStandardErrorAndTheProgramEndsWithEveryFileWhole) {
     const QByteArray longText = QByteArray("řádek\r\n").repeated(3000);
     SettingsRecord settings = FirstRunSettings(9000, 6000, AppVersionText());
@@ -196,7 +197,7 @@ TEST_F(SessionEnd, FailedWritesAreToldOnStandardErrorAndTheProgramEndsWithEveryF
     tarvel.setChildProcessModifier([] {
         const rlimit nothing{0, 0};
         setrlimit(RLIMIT_FSIZE, &nothing);
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
     });
 
     runUntilTheSessionEnds({u"-NOMSG"_s});
