@@ -131,7 +131,7 @@ KeptAsideTexts RestoreExitAutosaveFiles(const QString& appFolder,
             ReportError(error);
         }
     }
-    keptAside.besideAnotherCopys = takeKeptAsideNote(appFolder);
+    keptAside.bothChanged = takeKeptAsideNote(appFolder);
     return keptAside;
 }
 

@@ -24,9 +24,10 @@ struct KeptAsideTexts {
     // Files too large to restore, renamed (their name + ".bak") instead of
     // being overwritten at the next exit.
     QStringList tooLarge;
-    // Texts that an earlier exit kept beside a file another copy had written,
+    // Tabs that this copy and another both changed: the texts an earlier
+    // exit kept beside the file the other copy wrote first, each line
     // "Záložka N: " and the name.
-    QStringList besideAnotherCopys;
+    QStringList bothChanged;
 };
 
 // Reads the files back into the slots' texts, remembering what each held.

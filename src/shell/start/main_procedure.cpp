@@ -188,11 +188,11 @@ void tellAboutKeptAside(const KeptAsideTexts& keptAside) {
         paragraphs << QStringLiteral("Automaticky uložený text byl příliš velký na obnovení "
                                      "a byl uschován jako:\r\n") +
                           keptAside.tooLarge.join(QStringLiteral("\r\n"));
-    if (!keptAside.besideAnotherCopys.isEmpty())
+    if (!keptAside.bothChanged.isEmpty())
         paragraphs << QStringLiteral("Tutéž záložku změnilo více oken programu zároveň. Obnoven "
                                      "je text okna zavřeného dříve, text okna zavřeného později "
                                      "byl uschován jako:\r\n") +
-                          keptAside.besideAnotherCopys.join(QStringLiteral("\r\n"));
+                          keptAside.bothChanged.join(QStringLiteral("\r\n"));
     if (paragraphs.isEmpty())
         return;
     MessageBoxRequest notice;
