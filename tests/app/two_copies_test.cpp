@@ -26,21 +26,20 @@ const QByteArray TextOf[] = {"FIRST tab 1 text", "SECOND tab 1 text"};
 
 class TwoCopies : public TarvelExecutable {
 protected:
-    [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
-
     void writeLastSession() {
         for (const QString& name : autosaveFiles().keys())
-            QFile::remove(path(name));
-        WriteFileAtomically(path(u"autosave_tarvel_qor1.txt"_s), Restored);
-        WriteFileAtomically(path(u"autosave_tarvel_qor2.txt"_s), Others);
-        WriteFileAtomically(path(u"first.txt"_s), TextOf[0]);
-        WriteFileAtomically(path(u"second.txt"_s), TextOf[1]);
+            QFile::remove(folder.filePath(name));
+        WriteFileAtomically(folder.filePath(u"autosave_tarvel_qor1.txt"_s), Restored);
+        WriteFileAtomically(folder.filePath(u"autosave_tarvel_qor2.txt"_s), Others);
+        WriteFileAtomically(folder.filePath(u"first.txt"_s), TextOf[0]);
+        WriteFileAtomically(folder.filePath(u"second.txt"_s), TextOf[1]);
     }
 
     // Both copies run until each has restored the files, then end one after
     // the other, each saving its session.
     void runBoth(const std::array<bool, 2>& changes, int endingFirst) {
-        const QString opened[] = {path(u"first.txt"_s), path(u"second.txt"_s)};
+        const QString opened[] = {folder.filePath(u"first.txt"_s),
+                                  folder.filePath(u"second.txt"_s)};
         std::array<QProcess, 2> copies;
         for (int copy = 0; copy < 2; ++copy) {
             startCopy(copies.at(copy), {changes.at(copy) ? opened[copy] : u"-NOMSG"_s});
@@ -77,7 +76,7 @@ protected:
         QMap<QString, QByteArray> found;
         for (const QString& name :
              QDir(folder.path()).entryList({u"autosave_tarvel_qor*"_s}, QDir::Files))
-            found.insert(name, ReadWholeFile(path(name)));
+            found.insert(name, ReadWholeFile(folder.filePath(name)));
         return found;
     }
 
@@ -85,40 +84,39 @@ protected:
 };
 
 TEST_F(TwoCopies, NeitherUndoesTheOthersTabAndTextsBothChangedAreKeptAndTold) {
-    const QString keptAside = path(u"autosave_tarvel_qor1.txt.bak"_s);
+    const QString keptAside = folder.filePath(u"autosave_tarvel_qor1.txt.bak"_s);
     const QString told = u"Tutéž záložku změnilo více oken programu zároveň. Obnoven je text "
                          "okna zavřeného dříve, text okna zavřeného později byl uschován "
                          "jako:\r\nZáložka 1: "_s +
                          keptAside;
-    for (const bool firstChanges : {false, true}) {
-        for (const bool secondChanges : {false, true}) {
-            for (const int endingFirst : {0, 1}) {
-                SCOPED_TRACE(testing::Message() << "changes " << firstChanges << secondChanges
-                                                << ", copy " << endingFirst + 1 << " ends first");
-                writeLastSession();
-                runBoth({firstChanges, secondChanges}, endingFirst);
+    for (const std::array<bool, 2> changes :
+         {std::array{false, false}, {true, false}, {false, true}, {true, true}}) {
+        for (const int endingFirst : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "changes " << changes[0] << changes[1] << ", copy "
+                                            << endingFirst + 1 << " ends first");
+            writeLastSession();
+            runBoth(changes, endingFirst);
 
-                const bool both = firstChanges && secondChanges;
-                QMap<QString, QByteArray> expected = {
-                    {u"autosave_tarvel_qor1.txt"_s, both            ? TextOf[endingFirst]
-                                                    : firstChanges  ? TextOf[0]
-                                                    : secondChanges ? TextOf[1]
-                                                                    : Restored},
-                    {u"autosave_tarvel_qor2.txt"_s, Others},
-                    {u"autosave_tarvel_qor3.txt"_s, {}},
-                    {u"autosave_tarvel_qor4.txt"_s, {}},
-                    {u"autosave_tarvel_qor5.txt"_s, {}},
-                };
-                if (both) {
-                    expected.insert(u"autosave_tarvel_qor1.txt.bak"_s, TextOf[1 - endingFirst]);
-                    expected.insert(u"autosave_tarvel_qor_uschovano.txt"_s,
-                                    (u"Záložka 1: "_s + keptAside + u"\n"_s).toUtf8());
-                }
-                EXPECT_EQ(autosaveFiles(), expected);
-
-                EXPECT_EQ(nextStartsNotice(), both ? told : QString());
-                EXPECT_FALSE(QFile::exists(path(u"autosave_tarvel_qor_uschovano.txt"_s)));
+            const bool both = changes[0] && changes[1];
+            QMap<QString, QByteArray> expected = {
+                {u"autosave_tarvel_qor1.txt"_s, both         ? TextOf[endingFirst]
+                                                : changes[0] ? TextOf[0]
+                                                : changes[1] ? TextOf[1]
+                                                             : Restored},
+                {u"autosave_tarvel_qor2.txt"_s, Others},
+                {u"autosave_tarvel_qor3.txt"_s, {}},
+                {u"autosave_tarvel_qor4.txt"_s, {}},
+                {u"autosave_tarvel_qor5.txt"_s, {}},
+            };
+            if (both) {
+                expected.insert(u"autosave_tarvel_qor1.txt.bak"_s, TextOf[1 - endingFirst]);
+                expected.insert(u"autosave_tarvel_qor_uschovano.txt"_s,
+                                (u"Záložka 1: "_s + keptAside + u"\n"_s).toUtf8());
             }
+            EXPECT_EQ(autosaveFiles(), expected);
+
+            EXPECT_EQ(nextStartsNotice(), both ? told : QString());
+            EXPECT_FALSE(QFile::exists(folder.filePath(u"autosave_tarvel_qor_uschovano.txt"_s)));
         }
     }
 }
