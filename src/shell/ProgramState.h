@@ -2,6 +2,7 @@
 
 #include "core/colour/colour_rule_editing.h"
 #include "core/colour/colour_rule_set.h"
+#include "core/files/shared_autosave.h"
 #include "core/settings/settings_record.h"
 #include "core/text/editor_procedures.h"
 
@@ -22,6 +23,9 @@ struct DocumentSlot {
     // Text restored from the last exit that the tab's document takes when the
     // tab is first entered; empty once taken.
     QString Text;
+    // What this copy of the program knows of the tab's exit-autosave file,
+    // which other copies started in the same folder may write as well.
+    AutosaveMemory ExitAutosave;
 };
 
 // The program-wide state that outlives any window. One instance, reached

@@ -24,11 +24,17 @@ protected:
     }
 
     void start(const QStringList& arguments, const QString& workingFolder = QDir::tempPath()) {
+        startCopy(tarvel, arguments, workingFolder);
+    }
+
+    // Starts a copy of the program of this folder in copy.
+    void startCopy(QProcess& copy, const QStringList& arguments,
+                   const QString& workingFolder = QDir::tempPath()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        tarvel.setProcessEnvironment(environment);
-        tarvel.setWorkingDirectory(workingFolder);
-        tarvel.start(program, arguments);
+        copy.setProcessEnvironment(environment);
+        copy.setWorkingDirectory(workingFolder);
+        copy.start(program, arguments);
     }
 
     // Starts the program, sees it still running after a while (it did not

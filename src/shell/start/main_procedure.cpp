@@ -183,13 +183,21 @@ void applySettings(MainForm& form) {
     LayoutMainForm(form);
 }
 
-void tellAboutKeptAside(const QStringList& keptAside) {
-    if (keptAside.isEmpty())
+void tellAboutKeptAside(const KeptAsideTexts& keptAside) {
+    QStringList paragraphs;
+    if (!keptAside.tooLarge.isEmpty())
+        paragraphs << QStringLiteral("Automaticky uložený text byl příliš velký na obnovení "
+                                     "a byl uschován jako:\r\n") +
+                          keptAside.tooLarge.join(QStringLiteral("\r\n"));
+    if (!keptAside.bothChanged.isEmpty())
+        paragraphs << QStringLiteral("Tutéž záložku změnilo více oken programu zároveň. Obnoven "
+                                     "je text okna zavřeného dříve, text okna zavřeného později "
+                                     "byl uschován jako:\r\n") +
+                          keptAside.bothChanged.join(QStringLiteral("\r\n"));
+    if (paragraphs.isEmpty())
         return;
     MessageBoxRequest notice;
-    notice.text = QStringLiteral("Automaticky uložený text byl příliš velký na obnovení "
-                                 "a byl uschován jako:\r\n") +
-                  keptAside.join(QStringLiteral("\r\n"));
+    notice.text = paragraphs.join(QStringLiteral("\r\n\r\n"));
     notice.title = QStringLiteral("Soubor");
     notice.icon = MessageBoxIcon::Information;
     (void)Platform().messageBox->show(notice, nullptr);
@@ -211,6 +219,7 @@ void restoreDocuments(Start& start, MainForm& form) {
             surface.setText(text);
     }
     form.documents().setCaption(QString(), false);
+    RememberStartingTexts(form.documents().texts(), program.Documents);
 }
 
 void applyEditorLook() {

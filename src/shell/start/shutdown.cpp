@@ -29,7 +29,7 @@ bool saveSession(MainForm& form) {
     if (Program().SessionLoading)
         return false;
     SaveSettings();
-    WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts());
+    WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts(), Program().Documents);
     return true;
 }
 
