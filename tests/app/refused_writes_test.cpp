@@ -97,11 +97,14 @@ TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
              for (int tab = 1; tab <= 5; ++tab)
                  WriteFileAtomically(ExitAutosavePath(Program().AppFolder, tab),
                                      tab == 1 ? "z minula" : "");
+             // Read back as a start does, so this copy knows the files it replaces.
+             (void)RestoreExitAutosaveFiles(Program().AppFolder, Program().Documents);
              text = QString(size, u'x');
              return size;
          },
          [this] {
-             WriteExitAutosaveFiles(Program().AppFolder, {text, {}, {}, {}, {}});
+             WriteExitAutosaveFiles(Program().AppFolder, {text, {}, {}, {}, {}},
+                                    Program().Documents);
          }},
         {"settings", [this](qint64 size) { return settingsOf(size); }, [] { SaveSettings(); }},
         {"default rule set",
