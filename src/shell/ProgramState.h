@@ -63,7 +63,8 @@ struct ProgramState {
     // end that comes meanwhile, such as a signal while a start-up notice
     // waits, must write nothing over the files that session is kept in.
     bool SessionLoading = false;
-    // The temporary files this run made; removed when it ends.
+    // The temporary files this run made for itself alone; removed when it
+    // ends.
     QStringList TempFiles;
     // Set once the user has confirmed the end: nothing may start the event
     // loop again (a modal window that was open when the end came returns).

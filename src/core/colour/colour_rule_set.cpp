@@ -5,14 +5,11 @@
 
 #include <QtEndian>
 
-#include <algorithm>
-
 namespace {
 
 constexpr qsizetype FirstTextOffset = 4;
 constexpr qsizetype SecondTextOffset = FirstTextOffset + ColorRuleTextSize;
 constexpr qsizetype BackgroundLength = 7; // #RRGGBB
-constexpr qsizetype BackgroundOffset = SecondTextOffset + ColorRuleAuthorSize;
 constexpr char Padding = ' ';
 
 [[nodiscard]] QByteArray PaddedText(const QString& text, qsizetype size) {
@@ -58,22 +55,7 @@ struct RawRecord {
             DecodeAnsi(QByteArray(data + SecondTextOffset, ColorRuleTextSize))};
 }
 
-[[nodiscard]] bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 } // namespace
-
-ColorRuleSetProblem ProblemOfColorRuleSet(const QByteArray& bytes) {
-    if (bytes.size() < ColorRuleRecordSize)
-        return ColorRuleSetProblem::ShorterThanARecord;
-    // Only what the format fixes is checked: the background field's "#", its
-    // six digits and the space that ends the header.
-    const QByteArrayView field(bytes.constData() + BackgroundOffset, BackgroundLength + 1);
-    const bool background = field.front() == '#' && field.back() == Padding &&
-                            std::all_of(field.begin() + 1, field.end() - 1, IsHexDigit);
-    return background ? ColorRuleSetProblem::None : ColorRuleSetProblem::NoBackground;
-}
 
 QByteArray EncodeColorRuleSet(const ColorRuleSet& set) {
     QByteArray bytes;
@@ -85,7 +67,7 @@ QByteArray EncodeColorRuleSet(const ColorRuleSet& set) {
 }
 
 std::optional<ColorRuleSet> DecodeColorRuleSet(const QByteArray& bytes) {
-    if (ProblemOfColorRuleSet(bytes) != ColorRuleSetProblem::None)
+    if (bytes.size() < ColorRuleRecordSize)
         return std::nullopt;
     const qsizetype records = bytes.size() / ColorRuleRecordSize;
     ColorRuleSet set;

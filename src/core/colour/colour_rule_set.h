@@ -41,33 +41,22 @@ inline constexpr qsizetype ColorRuleTextSize = 255;
 inline constexpr qsizetype ColorRuleAuthorSize = 247;
 
 // The most rules a set holds: far more than anyone builds by hand, few enough
-// that a set is read, listed and applied at once. A file of more records is
-// no set this program writes, so the reader refuses it unread.
+// that a set is read, listed and applied at once. A longer file is no set
+// this program writes, so the reader refuses it unread.
 inline constexpr qsizetype LargestColorRuleCount = 32767;
-// The longest rule-set file: the header and the most rules.
+// The longest rule-set file: the header and the most rules, then bytes short
+// of one more record, which the reader passes over.
 inline constexpr qint64 LongestColorRuleSetFile =
-    (LargestColorRuleCount + 1) * qint64(ColorRuleRecordSize);
-
-// Why bytes hold no rule set.
-enum class ColorRuleSetProblem {
-    None,
-    // Not even the header record is there.
-    ShorterThanARecord,
-    // The header does not end in "#RRGGBB" and a space, as every set's
-    // header does: the file is something else.
-    NoBackground,
-};
-
-[[nodiscard]] ColorRuleSetProblem ProblemOfColorRuleSet(const QByteArray& bytes);
+    (LargestColorRuleCount + 1) * qint64(ColorRuleRecordSize) + ColorRuleRecordSize - 1;
 
 // The file's bytes: (number of rules + 1) records. Longer texts are cut to
 // their field; FilePath is not stored.
 [[nodiscard]] QByteArray EncodeColorRuleSet(const ColorRuleSet& set);
 
 // The set in the bytes of a file, texts stripped of the spaces at both ends
-// (only spaces: tabs and line breaks stay). Bytes after the last whole record
-// are ignored. Empty when ProblemOfColorRuleSet finds a problem. FilePath is
-// left empty.
+// (only spaces: tabs and line breaks stay). Any bytes of at least one record
+// read as a set, whatever they hold; bytes after the last whole record are
+// ignored. Empty for fewer bytes than one record. FilePath is left empty.
 [[nodiscard]] std::optional<ColorRuleSet> DecodeColorRuleSet(const QByteArray& bytes);
 
 // The path a set is saved under: ".rqc" is appended unless the path already

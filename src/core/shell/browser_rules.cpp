@@ -36,6 +36,14 @@ QString BrowserProgressText(qint64 progress, qint64 progressMax, const QLocale& 
     return plain.toString(percent, 'g', 15) + u'%';
 }
 
+QString BrowserDateText(const QDate& date) {
+    return QLocale::c().toString(date, u"d.M.yyyy");
+}
+
+QString BrowserTimeText(const QTime& time) {
+    return QLocale::c().toString(time, u"H:mm:ss");
+}
+
 QStringList HistoryAfterVisit(QStringList history, const QString& address) {
     history.removeOne(address);
     history.prepend(address);

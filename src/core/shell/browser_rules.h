@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 // The internal browser's texts and its address history.
 
@@ -30,6 +32,11 @@ inline const QString BrowserFirstCaption = QStringLiteral("HTML Testovací  brow
 // progressMax is 0 (nothing to measure).
 [[nodiscard]] QString BrowserProgressText(qint64 progress, qint64 progressMax,
                                           const QLocale& locale = QLocale());
+
+// The date and time panels in the Czech numeric form, whatever the locale:
+// "10.12.2026" and "9:05:07" on the 24-hour clock.
+[[nodiscard]] QString BrowserDateText(const QDate& date);
+[[nodiscard]] QString BrowserTimeText(const QTime& time);
 
 // The history once address has been shown: its first copy (exact,
 // case-sensitive) is taken out and address goes on top.

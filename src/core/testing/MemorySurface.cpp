@@ -3,6 +3,7 @@
 #include "core/text/ansi_code_page.h"
 
 #include <algorithm>
+#include <tuple>
 
 MemorySurface::MemorySurface(QObject* parent) : EditorSurface(parent) {
     resetFormats(CharFormat{});
@@ -24,8 +25,9 @@ void MemorySurface::setText(const QString& text) {
 
 void MemorySurface::replaceText(const QString& text) {
     // The new text shows the look alone, as it would in an emptied document.
+    const std::pair<int, int> selection(m_selStart, m_selLength);
     record({0, replaceRange(0, textLength(), ReplaceNonAnsi(text), intern(m_look)),
-            static_cast<int>(m_text.size())});
+            static_cast<int>(m_text.size()), selection});
     m_selStart = 0;
     m_selLength = 0;
     textWritten();
@@ -69,7 +71,7 @@ void MemorySurface::setSelText(const QString& text) {
     const int start = m_selStart;
     const int end = m_selStart + m_selLength;
     record({start, replaceRange(start, end, inserted, insertionFormat(start)),
-            static_cast<int>(inserted.size())});
+            static_cast<int>(inserted.size()), std::nullopt});
     m_selStart = normalized(start + inserted.size());
     m_selLength = 0;
     textWritten();
@@ -94,7 +96,7 @@ void MemorySurface::record(const Step& step) {
 MemorySurface::Step MemorySurface::revert(const Step& step) {
     const int end = step.start + step.length;
     Step back{step.start, replaceRange(step.start, end, step.text, insertionFormat(step.start)),
-              static_cast<int>(step.text.size())};
+              static_cast<int>(step.text.size()), step.selectionBefore};
     m_selStart = normalized(step.start + step.text.size());
     m_selLength = 0;
     textWritten();
@@ -107,6 +109,8 @@ void MemorySurface::undo() {
     const Step step = m_undoSteps.back();
     m_undoSteps.pop_back();
     m_redoSteps.push_back(revert(step));
+    if (step.selectionBefore)
+        std::tie(m_selStart, m_selLength) = *step.selectionBefore;
 }
 
 void MemorySurface::redo() {

@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QString>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // An editing surface kept in memory: the text, a caret with a selection and
@@ -82,6 +84,8 @@ private:
         int start = 0;
         QString text;
         int length = 0;
+        // A whole-text step gives the selection (start, length) back when undone.
+        std::optional<std::pair<int, int>> selectionBefore;
     };
     // Replaces [start, end) by text in format; returns the text replaced.
     QString replaceRange(int start, int end, const QString& text, FormatIndex format);

@@ -29,8 +29,8 @@
 //   (see beginFormatting), so a handler that formats the new text adds no
 //   second pass over it.
 // - replaceText() replaces the whole text as one editing step of a command:
-//   the caret goes to 0, one undo() gives back the text before it, and the
-//   history before it stays.
+//   the caret goes to 0, one undo() gives back the text, caret and selection
+//   before it (scrolled into view), and the history before it stays.
 // - Undo history: every write of text (setSelText, replaceText, each edit by
 //   the user) is one step that undo() reverts whole and redo() makes again;
 //   a new write drops what could be redone. Formatting is never a step: it

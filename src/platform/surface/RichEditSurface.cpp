@@ -4,8 +4,10 @@
 #include "platform/colour_palette.h"
 #include "platform/font_fallback.h"
 #include "platform/surface/SurfaceTextEdit.h"
+#include "platform/surface/ViewsBeforeSteps.h"
 
 #include <QHash>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -148,7 +150,10 @@ void RichEditSurface::onContentsChange(int position, int removed, int added) {
     // An edit by the widget itself (Delete, Backspace, cut) may leave a lone
     // CR break right before a lone LF break; they join in the edit's own undo
     // step. Undoing and redoing only ever return to states that were whole.
-    if (!m_breaks.allCrLf() && !m_document->isRedoAvailable()) {
+    // The step is reopened only to change it: reopened and closed as it was,
+    // it would still count as one made anew.
+    if (!m_breaks.allCrLf() && !m_document->isRedoAvailable() &&
+        (isSplitPairAt(position + added) || isSplitPairAt(position))) {
         QTextCursor step(m_document);
         ++m_quiet;
         step.joinPreviousEditBlock();
@@ -172,13 +177,17 @@ void RichEditSurface::noticeOtherKinds(int widgetPosition, int added) {
     }
 }
 
-bool RichEditSurface::joinSplitPair(int widgetPosition) {
+bool RichEditSurface::isSplitPairAt(int widgetPosition) const {
     const QTextBlock line = m_document->findBlock(widgetPosition);
     if (line.position() != widgetPosition || widgetPosition == 0 || line.length() != 1 ||
         !line.next().isValid())
         return false;
-    if (BreakIndex::kindOf(line) != LineBreak::Cr ||
-        BreakIndex::kindOf(line.next()) != LineBreak::Lf)
+    return BreakIndex::kindOf(line) == LineBreak::Cr &&
+           BreakIndex::kindOf(line.next()) == LineBreak::Lf;
+}
+
+bool RichEditSurface::joinSplitPair(int widgetPosition) {
+    if (!isSplitPairAt(widgetPosition))
         return false;
     QTextCursor join(m_document);
     join.setPosition(widgetPosition);
@@ -338,6 +347,8 @@ void RichEditSurface::setText(const QString& text) {
 // old text with its break kinds. The old marks go with the old text.
 void RichEditSurface::replaceText(const QString& text) {
     const ParagraphText paragraphs = ToParagraphText(text);
+    const ViewBeforeStep view = currentView();
+    const int stepsBefore = m_document->availableUndoSteps();
     ++m_quiet;
     QTextCursor cursor(m_document);
     cursor.beginEditBlock();
@@ -347,6 +358,11 @@ void RichEditSurface::replaceText(const QString& text) {
     insertWholeText(cursor, paragraphs);
     cursor.endEditBlock();
     --m_quiet;
+    // Undone, the widget would leave the caret at the end of the text it
+    // puts back, far from where the user was. (An empty text replaced by an
+    // empty one makes no step.)
+    if (m_document->availableUndoSteps() > stepsBefore)
+        ViewsBeforeSteps::of(*m_document).rememberForLastStep(view);
     m_breaks.setAllCrLf(allCrLf(paragraphs.breaks));
     setCursor(QTextCursor(m_document));
     Q_EMIT textChanged();
@@ -571,11 +587,32 @@ void RichEditSurface::stepHistory(bool redo) {
     // Which blocks an undo step joins is known only afterwards.
     if (hasMarks())
         m_heldMarks = marksOf(m_document->begin(), m_document->lastBlock());
+    const std::optional<ViewBeforeStep> view =
+        redo ? std::nullopt : ViewsBeforeSteps::of(*m_document).beforeNextUndo();
     if (redo)
         m_edit->redo();
     else
         m_edit->undo();
     m_heldMarks.reset();
+    if (view)
+        showView(*view);
+}
+
+ViewBeforeStep RichEditSurface::currentView() const {
+    const QTextCursor cursor = this->cursor();
+    return {cursor.anchor(), cursor.position(),
+            QPoint(m_edit->horizontalScrollBar()->value(), m_edit->verticalScrollBar()->value())};
+}
+
+void RichEditSurface::showView(const ViewBeforeStep& view) {
+    const int end = m_document->characterCount() - 1;
+    QTextCursor cursor(m_document);
+    cursor.setPosition(std::clamp(view.anchor, 0, end));
+    cursor.setPosition(std::clamp(view.position, 0, end), QTextCursor::KeepAnchor);
+    m_edit->setTextCursor(cursor);
+    m_edit->horizontalScrollBar()->setValue(view.scroll.x());
+    m_edit->verticalScrollBar()->setValue(view.scroll.y());
+    m_edit->ensureCursorVisible();
 }
 
 void RichEditSurface::markSelection(const QTextCharFormat& format) {

@@ -2,6 +2,7 @@
 
 #include "core/text/editor_surface.h"
 #include "platform/surface/BreakIndex.h"
+#include "platform/surface/ViewsBeforeSteps.h"
 
 #include <QFont>
 #include <QTextCharFormat>
@@ -102,6 +103,7 @@ private:
     // A lone CR break right before a lone LF break reads as CR LF: makes the
     // two one break if the empty line between them starts at widgetPosition.
     bool joinSplitPair(int widgetPosition);
+    [[nodiscard]] bool isSplitPairAt(int widgetPosition) const;
     [[nodiscard]] int ourStartOf(int block) const;
     [[nodiscard]] int blockAtOur(int position) const;
     [[nodiscard]] int toOur(int widgetPosition) const;
@@ -122,7 +124,11 @@ private:
     [[nodiscard]] std::vector<Mark> marksOf(QTextBlock block, const QTextBlock& last) const;
     // Keeps the marks of the blocks an edit of [widgetStart, widgetEnd] may join.
     void holdMarks(int widgetStart, int widgetEnd);
+    // Undoes or redoes one step; undoing a whole-text step also gives back
+    // the selection and scroll position from before it.
     void stepHistory(bool redo);
+    [[nodiscard]] ViewBeforeStep currentView() const;
+    void showView(const ViewBeforeStep& view);
     void markSelection(const QTextCharFormat& format);
     void setLookFont(const QFont& font);
     void replaceSelection(const QString& text);

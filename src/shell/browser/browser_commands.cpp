@@ -18,8 +18,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString previewOfEditorText() {
-    return WriteTempFile(u"html"_s, EncodeAnsi(MainSurface().text()));
+QString previewOfEditorText(TempFileReader reader) {
+    return WriteTempFile(u"html"_s, EncodeAnsi(MainSurface().text()), reader);
 }
 
 // The longest copy of a saved file the desktop's browser is given: a
@@ -51,7 +51,7 @@ QString previewOfSavedFile(const QString& path) {
         ReportError(FileReadError(path, read));
         return QString();
     }
-    return WriteTempFile(u"html"_s, read.bytes);
+    return WriteTempFile(u"html"_s, read.bytes, TempFileReader::Desktop);
 }
 
 void showHelp() {
@@ -64,7 +64,7 @@ void showHelp() {
 void previewInternally() {
     const QString& path = Program().CurrentFilePath;
     if (path.isEmpty()) {
-        ShowFileInBrowser(previewOfEditorText());
+        ShowFileInBrowser(previewOfEditorText(TempFileReader::ThisProgram));
         return;
     }
     const QFileInfo saved(path);
@@ -80,8 +80,11 @@ bool wantsSavedVersion() {
 
 void previewInDesktopBrowser() {
     const QString path = Program().CurrentFilePath;
-    const QString shown =
-        !path.isEmpty() && wantsSavedVersion() ? previewOfSavedFile(path) : previewOfEditorText();
+    // The desktop's browser may read or reload the page after this program
+    // ends, so its copy stays in the temporary folder.
+    const QString shown = !path.isEmpty() && wantsSavedVersion()
+                              ? previewOfSavedFile(path)
+                              : previewOfEditorText(TempFileReader::Desktop);
     // Whatever program the desktop keeps for pages shows it; when none does,
     // the user learns where the page waits, to open it some other way.
     if (!shown.isEmpty() && !Platform().desktop->openFile(shown, MainForm::instance()))

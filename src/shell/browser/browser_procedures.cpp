@@ -33,11 +33,12 @@ void ShowBrowserAlone() {
     ShowOwned(browser);
 }
 
-QString WriteTempFile(const QString& extension, const QByteArray& bytes) {
+QString WriteTempFile(const QString& extension, const QByteArray& bytes, TempFileReader reader) {
     try {
         const QString path = MakeTempFileName(extension);
         WriteFileAtomically(path, bytes);
-        Program().TempFiles << path;
+        if (reader == TempFileReader::ThisProgram)
+            Program().TempFiles << path;
         return path;
     } catch (const ProgramError& error) {
         ReportError(error);

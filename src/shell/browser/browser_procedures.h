@@ -16,8 +16,13 @@ void ShowUrlInBrowser(const QString& url);
 // Shows the browser as the program's only window.
 void ShowBrowserAlone();
 
-// A fresh temporary file with the extension, holding bytes, for the browser
+// Who reads a temporary file: this program alone (its own browser), which
+// removes it when it ends, or a program of the desktop, which may read or
+// reload it after that, so it stays in the temporary folder.
+enum class TempFileReader { ThisProgram, Desktop };
+
+// A fresh temporary file with the extension, holding bytes, for a browser
 // to show; "" (the failure reported) when it cannot be written, so no
-// preview shows a page that is not there. The file is removed when the
-// program ends.
-[[nodiscard]] QString WriteTempFile(const QString& extension, const QByteArray& bytes);
+// preview shows a page that is not there.
+[[nodiscard]] QString WriteTempFile(const QString& extension, const QByteArray& bytes,
+                                    TempFileReader reader = TempFileReader::ThisProgram);

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,8 +122,7 @@ frmBrowser::frmBrowser(QWidget* parent) : QMainWindow(parent, ModelessWindowFlag
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    buildAddressBox(area);
-    layout->addWidget(m_address);
+    layout->addLayout(buildAddressRow(area));
     m_browser = Platform().webViews->create(area);
     m_browser->widget()->setObjectName(u"brwWebBrowser"_s);
     layout->addWidget(m_browser->widget(), 1);
@@ -165,17 +165,9 @@ void frmBrowser::buildToolBar() {
         action->setCheckable(key == DockKey);
         connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
     }
-    // The busy picture stands at the toolbar's right end, so the address box
-    // below has the window's whole width.
-    auto* room = new QWidget(m_toolBar);
-    room->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_toolBar->addWidget(room);
-    m_picture = Named(new QLabel(m_toolBar), u"Picture1"_s);
-    m_picture->setFixedSize(PictureSide, PictureSide);
-    m_toolBar->addWidget(m_picture);
 }
 
-void frmBrowser::buildAddressBox(QWidget* area) {
+QLayout* frmBrowser::buildAddressRow(QWidget* area) {
     m_address = Named(new QComboBox(area), u"cboAddress"_s);
     m_address->setEditable(true);
     // The history is kept by the browser itself, in the order of the visits.
@@ -192,6 +184,15 @@ void frmBrowser::buildAddressBox(QWidget* area) {
         if (!m_suppressNavigate)
             navigateToTyped();
     });
+    // The busy picture ends the row; the address box takes the rest of it.
+    m_picture = Named(new QLabel(area), u"Picture1"_s);
+    m_picture->setFixedSize(PictureSide, PictureSide);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(m_address, 1);
+    row->addWidget(m_picture);
+    return row;
 }
 
 void frmBrowser::buildStatusBar() {
@@ -380,7 +381,6 @@ void frmBrowser::showIdle() {
 
 void frmBrowser::showClock() {
     const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    m_panels[4]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_panels[5]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    m_panels[4]->setText(BrowserDateText(now.date()));
+    m_panels[5]->setText(BrowserTimeText(now.time()));
 }

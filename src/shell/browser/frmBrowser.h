@@ -6,6 +6,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QTimer;
 class QToolBar;
 class WebView;
@@ -52,7 +53,7 @@ protected:
 
 private:
     void buildToolBar();
-    void buildAddressBox(QWidget* area);
+    [[nodiscard]] QLayout* buildAddressRow(QWidget* area);
     void buildStatusBar();
     void navigate(const QString& address);
     void chooseFile();

@@ -12,10 +12,8 @@
 
 namespace {
 
-// The classic numbers of a read that runs past the end of a file, and of a
-// file that is not in the expected format.
+// The classic number of a read that runs past the end of a file.
 constexpr int InputPastEndErrorNumber = 62;
-constexpr int InvalidFileFormatErrorNumber = 321;
 
 // A pipe, device or socket: there, but neither a file nor a folder.
 [[nodiscard]] bool IsSpecialFile(const QString& path, FileReadFailure checked) {
@@ -31,15 +29,9 @@ constexpr int InvalidFileFormatErrorNumber = 321;
                      path);
 }
 
-[[nodiscard]] ProgramError ProblemError(const QString& path, ColorRuleSetProblem problem) {
-    if (problem == ColorRuleSetProblem::ShorterThanARecord)
-        return ProgramError(InputPastEndErrorNumber,
-                            QStringLiteral("Soubor je kratší než jeden záznam definice barev."),
-                            path);
-    return ProgramError(InvalidFileFormatErrorNumber,
-                        QStringLiteral("Soubor není definice barev: jeho první záznam nekončí "
-                                       "barvou pozadí (#RRGGBB)."),
-                        path);
+[[nodiscard]] ProgramError ShortFileError(const QString& path) {
+    return ProgramError(InputPastEndErrorNumber,
+                        QStringLiteral("Soubor je kratší než jeden záznam definice barev."), path);
 }
 
 // What reading a rule-set file gave.
@@ -76,14 +68,12 @@ struct ColorSetRead {
         result.error = FileReadError(path, read);
         return result;
     }
-    if (const ColorRuleSetProblem problem = ProblemOfColorRuleSet(read.bytes);
-        problem != ColorRuleSetProblem::None) {
-        result.error = ProblemError(path, problem);
-        return result;
-    }
     try {
         result.set = DecodeColorRuleSet(read.bytes);
-        result.set->FilePath = path;
+        if (result.set)
+            result.set->FilePath = path;
+        else
+            result.error = ShortFileError(path);
     } catch (const std::bad_alloc&) {
         FileRead noMemory;
         noMemory.failure = FileReadFailure::NoMemory;
@@ -100,10 +90,6 @@ bool SaveColorSet(ColorRuleSet& set, const QString& path) {
         return false;
     const QString target = ColorSetPath(path);
     try {
-        // A pipe or device chosen by name is refused, not passed by for a
-        // new file beside it named with the extension.
-        if (IsSpecialFile(path, CheckRegularFile(path)))
-            throw NotRegularFileError(path);
         WriteFileAtomically(target, EncodeColorRuleSet(set));
     } catch (const ProgramError& error) {
         ReportError(error);
@@ -135,8 +121,8 @@ void LoadDefaultColorSet(const QString& path) {
     }
     if (!read.present)
         return;
-    // The file may hold rules of the user's that this program cannot read:
-    // it stays as it is until the user makes a set of their own. Start-up
+    // A file too long or unreadable may still hold the user's rules: it
+    // stays as it is until the user makes a set of their own. Start-up
     // passes a pipe or device by in silence, as it does a folder.
     program.DefaultColorRulesUnread = program.ColorRules;
     if (read.error && !read.special)

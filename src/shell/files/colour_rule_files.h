@@ -11,27 +11,28 @@ inline const QString ColorSetFilter = QStringLiteral("Tarvel Qor Definice barev 
 
 // Writes set to path, with ".rqc" appended unless it ends in exactly ".rqc",
 // replacing any file there; on success that path becomes set.FilePath. An
-// empty path does nothing. A pipe, device or folder is never written: neither
-// at the path written nor at a chosen pipe or device, which would otherwise
-// be passed by for a new file beside it. The file is written beside its target and renamed
-// into place, so a failed save, reported in the error box, leaves the old
-// file and set.FilePath as they were. True when the file was written; the
-// rule-set editor then enables its rule buttons only if the set has rules.
+// empty path does nothing. Only the name written counts: a pipe, device or
+// folder there is never written, while one at the name chosen is passed by
+// for the file beside it ("/dev/null" writes "/dev/null.rqc"). The file is
+// written beside its target and renamed into place, so a failed save,
+// reported in the error box, leaves the old file and set.FilePath as they
+// were. True when the file was written; the rule-set editor then enables
+// its rule buttons only if the set has rules.
 bool SaveColorSet(ColorRuleSet& set, const QString& path);
 
 // Replaces set by the one in the file at path, which becomes set.FilePath.
-// An empty path first asks with the open dialog, owned by owner. A cancelled
+// Any file of at least one record reads as a set, whatever its bytes. An
+// empty path first asks with the open dialog, owned by owner. A cancelled
 // dialog, a missing file or a folder changes nothing and shows nothing. A
 // pipe or device, a file longer than the longest set (refused unread), one
-// that holds no set (shorter than one record, or its header without the
-// background) and a failed read are reported in the error box and change
-// nothing. True when the set was replaced.
+// shorter than one record and a failed read are reported in the error box
+// and change nothing. True when the set was replaced.
 bool LoadColorSet(ColorRuleSet& set, const QString& path, QWidget* owner);
 
 // Start-up's load of the default set into Program().ColorRules. Nothing
 // there, a folder, a pipe or a device are passed by in silence; any other
-// file that gives no set is reported. Whatever is there and was not read is
-// kept: SaveDefaultColorSet leaves it until the set is changed.
+// file that gives no set (too long, too short, unreadable) is reported, and
+// kept as it is: SaveDefaultColorSet leaves it until the set is changed.
 void LoadDefaultColorSet(const QString& path);
 
 // Writes Program().ColorRules to the default set file at path, unless that

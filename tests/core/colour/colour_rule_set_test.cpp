@@ -125,20 +125,29 @@ TEST(ColorRuleSetFile, OnlyWholeRecordsAreRead) {
     }
 }
 
-// Only the background field "#RRGGBB " is fixed by the format: any other bytes
-// read as they stand, but bytes without it are no set.
-TEST(ColorRuleSetFile, AnyBytesAroundTheBackgroundReadAsASet) {
-    QByteArray bytes(514, 'A');
-    EXPECT_EQ(ProblemOfColorRuleSet(bytes), ColorRuleSetProblem::NoBackground);
-    for (const char* wrong : {" AAAAAA ", "#AAAAAG ", "#AAAAAAA"})
-        EXPECT_FALSE(DecodeColorRuleSet(bytes.replace(506, 8, wrong))) << wrong;
-    const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes.replace(506, 8, "#aAbB09 "));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->DefaultTextColor, 0x41414141);
-    EXPECT_EQ(read->Description, QString(255, u'A'));
-    EXPECT_EQ(read->Author, QString(247, u'A'));
-    EXPECT_EQ(read->DefaultBackground, RgbColor(0xAA, 0xBB, 0x09));
-    EXPECT_TRUE(read->Rules.isEmpty());
+// Nothing marks a file as a rule set: any bytes of one record or more read
+// as one, each field as it stands.
+TEST(ColorRuleSetFile, AnyBytesOfOneRecordReadAsASet) {
+    ColorRuleSet letters;
+    letters.DefaultTextColor = 0x41414141;
+    letters.Description = QString(255, u'A');
+    letters.Author = QString(247, u'A');
+    letters.DefaultBackground = RgbColor(0xAA, 0xAA, 0xAA);
+    ColorRuleSet zeros;
+    zeros.DefaultTextColor = 0;
+    zeros.Description = QString(255, QChar(0));
+    zeros.Author = QString(247, QChar(0));
+    zeros.DefaultBackground = 0;
+    zeros.Rules = {{0, QString(255, QChar(0)), QString(255, QChar(0))}};
+    const std::pair<QByteArray, ColorRuleSet> kCases[] = {
+        {QByteArray(514, 'A'), letters},
+        {QByteArray(2 * 514 + 7, '\0'), zeros},
+    };
+    for (const auto& [bytes, expected] : kCases) {
+        const std::optional<ColorRuleSet> read = DecodeColorRuleSet(bytes);
+        ASSERT_TRUE(read) << bytes.size();
+        EXPECT_EQ(*read, expected) << bytes.size();
+    }
 }
 
 TEST(ColorRuleSetFile, SavePathEndsInExactlyTheLowerCaseExtension) {

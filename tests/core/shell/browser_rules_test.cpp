@@ -1,5 +1,6 @@
 #include "core/shell/browser_rules.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -53,6 +54,20 @@ TEST(BrowserRules, ProgressInPerCentWithinBounds) {
         EXPECT_EQ(BrowserProgressText(k.progress, k.max, c), k.expected)
             << k.progress << "/" << k.max;
     EXPECT_EQ(BrowserProgressText(1, 8, QLocale(QLocale::Czech)), u"12,5%"_s);
+}
+
+// Czech numeric form whatever the locale, so no English month ever shows.
+TEST(BrowserRules, DateAndTimeInCzechForm) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::pair<QDateTime, QString> kCases[] = {
+        {{QDate(2026, 12, 10), QTime(0, 0, 0)}, u"10.12.2026 0:00:00"_s},
+        {{QDate(2027, 1, 2), QTime(9, 5, 7)}, u"2.1.2027 9:05:07"_s},
+        {{QDate(2026, 3, 31), QTime(23, 59, 59)}, u"31.3.2026 23:59:59"_s},
+    };
+    for (const auto& [when, shown] : kCases)
+        EXPECT_EQ(BrowserDateText(when.date()) + u' ' + BrowserTimeText(when.time()), shown);
+    QLocale::setDefault(before);
 }
 
 TEST(BrowserRules, VisitMovesTheFirstEqualAddressToTheTop) {

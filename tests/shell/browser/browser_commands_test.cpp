@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -166,31 +167,46 @@ TEST_F(Previews, DesktopPreviewOfASavedDocumentAsksFirst) {
     }
 }
 
-// Each page or text handed to a browser is a temporary file of this run: it
-// is there while the program runs and gone when it ends, while a file of the
-// same kind that this run did not make stays.
-TEST_F(Previews, TheTemporaryFilesOfThisRunAndOnlyThoseGoAtTheEnd) {
+// Each page or text handed to a browser is a new temporary file. Those only
+// this program reads go when it ends; those handed to the desktop's browser
+// stay, as it may read or reload them later. A file of the same kind that
+// this run did not make stays too.
+TEST_F(Previews, OnlyTheTemporaryFilesThisRunReadsItselfGoAtTheEnd) {
     QTemporaryDir temp;
     const TempFolderOverride tempFolder(temp.path());
     const QString othersFile = temp.filePath(u"tvqAbCdEf.html"_s);
     WriteFileAtomically(othersFile, "another instance");
-    const std::pair<const char*, MenuId> makers[] = {
-        {"checkpoint view", MenuId::mnu_chp_v},
-        {"preview", MenuId::Mnu_Internal_Browser},
-        {"Testuj html", MenuId::mnutest},
+    const QString script = folder.filePath(u"run.bat"_s);
+    WriteFileAtomically(script, "saved");
+    const struct {
+        const char* name;
+        MenuId id;
+        QString document; // the saved file, "" for an untitled document
+        bool goesAtTheEnd;
+    } makers[] = {
+        {"checkpoint view", MenuId::mnu_chp_v, {}, true},
+        {"preview", MenuId::Mnu_Internal_Browser, {}, true},
+        {"preview again", MenuId::Mnu_Internal_Browser, {}, true},
+        {"Testuj html", MenuId::mnutest, {}, false},
+        {"Testuj html again", MenuId::mnutest, {}, false},
+        {"Testuj html of a saved script", MenuId::mnutest, script, false},
     };
     QStringList made;
-    for (const auto& [name, id] : makers) {
-        run(id);
-        made << (id == MenuId::mnutest ? platform.desktop.opened.last() : shownFile());
-        EXPECT_EQ(QFileInfo(made.last()).absolutePath(), temp.path()) << name;
-        EXPECT_TRUE(QFileInfo::exists(made.last())) << name;
+    for (const auto& maker : makers) {
+        Program().CurrentFilePath = maker.document;
+        if (!maker.document.isEmpty())
+            platform.messageBox.queue(MessageBoxAnswer::Yes);
+        run(maker.id);
+        made << (maker.id == MenuId::mnutest ? platform.desktop.opened.last() : shownFile());
+        EXPECT_EQ(QFileInfo(made.last()).absolutePath(), temp.path()) << maker.name;
+        EXPECT_TRUE(QFileInfo::exists(made.last())) << maker.name;
     }
+    EXPECT_EQ(QSet<QString>(made.begin(), made.end()).size(), made.size());
 
     RemoveTempFiles();
 
     for (qsizetype i = 0; i < made.size(); ++i)
-        EXPECT_FALSE(QFileInfo::exists(made.at(i))) << makers[i].first;
+        EXPECT_NE(QFileInfo::exists(made.at(i)), makers[i].goesAtTheEnd) << makers[i].name;
     EXPECT_TRUE(QFileInfo::exists(othersFile));
 }
 

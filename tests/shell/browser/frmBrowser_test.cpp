@@ -12,8 +12,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
-#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -249,21 +249,33 @@ TEST_F(Browser, AloneClosingAsksAndNoKeepsItRunning) {
     EXPECT_TRUE(Program().Ending);
 }
 
-// Alone or owned, at any width, the address box reaches the window's right
-// edge, as the toolbar above it does; the busy picture is in the toolbar.
-TEST_F(Browser, AddressBoxReachesTheRightEdge) {
+// Alone or owned, at any width, the busy picture ends the address row and
+// the address box takes the rest of it; date and time show in Czech form.
+TEST_F(Browser, AddressRowEndsInTheBusyPicture) {
     for (const bool alone : {false, true}) {
-        alone ? ShowBrowserAlone() : ShowUrlInBrowser(u"http://example.org/"_s);
+        if (alone)
+            ShowBrowserAlone();
+        else
+            ShowUrlInBrowser(u"http://example.org/"_s);
         for (const int width : {420, 900}) {
             browser()->resize(width, 400);
             QCoreApplication::processEvents();
-            const auto rightEdge = [this](const QWidget* control) {
-                return control->mapTo(browser(), QPoint(control->width(), 0)).x();
-            };
-            EXPECT_EQ(rightEdge(browser()->cboAddress()), width) << alone << " " << width;
-            EXPECT_EQ(rightEdge(browser()->tbToolBar()), width) << alone << " " << width;
-            EXPECT_TRUE(browser()->tbToolBar()->isAncestorOf(browser()->Picture1()));
+            const QRect address = browser()->cboAddress()->geometry();
+            const QWidget* picture = browser()->Picture1();
+            EXPECT_EQ(picture->mapTo(browser(), QPoint(picture->width(), 0)).x(), width)
+                << alone << " " << width;
+            EXPECT_EQ(address.width(), width - picture->width()) << alone << " " << width;
+            EXPECT_EQ(picture->geometry().left(), address.right() + 1);
+            EXPECT_EQ(picture->parentWidget(), browser()->cboAddress()->parentWidget());
         }
+        EXPECT_TRUE(QRegularExpression(u"^\\d{1,2}\\.\\d{1,2}\\.\\d{4}$"_s)
+                        .match(browser()->panel(5)->text())
+                        .hasMatch())
+            << browser()->panel(5)->text().toStdString();
+        EXPECT_TRUE(QRegularExpression(u"^\\d{1,2}:\\d\\d:\\d\\d$"_s)
+                        .match(browser()->panel(6)->text())
+                        .hasMatch())
+            << browser()->panel(6)->text().toStdString();
         platform.unloadWindows();
     }
 }

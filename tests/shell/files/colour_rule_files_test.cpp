@@ -77,9 +77,9 @@ TEST_F(ColourRuleFiles, EachSaveLeavesOnlyItsOwnRecordsAndLoadsBack) {
 }
 
 // The name written is the chosen one with ".rqc" appended unless it ends in
-// exactly that. A pipe or device is refused whether it is the name chosen or
-// the name written; a folder only where it is the name written.
-TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
+// exactly that. Only a folder, pipe or device at the name written is refused:
+// one at the name chosen is passed by for the file beside it.
+TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameUnlessItIsASpecialFile) {
     const struct {
         QString chosen;
         std::optional<SpecialFile> kind; // none: nothing is there
@@ -90,10 +90,10 @@ TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
         {u"VELKE.RQC"_s, {}, u"VELKE.RQC.rqc"_s},
         {u"slozka"_s, SpecialFile::Folder, u"slozka.rqc"_s},
         {u"adresar.rqc"_s, SpecialFile::Folder, {}},
-        {u"roura"_s, SpecialFile::Pipe, {}},
-        {u"roura.rqc"_s, SpecialFile::Pipe, {}},
-        {u"null"_s, SpecialFile::Device, {}},
-        {u"null.rqc"_s, SpecialFile::Device, {}},
+        {u"roura"_s, SpecialFile::Pipe, u"roura.rqc"_s},
+        {u"trubka.rqc"_s, SpecialFile::Pipe, {}},
+        {u"null"_s, SpecialFile::Device, u"null.rqc"_s},
+        {u"zarizeni.rqc"_s, SpecialFile::Device, {}},
     };
     for (const auto& c : kCases) {
         const QString chosen = pathOf(c.chosen);
@@ -113,6 +113,39 @@ TEST_F(ColourRuleFiles, SaveWritesTheExtendedNameAndNeverASpecialFile) {
             told.contains(u"Není obyčejný soubor (je to složka, roura nebo zařízení): "_s + chosen),
             c.written.isEmpty())
             << told.toStdString();
+    }
+}
+
+// Whatever a file holds, its whole records are read, up to the largest set
+// with bytes short of one more record after it.
+TEST_F(ColourRuleFiles, LoadReadsAnyFileUpToTheLargestSetAndAPartialRecord) {
+    const QByteArray largest =
+        EncodeColorRuleSet(SetWithRules(1)) + QByteArray((LargestColorRuleCount - 1) * 514, 'r');
+    const QByteArray text = QByteArray("Obyčejný text, žádné barvy.\r\n").repeated(40);
+    const struct {
+        QByteArray bytes;
+        qsizetype rules; // -1: refused as too large
+    } kCases[] = {
+        {QByteArray(514, 'A'), 0},
+        {text, text.size() / 514 - 1},
+        {largest + QByteArray(513, 'x'), LargestColorRuleCount},
+        {largest + QByteArray(514, 'x'), -1},
+    };
+    const QString path = pathOf(u"cokoli.txt"_s);
+    for (const auto& c : kCases) {
+        writeFile(path, c.bytes);
+        ColorRuleSet set = SetWithRules(2);
+        const ColorRuleSet before = set;
+        platform.messageBox.shown.clear();
+        EXPECT_EQ(LoadColorSet(set, path, &owner), c.rules >= 0) << c.bytes.size();
+        if (c.rules < 0) {
+            EXPECT_EQ(set, before);
+            EXPECT_TRUE(onlyErrorBoxText().contains(u"příliš velký na definici barev"_s));
+            continue;
+        }
+        EXPECT_TRUE(platform.messageBox.shown.isEmpty()) << c.bytes.size();
+        EXPECT_EQ(set.Rules.size(), c.rules) << c.bytes.size();
+        EXPECT_EQ(set.FilePath, path);
     }
 }
 

@@ -221,6 +221,32 @@ TEST_F(SearchWindows, ReplaceAllIsExactUnderItsBusyMessageAndEndsTheSearch) {
     EXPECT_FALSE(window.Command6()->isEnabled());
 }
 
+// On a document of a megabyte, Ctrl+Z after Replace all gives back the text
+// with the hit selected where it was, and shows it: not the text's end.
+TEST_F(SearchWindows, UndoingReplaceAllGoesBackToTheHitShownBefore) {
+    form.resize(800, 600);
+    const QString lines = u"řádek textu, v němž nic hledaného není\r\n"_s.repeated(13000);
+    const QString text = lines + u"tady je <B>hledané</B> slovo\r\n"_s + lines;
+    setText(text);
+    Zamena& window = zamena();
+    window.Find()->setText(u"<B>"_s);
+    window.Chage()->setText(u"<STRONG>"_s);
+    window.Command1()->click();
+    const std::pair<int, int> hit = selection();
+    ASSERT_EQ(hit, std::make_pair(int(lines.size()) + 8, 3));
+    window.Command6()->click();
+    ASSERT_NE(surface().text(), text);
+
+    QWidget* editor = static_cast<RichEditSurface&>(surface()).widget();
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(surface().text(), text);
+    EXPECT_EQ(selection(), hit);
+    const QRect caret = static_cast<SurfaceTextEdit*>(editor)->cursorRect();
+    EXPECT_TRUE(static_cast<SurfaceTextEdit*>(editor)->viewport()->rect().contains(caret))
+        << caret.y();
+}
+
 TEST_F(SearchWindows, ReplaceAllOnASelectionStaysInsideAfterALongerReplacement) {
     setText(u"ab ab ab ab"_s, 0, 5);
     Zamena& window = zamena();
