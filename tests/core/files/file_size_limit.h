@@ -1,34 +1,25 @@
 #pragma once
 
 #include <algorithm>
+#include <csignal>
 
-#include <signal.h>
 #include <sys/resource.h>
 
-// While it lives, a write that would make any file of this process longer
-// than limit bytes fails with EFBIG, as a disk without room refuses it,
-// instead of the signal that would end the process. Needs no root.
+// While it lives, a write that would make a file of this process longer than
+// limit bytes fails with EFBIG, as a full disk refuses it. The signal that
+// would end the process stays ignored afterwards, as the program ignores it.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t limit) {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignore, &m_signal);
-        ::getrlimit(RLIMIT_FSIZE, &m_limit);
-        const struct rlimit lowered { std::min(limit, m_limit.rlim_max), m_limit.rlim_max };
-        m_set = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit lowered{std::min(limit, m_old.rlim_max), m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_limit);
-        ::sigaction(SIGXFSZ, &m_signal, nullptr);
-    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-    [[nodiscard]] bool set() const { return m_set; }
-
 private:
-    struct rlimit m_limit {};
-    struct sigaction m_signal {};
-    bool m_set = false;
+    rlimit m_old{};
 };
