@@ -163,34 +163,28 @@ TEST(FileIo, SavingFollowsTheUsersRightsToTheFolderAndTheFile) {
     }
 }
 
-// Written in place, a file still keeps its old bytes when the disk has no
-// room for the new ones: the room is asked for before they are written.
+// Written in place, a file keeps its bytes when the disk has no room for the
+// new ones: the room is asked for before they are written.
 TEST(FileIo, AFileWrittenInPlaceKeepsItsBytesWhenTheDiskRefusesTheRoom) {
     QTemporaryDir dir;
-    ASSERT_TRUE(OpenToEveryone(dir.path()));
     const QString path = dir.filePath(u"dopis.txt"_s);
-    const QByteArray old = "starý obsah";
-    WriteRaw(path, old);
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ReadOther | QFileDevice::WriteOther));
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                                      QFileDevice::ReadOther |
-                                                      QFileDevice::ExeOther));
+    WriteRaw(path, "starý obsah");
+    using P = QFileDevice;
+    ASSERT_TRUE(QFile::setPermissions(path, P::ReadOwner | P::WriteOwner | P::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), P::ReadOwner | P::ExeOwner | P::ExeOther));
     const int outcome = AsPlainUser([&path] {
         const FileSizeLimit limit(100);
         try {
             WriteFileAtomically(path, QByteArray(1000, 'n'));
-            return 0;
         } catch (const ProgramError& error) {
-            return error.description ==
-                           u"Tak velký soubor disk nepřijme, soubor nelze zapsat: "_s + path
-                       ? 1
-                       : 2;
+            return int(error.description ==
+                       u"Tak velký soubor disk nepřijme, soubor nelze zapsat: "_s + path);
         }
+        return 2;
     });
     ASSERT_TRUE(OpenToEveryone(dir.path()));
     EXPECT_EQ(outcome, 1);
-    EXPECT_EQ(ReadWholeFile(path), old);
+    EXPECT_EQ(ReadWholeFile(path), QByteArray("starý obsah"));
 }
 
 TEST(FileIo, AFileTheUserMayNotReadThrows) {
