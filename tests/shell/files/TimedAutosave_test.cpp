@@ -131,12 +131,11 @@ TEST_F(TimedAutosaveTest, FailedWriteIsReportedOnceUntilAWriteSucceeds) {
     const MessageBoxRequest& box = platform.messageBox.shown.front().request;
     EXPECT_EQ(box.title, u"Chyba"_s);
     EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
-    EXPECT_EQ(
-        box.text,
-        u"Vyskytla se chyba:\r\nKód: 75\r\nPopis: Složka neexistuje, soubor nelze zapsat: "_s +
-            badPath + u"\r\nZdroj: "_s + badPath +
-            u"\r\n\r\nAkce byla přerušena.\r\nAutomatické ukládání pokračuje; "
-            u"další chyby zápisu se ohlásí až po úspěšném uložení."_s);
+    EXPECT_EQ(box.text, u"Vyskytla se chyba:\r\nKód: 75\r\nPopis: Složka neexistuje, "
+                        u"soubor nelze zapsat: "_s +
+                            badPath + u"\r\nZdroj: "_s + badPath +
+                            u"\r\n\r\nAkce byla přerušena.\r\nAutomatické ukládání pokračuje; "
+                            u"další chyby zápisu se ohlásí až po úspěšném uložení."_s);
     EXPECT_EQ(form->surface().text(), u"neztratit"_s);
 
     Program().AppFolder = goodFolder;
