@@ -6,8 +6,6 @@
 #include "core/files/file_io.h"
 #include "core/files/file_size_limit.h"
 #include "core/files/special_files.h"
-#include "core/settings/settings_file.h"
-#include "core/utilities/cipher_table_file.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/document_files.h"
@@ -50,21 +48,20 @@ protected:
 TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
     struct Writer {
         const char* name;
-        // Leaves the old file and what is to be written, at least size bytes.
+        QString oldFile; // written before, unless prepare writes the old files
+        // Leaves what is to be written: at least size bytes.
         std::function<void(qint64 size)> prepare;
         std::function<void()> write;
     };
     const Writer writers[] = {
-        {"document save",
-         [this](qint64) {
-             WriteFileAtomically(path(u"dopis.txt"_s), "Milá Jano, ...");
-             surface().setText(u"Milá Jano, píšu ti"_s);
-         },
+        {"document save", u"dopis.txt"_s,
+         [this](qint64) { surface().setText(u"Milá Jano, píšu ti"_s); },
          [this] {
              platform.messageBox.queue(MessageBoxAnswer::Yes);
              SaveDocument(path(u"dopis.txt"_s), text);
          }},
         {"exit autosave",
+         {},
          [this](qint64) {
              for (int tab = 1; tab <= 5; ++tab)
                  WriteFileAtomically(ExitAutosavePath(Program().AppFolder, tab),
@@ -77,21 +74,17 @@ TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
                                     Program().Documents);
          }},
         {"settings",
+         {},
          [](qint64 size) {
-             Program().Settings.UserName.clear();
-             SaveSettings();
+             SaveSettings(); // the old files, and the rule set it writes first
              Program().Settings.UserName = QString(size, u'j');
          },
          [] { SaveSettings(); }},
-        {"default rule set",
-         [this](qint64 size) {
-             WriteFileAtomically(path(ColorRulesFileName), EncodeColorRuleSet(ColorRuleSet{}));
-             Program().ColorRules.Rules.resize(size / ColorRuleRecordSize + 1);
-         },
-         [this] { SaveDefaultColorSet(path(ColorRulesFileName)); }},
-        {"cipher table",
-         [this](qint64 size) {
-             WriteFileAtomically(path(u"tabulka.rqt"_s), "stará tabulka");
+        {"default rule set", u"default.rqc"_s,
+         [](qint64 size) { Program().ColorRules.Rules.resize(size / ColorRuleRecordSize + 1); },
+         [this] { SaveDefaultColorSet(path(u"default.rqc"_s)); }},
+        {"cipher table", u"tabulka.rqt"_s,
+         [](qint64 size) {
              auto& window = LoadedWindow<RND_Sifra>();
              window.findChild<QPushButton*>(u"Command2"_s)->click();
              window.findChild<QLineEdit*>(u"Text2"_s)->setText(QString(size, u'n'));
@@ -100,11 +93,10 @@ TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
              platform.fileDialogs.saveAnswers << path(u"tabulka.rqt"_s);
              LoadedWindow<RND_Sifra>().findChild<QPushButton*>(u"Command4"_s)->click();
          }},
-        {"line-end conversion",
+        {"line-end conversion", u"vstup.unx"_s,
          [this](qint64 size) {
              // Each CR becomes an LF: the copy is as long as the file.
              WriteFileAtomically(path(u"vstup.txt"_s), QByteArray(size - 1, 'x') + '\r');
-             WriteFileAtomically(path(u"vstup.unx"_s), "starý převod\n");
              platform.fileDialogs.openAnswers << path(u"vstup.txt"_s);
              LoadedWindow<Dos_Unix_conv>().Command4()->click();
          },
@@ -112,7 +104,9 @@ TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
              platform.messageBox.queue(MessageBoxAnswer::Yes);
              LoadedWindow<Dos_Unix_conv>().Command1()->click();
          }},
-        {"preview file", [](qint64) {},
+        {"preview file",
+         {},
+         [](qint64) {},
          [this] { EXPECT_EQ(WriteTempFile(u"html"_s, text.toLatin1()), QString()); }},
     };
     for (const Writer& writer : writers) {
@@ -122,6 +116,8 @@ TEST_F(RefusedWrites, EveryWriterKeepsTheOldFileAndSaysWhy) {
             SCOPED_TRACE(std::string(writer.name) + ", " + std::to_string(size) + " bytes");
             platform.messageBox.shown.clear();
             text = QString(size, u'x');
+            if (!writer.oldFile.isEmpty())
+                WriteFileAtomically(path(writer.oldFile), "stará verze");
             writer.prepare(size);
             const QMap<QString, QByteArray> before = files();
             {
