@@ -34,7 +34,7 @@ protected:
         for (int copy = 0; copy < 2; ++copy) {
             const QString opened = folder.filePath(u"copy%1.txt"_s.arg(copy));
             WriteFileAtomically(opened, TextOf[copy]);
-            startCopy(copies.at(copy), {copy == 0 || secondChanges ? opened : u"-NOMSG"_s});
+            start(copies.at(copy), {copy == 0 || secondChanges ? opened : u"-NOMSG"_s});
             ASSERT_TRUE(copies.at(copy).waitForStarted(10000));
         }
         EXPECT_FALSE(copies.at(1).waitForFinished(2000));
