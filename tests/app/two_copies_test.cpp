@@ -55,9 +55,7 @@ protected:
         auto* form = new MainForm(commands);
         Main(folder.path() + u"/"_s, u"-NOMSG"_s);
         EXPECT_EQ(EncodeAnsi(form->surface().text()), ReadWholeFile(tab1));
-        const QString notice = platform.messageBox.shown.isEmpty()
-                                   ? QString()
-                                   : platform.messageBox.shown.takeFirst().request.text;
+        const QString notice = platform.messageBox.shown.value(0).request.text;
         platform.unloadWindows(form);
         delete form;
         Program() = ProgramState{};
