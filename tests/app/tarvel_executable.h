@@ -23,13 +23,9 @@ protected:
         settings.write(EncodeSettings(FirstRunSettings(9000, 6000, AppVersionText())));
     }
 
-    void start(const QStringList& arguments, const QString& workingFolder = QDir::tempPath()) {
-        startCopy(tarvel, arguments, workingFolder);
-    }
-
-    // Starts a copy of the program of this folder in copy.
-    void startCopy(QProcess& copy, const QStringList& arguments,
-                   const QString& workingFolder = QDir::tempPath()) {
+    // Starts the program of this folder in copy.
+    void start(QProcess& copy, const QStringList& arguments,
+               const QString& workingFolder = QDir::tempPath()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         copy.setProcessEnvironment(environment);
@@ -42,7 +38,7 @@ protected:
     void runUntilTheSessionEnds(const QStringList& arguments,
                                 const QString& workingFolder = QDir::tempPath()) {
         ASSERT_TRUE(folder.isValid());
-        start(arguments, workingFolder);
+        start(tarvel, arguments, workingFolder);
         ASSERT_TRUE(tarvel.waitForStarted(10000));
         EXPECT_FALSE(tarvel.waitForFinished(2000));
         ASSERT_EQ(tarvel.state(), QProcess::Running);
