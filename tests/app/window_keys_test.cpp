@@ -11,8 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Those whose editable combo boxes the keys once stopped at, and one of each
-// other kind of window.
+// HTML windows, one whose editable combo box once held the keys back, a file
+// window and another.
 const struct KeyedWindow {
     const char* name;
     MenuId entry;
@@ -21,9 +21,7 @@ const struct KeyedWindow {
 } KeyedWindows[] = {
     {"custom tag", MenuId::mnuvlastni, u"Command3"_s},
     {"tag attributes", MenuId::mnuatr, u"Command3"_s},
-    {"meta tag", MenuId::MnuMeta, {}},
     {"open", MenuId::mnuopen, u"Command1"_s},
-    {"characters of the selection", MenuId::Mnu_Sel_CharConv, u"CmndOK"_s},
     {"case mask", MenuId::Mnu_CaseMask, u"CmndOK"_s, false},
 };
 
