@@ -15,11 +15,8 @@ TEST(ScreenHolding, TakesTheScreenOfTheCentreElseTheMostOfTheWindow) {
         std::optional<qsizetype> expected;
     } cases[] = {
         {"on the first", {100, 100, 400, 300}, 0},
-        {"on the second", {1000, 300, 400, 300}, 1},
-        {"centre on the first, most of it too", {500, 100, 400, 300}, 0},
         {"centre over the second's edge", {700, 200, 400, 300}, 1},
         {"centre above the second, mostly on it", {900, -50, 400, 300}, 1},
-        {"centre left of the first, partly on it", {-300, 100, 400, 300}, 0},
         {"on no screen", {3000, 3000, 400, 300}, std::nullopt},
     };
     for (const auto& c : cases)
@@ -28,27 +25,22 @@ TEST(ScreenHolding, TakesTheScreenOfTheCentreElseTheMostOfTheWindow) {
 }
 
 TEST(TitleBarOnScreen, BringsTheStartOfTheTitleBarOntoTheScreen) {
-    const QRect second = Screens[1];
     const struct {
         const char* name;
         QRect frame;
-        QRect screen;
+        int screen;
         QPoint expected;
     } cases[] = {
-        {"on the screen stays", {300, 200, 400, 300}, Screens[0], {300, 200}},
-        {"above it", {300, -60, 400, 300}, Screens[0], {300, 0}},
-        {"above and left of it", {-150, -40, 400, 300}, Screens[0], {0, 0}},
-        {"partly over its right edge stays", {700, 200, 400, 300}, Screens[0], {700, 200}},
-        {"past its right edge", {790, 200, 400, 300}, Screens[0], {776, 200}},
-        {"below it, body and title", {300, 590, 400, 300}, Screens[0], {300, 576}},
-        {"body below the bottom, title on", {300, 500, 400, 300}, Screens[0], {300, 500}},
-        {"wider than the screen", {-100, 50, 900, 300}, Screens[0], {0, 50}},
-        {"above the second", {1000, 20, 400, 300}, second, {1000, 100}},
-        {"on the second stays", {1300, 400, 400, 300}, second, {1300, 400}},
-        {"off the second's left", {700, 300, 400, 300}, second, {800, 300}},
+        {"above it", {300, -60, 400, 300}, 0, {300, 0}},
+        {"past its right edge", {790, 200, 400, 300}, 0, {776, 200}},
+        {"below it, body and title", {300, 590, 400, 300}, 0, {300, 576}},
+        {"body below the bottom, title on", {300, 500, 400, 300}, 0, {300, 500}},
+        {"wider than the screen", {-100, 50, 900, 300}, 0, {0, 50}},
+        {"above the second", {1000, 20, 400, 300}, 1, {1000, 100}},
+        {"off the second's left", {700, 300, 400, 300}, 1, {800, 300}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TitleBarOnScreen(c.frame, 24, c.screen), c.expected) << c.name;
+        EXPECT_EQ(TitleBarOnScreen(c.frame, 24, Screens[c.screen]), c.expected) << c.name;
 }
 
 } // namespace

@@ -44,28 +44,24 @@ TEST(SnapWindow, PullsToTheEdgesWithinTheDistanceOnly) {
         EXPECT_EQ(SnapWindow(c.window, Screen, c.distance), c.expected) << c.name;
 }
 
-// Measured against the second of two screens side by side, the second one
-// 12000 x 9000 twips beside the first and 1500 lower: the six rules keep to
-// that screen's own edges.
+// The second of two screens side by side, 12000 x 9000 twips beside the
+// first and 1500 lower: the rules keep to its own edges.
+constexpr WindowRect Second{SW, 1500, 12000, 9000};
+
 TEST(SnapWindow, KeepsToTheEdgesOfTheScreenItIsOn) {
-    const WindowRect second{SW, 1500, 12000, 9000};
     const struct {
         const char* name;
         WindowRect window;
         WindowRect expected;
     } cases[] = {
-        {"in the middle stays", {23085, 4500, 3000, 2000}, {23085, 4500, 3000, 2000}},
-        {"near its left edge", {SW + 200, 4500, 3000, 2000}, {SW, 4500, 3000, 2000}},
-        {"near its top edge", {23085, 1700, 3000, 2000}, {23085, 1500, 3000, 2000}},
-        {"near its right edge", {SW + 8800, 4500, 3000, 2000}, {SW + 9000, 4500, 3000, 2000}},
-        {"near its bottom edge", {23085, 8300, 3000, 2000}, {23085, 8500, 3000, 2000}},
+        {"near left and top", {SW + 200, 1700, 3000, 2000}, {SW, 1500, 3000, 2000}},
+        {"near right and bottom", {SW + 8800, 8300, 3000, 2000}, {SW + 9000, 8500, 3000, 2000}},
         {"above it", {23085, 900, 3000, 2000}, {23085, 1500, 3000, 2000}},
         {"straddling into the first", {SW - 1000, 4500, 3000, 2000}, {SW, 4500, 3000, 2000}},
-        {"nearly as wide spans it", {SW + 100, 4500, 11800, 2000}, {SW, 4500, 12000, 2000}},
-        {"nearly as high spans it", {23085, 1600, 3000, 8800}, {23085, 1500, 3000, 9000}},
+        {"nearly spanning it spans it", {SW + 100, 1600, 11800, 8800}, Second},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SnapWindow(c.window, second, 240), c.expected) << c.name;
+        EXPECT_EQ(SnapWindow(c.window, Second, 240), c.expected) << c.name;
 }
 
 TEST(DockWindow, GluesBesideTheMainWindowOrParksInTheCorner) {
@@ -98,16 +94,13 @@ TEST(DockWindow, GluesBesideTheMainWindowOrParksInTheCorner) {
 }
 
 TEST(DockWindow, FillsUpToTheEdgeOfTheMainWindowsScreen) {
-    const WindowRect second{SW, 1500, 12000, 9000};
-    const WindowRect window{600, 900, 3000, 2000};
-    EXPECT_EQ(
-        DockWindow(window, {SW + 1500, 2250, 6000, 4500}, WindowShowState::Normal, true, second),
-        (WindowRect{SW + 7500, 2250, 4500, 4500}));
-    EXPECT_EQ(DockWindow(window, {SW, 1500, 12000, 9000}, WindowShowState::Maximised, true, second),
-              (WindowRect{SW + 9000, 1500, 3000, 9000}));
-    EXPECT_EQ(
-        DockWindow(window, {SW + 1500, 2250, 6000, 4500}, WindowShowState::Minimised, true, second),
-        (WindowRect{SW + 9000, 8500, 3000, 2000}));
+    const auto dock = [](const WindowRect& mainWindow, WindowShowState state) {
+        return DockWindow({600, 900, 3000, 2000}, mainWindow, state, true, Second);
+    };
+    const WindowRect main{SW + 1500, 2250, 6000, 4500};
+    EXPECT_EQ(dock(main, WindowShowState::Normal), (WindowRect{SW + 7500, 2250, 4500, 4500}));
+    EXPECT_EQ(dock(Second, WindowShowState::Maximised), (WindowRect{SW + 9000, 1500, 3000, 9000}));
+    EXPECT_EQ(dock(main, WindowShowState::Minimised), (WindowRect{SW + 9000, 8500, 3000, 2000}));
 }
 
 } // namespace

@@ -236,15 +236,13 @@ TEST_F(SearchWindows, UndoingReplaceAllGoesBackToTheHitShownBefore) {
     ASSERT_EQ(hit, std::make_pair(int(lines.size()) + 8, 3));
     window.Command6()->click();
     ASSERT_NE(surface().text(), text);
-
-    QWidget* editor = static_cast<RichEditSurface&>(surface()).widget();
+    auto* editor = static_cast<SurfaceTextEdit*>(static_cast<RichEditSurface&>(surface()).widget());
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
     QCoreApplication::processEvents();
     EXPECT_EQ(surface().text(), text);
     EXPECT_EQ(selection(), hit);
-    const QRect caret = static_cast<SurfaceTextEdit*>(editor)->cursorRect();
-    EXPECT_TRUE(static_cast<SurfaceTextEdit*>(editor)->viewport()->rect().contains(caret))
-        << caret.y();
+    EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect()))
+        << editor->cursorRect().y();
 }
 
 TEST_F(SearchWindows, ReplaceAllOnASelectionStaysInsideAfterALongerReplacement) {
