@@ -5,6 +5,7 @@
 #include "core/colour/colour_rule_set.h"
 #include "core/files/file_io.h"
 #include "core/files/file_size_limit.h"
+#include "core/files/folder_files.h"
 #include "core/files/special_files.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/files/colour_rule_files.h"
@@ -32,13 +33,7 @@ protected:
 
     [[nodiscard]] QString path(const QString& name) const { return folder.filePath(name); }
 
-    // Every file of the folder, with its bytes.
-    [[nodiscard]] QMap<QString, QByteArray> files() const {
-        QMap<QString, QByteArray> found;
-        for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden))
-            found.insert(name, ReadWholeFile(path(name)));
-        return found;
-    }
+    [[nodiscard]] QMap<QString, QByteArray> files() const { return FolderFiles(folder.path()); }
 
     QTemporaryDir folder;
     TempFolderOverride temporary{folder.path()};

@@ -6,6 +6,7 @@
 #include "app/program_commands.h"
 #include "app/tarvel_executable.h"
 #include "core/files/file_io.h"
+#include "core/files/folder_files.h"
 #include "platform/surface/RichEditSurface.h"
 #include "platform/testing/modal_driver.h"
 #include "platform/testing/test_platform.h"
@@ -95,10 +96,8 @@ protected:
 
     // Every file of the folder but the program, with its bytes.
     [[nodiscard]] QMap<QString, QByteArray> files() const {
-        QMap<QString, QByteArray> found;
-        for (const QString& name : QDir(folder.path()).entryList(QDir::Files))
-            if (name != u"tarvel"_s)
-                found.insert(name, ReadWholeFile(path(name)));
+        QMap<QString, QByteArray> found = FolderFiles(folder.path());
+        found.remove(u"tarvel"_s);
         return found;
     }
 

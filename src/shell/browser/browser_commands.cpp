@@ -27,9 +27,6 @@ QString previewOfEditorText(TempFileReader reader) {
 // browser handed gigabytes freezes as this program would reading them.
 constexpr qint64 LargestPageCopy = LargestDocumentSize;
 
-// A saved document as it is on disk: itself when it is a page, else a
-// ".html" copy, so the desktop shows it instead of running it. A file too
-// long to copy is refused by its length before any of it is read.
 void tellTooLongForBrowser(const QString& path, qint64 size, const QString& title) {
     ShowNotice(MainForm::instance(),
                u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
@@ -39,6 +36,9 @@ void tellTooLongForBrowser(const QString& path, qint64 size, const QString& titl
                title, MessageBoxIcon::Exclamation);
 }
 
+// A saved document as it is on disk: itself when it is a page, else a
+// ".html" copy, so the desktop shows it instead of running it. A file too
+// long to copy is refused by its length before any of it is read.
 QString previewOfSavedFile(const QString& path) {
     if (IsHtmlPageName(path))
         return BrowserMayShowFile(path) ? path : QString();

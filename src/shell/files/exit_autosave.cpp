@@ -1,7 +1,6 @@
 #include "shell/files/exit_autosave.h"
 
 #include "core/files/file_io.h"
-#include "core/files/path_helpers.h"
 #include "core/files/shared_autosave.h"
 #include "core/text/ansi_code_page.h"
 #include "shell/files/document_files.h"
@@ -108,28 +107,29 @@ KeptAsideTexts RestoreExitAutosaveFiles(const QString& appFolder,
     for (int tab = 1; tab <= DocumentTabs::TabCount; ++tab) {
         const QString path = ExitAutosavePath(appFolder, tab);
         DocumentSlot& slot = documents.at(tab - 1);
-        if (!FileExists(path)) {
-            if (CheckRegularFile(path) != FileReadFailure::Missing)
-                slot.ExitAutosave.seen = FileContent::Unread();
-            continue;
-        }
         // Restored as a document opens: a larger one would not open either.
-        if (QFileInfo(path).size() > LargestDocumentSize) {
-            const QString backup = freeBackupName(path);
-            if (QFile::rename(path, backup))
-                keptAside.tooLarge << backup;
-            else
-                slot.ExitAutosave.seen = FileContent::Unread();
+        const FileRead read = ReadRegularFile(path, LargestDocumentSize);
+        switch (read.failure) {
+        case FileReadFailure::None:
+            slot.ExitAutosave.seen = FileContent::Of(read.bytes);
+            slot.Text = DecodeAnsi(read.bytes);
             continue;
+        case FileReadFailure::Missing:
+            continue;
+        case FileReadFailure::TooLarge:
+            if (const QString backup = freeBackupName(path); QFile::rename(path, backup)) {
+                keptAside.tooLarge << backup;
+                continue;
+            }
+            break;
+        case FileReadFailure::Unreadable:
+        case FileReadFailure::NoMemory:
+            ReportError(FileReadError(path, read));
+            break;
+        case FileReadFailure::NotRegular:
+            break;
         }
-        try {
-            const QByteArray bytes = ReadWholeFile(path, LargestDocumentSize);
-            slot.ExitAutosave.seen = FileContent::Of(bytes);
-            slot.Text = DecodeAnsi(bytes);
-        } catch (const ProgramError& error) {
-            slot.ExitAutosave.seen = FileContent::Unread();
-            ReportError(error);
-        }
+        slot.ExitAutosave.seen = FileContent::Unread();
     }
     keptAside.bothChanged = takeKeptAsideNote(appFolder);
     return keptAside;
