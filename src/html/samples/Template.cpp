@@ -5,7 +5,6 @@
 #include "html/page/html_page_head.h"
 #include "platform/named_control.h"
 #include "shell/ProgramState.h"
-#include "shell/edit/document_room.h"
 #include "shell/shared_procedures.h"
 
 #include <QHBoxLayout>
@@ -100,9 +99,5 @@ void Template::preview(const QTreeWidgetItem* item) {
 }
 
 void Template::confirm() {
-    // The user's name and the page head come from fields of any length.
-    const qint64 length = m_previewed.length();
-    if (!InsertionFits(u"Vzorky"_s, u"Vzorek (%1 znaků)"_s.arg(length), 0, length))
-        return;
     ReplaceAllText(MainSurface(), [this](const QString&) { return m_previewed; });
 }

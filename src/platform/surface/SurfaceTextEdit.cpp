@@ -2,7 +2,6 @@
 
 #include "core/text/ansi_code_page.h"
 
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -60,10 +59,6 @@ void SurfaceTextEdit::setHistoryStep(std::function<void(bool redo)> step) {
 
 void SurfaceTextEdit::setUserDeletion(Deletion deletion) {
     m_userDeletion = std::move(deletion);
-}
-
-void SurfaceTextEdit::setInsertionCheck(std::function<bool(const QString&)> check) {
-    m_insertionCheck = std::move(check);
 }
 
 bool SurfaceTextEdit::event(QEvent* event) {
@@ -144,10 +139,7 @@ bool SurfaceTextEdit::canInsertFromMimeData(const QMimeData* source) const {
 void SurfaceTextEdit::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText() || !m_userInsertion || isReadOnly())
         return;
-    const QString text = source->text();
-    if (m_insertionCheck && !m_movingWithin && !m_insertionCheck(text))
-        return;
-    m_userInsertion(text);
+    m_userInsertion(source->text());
     ensureCursorVisible();
 }
 
@@ -155,11 +147,4 @@ QMimeData* SurfaceTextEdit::createMimeDataFromSelection() const {
     auto* data = new QMimeData;
     data->setText(m_selectionText ? m_selectionText() : textCursor().selectedText());
     return data;
-}
-
-void SurfaceTextEdit::dropEvent(QDropEvent* event) {
-    m_movingWithin = event->dropAction() == Qt::MoveAction &&
-                     (event->source() == this || event->source() == viewport());
-    QTextEdit::dropEvent(event);
-    m_movingWithin = false;
 }

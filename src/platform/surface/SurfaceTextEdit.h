@@ -25,10 +25,6 @@ public:
     void setHistoryStep(std::function<void(bool redo)> step);
     using Deletion = std::function<void(const std::function<void()>& deleteText)>;
     void setUserDeletion(Deletion deletion);
-    // Asked before a drop or the widget's own paste puts text in; false
-    // leaves the text as it is. A move within the text is not asked, as it
-    // has taken out already what it puts back.
-    void setInsertionCheck(std::function<bool(const QString&)> check);
 
 Q_SIGNALS:
     void middleButtonClicked(const QPoint& globalPosition);
@@ -42,13 +38,10 @@ protected:
     [[nodiscard]] bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     [[nodiscard]] QMimeData* createMimeDataFromSelection() const override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     std::function<void(const QString&)> m_userInsertion;
     std::function<QString()> m_selectionText;
     Deletion m_userDeletion;
     std::function<void(bool redo)> m_historyStep;
-    std::function<bool(const QString&)> m_insertionCheck;
-    bool m_movingWithin = false; // a drop of this widget's own selection
 };

@@ -12,8 +12,6 @@
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,29 +20,16 @@ QString previewOfEditorText(TempFileReader reader) {
     return WriteTempFile(u"html"_s, EncodeAnsi(MainSurface().text()), reader);
 }
 
-// The longest copy of a saved file the desktop's browser is given: a
-// document's worth. Anything longer was not written as a page here, and a
-// browser handed gigabytes freezes as this program would reading them.
-constexpr qint64 LargestPageCopy = LargestDocumentSize;
-
-void tellTooLongForBrowser(const QString& path, qint64 size, const QString& title) {
-    ShowNotice(MainForm::instance(),
-               u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), prohlížeči lze "
-               "jako stránku předat nejvýš %4 bajtů."_s.arg(path, QString::number(size),
-                                                            FormatFileSize(size),
-                                                            QString::number(LargestPageCopy)),
-               title, MessageBoxIcon::Exclamation);
-}
-
 // A saved document as it is on disk: itself when it is a page, else a
 // ".html" copy, so the desktop shows it instead of running it. A file too
 // long to copy is refused by its length before any of it is read.
 QString previewOfSavedFile(const QString& path) {
+    const QString title = u"Testuj html"_s;
     if (IsHtmlPageName(path))
-        return BrowserMayShowFile(path) ? path : QString();
-    const FileRead read = ReadRegularFile(path, LargestPageCopy);
+        return BrowserMayShowFile(path, title) ? path : QString();
+    const FileRead read = ReadRegularFile(path, LargestReadFile);
     if (read.failure == FileReadFailure::TooLarge) {
-        tellTooLongForBrowser(path, read.size, u"Testuj html"_s);
+        TellFileTooLong(path, read.size, title);
         return QString();
     }
     if (read.failure != FileReadFailure::None) {
@@ -59,19 +44,9 @@ void showHelp() {
 }
 
 // A saved document is shown as last saved; an untitled one as it stands.
-// The internal browser lays a page out whole in memory: a file far longer
-// than any page written here would leave it busy for good.
 void previewInternally() {
     const QString& path = Program().CurrentFilePath;
-    if (path.isEmpty()) {
-        ShowFileInBrowser(previewOfEditorText(TempFileReader::ThisProgram));
-        return;
-    }
-    const QFileInfo saved(path);
-    if (saved.isFile() && saved.size() > LargestPageCopy)
-        tellTooLongForBrowser(path, saved.size(), u"Interní browser"_s);
-    else
-        ShowFileInBrowser(path);
+    ShowFileInBrowser(path.isEmpty() ? previewOfEditorText(TempFileReader::ThisProgram) : path);
 }
 
 bool wantsSavedVersion() {

@@ -6,14 +6,24 @@
 #include "core/text/program_error.h"
 #include "shell/ProgramState.h"
 #include "shell/browser/frmBrowser.h"
+#include "shell/files/document_files.h"
 #include "shell/shared_procedures.h"
 #include "shell/window_instances.h"
 
-bool BrowserMayShowFile(const QString& path) {
+#include <QFileInfo>
+
+bool BrowserMayShowFile(const QString& path, const QString& title) {
     // The browser would wait on a pipe for ever or read a device without end.
-    if (CheckRegularFile(path) != FileReadFailure::NotRegular)
+    if (CheckRegularFile(path) == FileReadFailure::NotRegular) {
+        ReportError(NotRegularFileError(path));
+        return false;
+    }
+    // It lays a page out whole in memory, and gigabytes would keep it busy
+    // for good.
+    const qint64 size = QFileInfo(path).size();
+    if (size <= LargestReadFile)
         return true;
-    ReportError(NotRegularFileError(path));
+    TellFileTooLong(path, size, title);
     return false;
 }
 

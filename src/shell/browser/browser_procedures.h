@@ -5,13 +5,16 @@
 
 // Shows a page in the internal browser, which is made on first use and
 // shown above the main window; an empty path or address does nothing, and a
-// path naming a folder, pipe or device is reported instead of shown.
+// path naming a folder, pipe, device or a file longer than LargestReadFile is
+// reported instead of shown.
 void ShowFileInBrowser(const QString& path);
 void ShowUrlInBrowser(const QString& url);
 
-// False, the error reported, when path names something that is not a regular
-// file; a missing file is left to the browser's own page.
-[[nodiscard]] bool BrowserMayShowFile(const QString& path);
+// False, the reason told, when path names something that is not a regular
+// file or a file longer than LargestReadFile (under title); a missing file is
+// left to the browser's own page.
+[[nodiscard]] bool BrowserMayShowFile(const QString& path,
+                                      const QString& title = QStringLiteral("Interní browser"));
 
 // Shows the browser as the program's only window.
 void ShowBrowserAlone();

@@ -7,7 +7,6 @@
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/command_registry.h"
-#include "shell/edit/document_room.h"
 #include "shell/edit/selection_commands.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
@@ -51,22 +50,15 @@ void copyAll() {
 void paste() {
     EditorSurface& surface = MainSurface();
     surface.setSelLength(0);
-    if (!clipboard().hasText())
-        return;
-    const QString text = clipboard().text();
-    if (ClipboardTextFits(surface.textLength(), text.length()))
-        InsertAtCaret(surface, text);
+    if (clipboard().hasText())
+        InsertAtCaret(surface, clipboard().text());
 }
 
-// Too long a text is refused before the question, which could only lead to
-// the same refusal.
 void replaceAllByClipboard() {
-    const QString text = clipboard().hasText() ? clipboard().text() : QString();
-    if (!ClipboardTextFits(0, text.length()))
+    if (!Confirmed(QStringLiteral("Opravdu vše nahradit textem ze schránky ?"),
+                   QStringLiteral("Vložení")))
         return;
-    if (Confirmed(QStringLiteral("Opravdu vše nahradit textem ze schránky ?"),
-                  QStringLiteral("Vložení")))
-        MainSurface().replaceText(text);
+    MainSurface().replaceText(clipboard().hasText() ? clipboard().text() : QString());
 }
 
 // The file's text replaces the selection; the document keeps its own path.
@@ -74,12 +66,10 @@ void insertFromFile() {
     const QString path = ShowOpenDialog(DocumentFileFilter, MainForm::instance());
     if (path.isEmpty())
         return;
-    EditorSurface& surface = MainSurface();
-    const std::optional<QString> text =
-        ReadInsertedText(path, qint64{surface.textLength()} - surface.selLength());
+    const std::optional<QString> text = ReadInsertedText(path);
     if (!text)
         return;
-    surface.setSelText(*text);
+    MainSurface().setSelText(*text);
     AddRecentFile(path);
 }
 

@@ -8,7 +8,6 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
-#include "shell/edit/document_room.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/files/file_windows.h"
 #include "shell/main_window/DocumentTabs.h"
@@ -128,13 +127,18 @@ void loadDocument(const QString& path, Replacing replacing) {
 
 } // namespace
 
-std::optional<QString> ReadInsertedText(const QString& path, qint64 keptLength) {
-    // One byte of the file is one character of the document.
-    const qint64 room = qMax(LargestDocumentSize - keptLength, qint64{0});
-    return readText(path, room, [&path, keptLength](qint64 fileSize) {
-        (void)InsertionFits(QStringLiteral("Soubor"),
-                            QStringLiteral("Soubor %1 (%2)").arg(path, FormatFileSize(fileSize)),
-                            keptLength, fileSize);
+void TellFileTooLong(const QString& path, qint64 size, const QString& title) {
+    ShowNotice(MainForm::instance(),
+               QStringLiteral("Soubor %1 nelze načíst: má %2 bajtů (%3), načíst lze nejvýš %4 "
+                              "bajtů.")
+                   .arg(path, QString::number(size), FormatFileSize(size),
+                        QString::number(LargestReadFile)),
+               title, MessageBoxIcon::Exclamation);
+}
+
+std::optional<QString> ReadInsertedText(const QString& path) {
+    return readText(path, LargestReadFile, [&path](qint64 fileSize) {
+        TellFileTooLong(path, fileSize, QStringLiteral("Soubor"));
     });
 }
 

@@ -8,6 +8,17 @@
 // The largest document the program opens, in bytes.
 inline constexpr qint64 LargestDocumentSize = 1442401;
 
+// The longest file inserted into the editor or shown in a browser, in bytes:
+// far longer than a document, so a page made by pasting is taken whole, yet
+// short enough that the internal browser, the slower of the two, still shows
+// it within about ten seconds (bench/preview_bench). A file of gigabytes
+// would leave the program busy for good.
+inline constexpr qint64 LargestReadFile = 10'000'000;
+
+// Tells, under title, that the file at path, size bytes long, is longer than
+// LargestReadFile.
+void TellFileTooLong(const QString& path, qint64 size, const QString& title);
+
 // The file-type filter of the document open and save dialogs.
 extern const QString DocumentFileFilter;
 
@@ -15,11 +26,9 @@ extern const QString DocumentFileFilter;
 // or too large file is told and gives nothing.
 [[nodiscard]] std::optional<QString> ReadDocumentText(const QString& path);
 
-// The same for a file inserted into a document that keeps keptLength
-// characters of its own. A file that would make the document longer than
-// LargestDocumentSize, which could then be saved but never opened again, is
-// refused before it is read, told with both sizes, and gives nothing.
-[[nodiscard]] std::optional<QString> ReadInsertedText(const QString& path, qint64 keptLength);
+// The same for a file inserted into a document, up to LargestReadFile: a
+// longer one is refused before it is read.
+[[nodiscard]] std::optional<QString> ReadInsertedText(const QString& path);
 
 // Loads the file into the current tab as its document; a missing, unreadable
 // or too large file is told and changes nothing. Every way of opening a file

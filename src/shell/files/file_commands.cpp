@@ -8,7 +8,6 @@
 #include "platform/platform.h"
 #include "shell/ProgramState.h"
 #include "shell/command_registry.h"
-#include "shell/edit/document_room.h"
 #include "shell/files/document_files.h"
 #include "shell/files/file_dialogs.h"
 #include "shell/main_window/DocumentTabs.h"
@@ -38,12 +37,10 @@ QString currentPath() {
 
 // Only after the user agreed to the new document: answered No, the text and
 // its path stay together, so a later quick save cannot write the clipboard
-// over the file. Too long a text is refused before the document is emptied.
+// over the file.
 void newFromClipboard() {
-    const ClipboardService& clipboard = *Platform().clipboard;
-    const QString text = clipboard.hasText() ? clipboard.text() : QString();
-    if (ClipboardTextFits(0, text.length()) && NewDocument())
-        MainSurface().setText(text);
+    if (NewDocument() && Platform().clipboard->hasText())
+        MainSurface().setText(Platform().clipboard->text());
 }
 
 void reloadFile() {

@@ -5,7 +5,6 @@
 #include "platform/surface/SurfaceTextEdit.h"
 #include "platform/twips.h"
 #include "shell/command_registry.h"
-#include "shell/edit/document_room.h"
 #include "shell/files/TimedAutosave.h"
 #include "shell/files/document_files.h"
 #include "shell/main_window/DocumentTabs.h"
@@ -99,8 +98,6 @@ void MainForm::buildCentralArea() {
     m_fileTab->setShape(QTabBar::RoundedEast);
     m_fileTab->setDrawBase(false);
     m_surface->widget()->setParent(area);
-    m_surface->widget()->setInsertionCheck(
-        [this](const QString& text) { return InsertedTextFits(*m_surface, text.length()); });
     setCentralWidget(area);
 }
 

@@ -14,7 +14,6 @@
 #include "shell/ProgramState.h"
 #include "shell/browser/browser_procedures.h"
 #include "shell/dialogs/Visual.h"
-#include "shell/edit/document_room.h"
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/document_files.h"
 #include "shell/files/exit_autosave.h"
@@ -215,7 +214,7 @@ void restoreDocuments(Start& start, MainForm& form) {
     // start once the exit autosave wrote it.
     if (surface.textLength() == 0 && Platform().clipboard->hasText()) {
         const QString text = Platform().clipboard->text();
-        if (FitsInADocument(text.length()))
+        if (text.length() <= LargestDocumentSize)
             surface.setText(text);
     }
     form.documents().setCaption(QString(), false);

@@ -11,7 +11,6 @@
 #include "platform/window_ownership.h"
 #include "platform/window_registry.h"
 #include "platform/window_title.h"
-#include "shell/edit/document_room.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
@@ -37,14 +36,8 @@ void PutCode(const QString& code) {
 void ClipboardToMorse() {
     const ClipboardService& clipboard = *Platform().clipboard;
     const QString text = clipboard.hasText() ? clipboard.text() : QString();
-    if (text.isEmpty())
-        return;
-    const QString code = TextToMorse(text);
-    const EditorSurface& surface = MainSurface();
-    if (InsertionFits(u"Morseovka"_s,
-                      u"Morseovka textu ze schránky (%1 znaků)"_s.arg(code.length()),
-                      surface.textLength() - surface.selLength(), code.length()))
-        PutCode(code);
+    if (!text.isEmpty())
+        PutCode(TextToMorse(text));
 }
 
 void SelectionToMorse() {

@@ -18,21 +18,22 @@ using OversizedFiles = MainFormTest;
 TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) {
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"temp"_s));
     const TempFolderOverride temp(folder.filePath(u"temp"_s));
-    const QString document = u"před VYBER za"_s; // the selection gives way: 8 kept
-    const qint64 room = LargestDocumentSize - 8, twoGb = qint64{1} << 31;
+    const QString document = u"před VYBER za"_s;
+    const qint64 pasted = 3000000; // a page made by pasting, twice a document
+    const qint64 twoGb = qint64{1} << 31;
     using enum MenuId; // insert from file, the saved file in the desktop's or internal browser
     const struct {
         MenuId command;
         qint64 size;
         bool taken;
     } cases[] = {{mnuzesouboru, twoGb, false},
-                 {mnuzesouboru, room, true},
-                 {mnuzesouboru, room + 1, false},
+                 {mnuzesouboru, pasted, true},
+                 {mnuzesouboru, LargestReadFile + 1, false},
                  {mnutest, twoGb, false},
-                 {mnutest, LargestDocumentSize, true},
-                 {mnutest, LargestDocumentSize + 1, false},
-                 {Mnu_Internal_Browser, LargestDocumentSize + 1, false},
-                 {Mnu_Internal_Browser, LargestDocumentSize, true}};
+                 {mnutest, LargestReadFile, true},
+                 {mnutest, LargestReadFile + 1, false},
+                 {Mnu_Internal_Browser, LargestReadFile + 1, false},
+                 {Mnu_Internal_Browser, LargestReadFile, true}};
     for (const auto& c : cases) {
         const bool inserting = c.command == mnuzesouboru,
                    internal = c.command == Mnu_Internal_Browser;
@@ -72,13 +73,9 @@ TEST_F(OversizedFiles, ReadersTakeFilesUpToTheirLimitAndRefuseLongerOnesAtOnce) 
             EXPECT_EQ(told.title, inserting  ? u"Soubor"_s
                                   : internal ? u"Interní browser"_s
                                              : u"Testuj html"_s);
-            EXPECT_EQ(told.text,
-                      inserting ? u"Soubor %1 (%2) nelze vložit: dokument by pak měl %3 znaků, "
-                                  "smí jich však mít nejvýš 1442401, jinak by ho již nešlo "
-                                  "otevřít."_s.arg(path, shortSize, QString::number(c.size + 8))
-                                : u"Uloženou verzi nelze zobrazit: soubor %1 má %2 bajtů (%3), "
-                                  "prohlížeči lze jako stránku předat nejvýš 1442401 "
-                                  "bajtů."_s.arg(path, size, shortSize));
+            EXPECT_EQ(told.text, u"Soubor %1 nelze načíst: má %2 bajtů (%3), načíst lze nejvýš %4 "
+                                 "bajtů."_s.arg(path, size, shortSize)
+                                     .arg(LargestReadFile));
             EXPECT_EQ(surface().text(), document);
             EXPECT_FALSE(form.documents().captionModified());
             EXPECT_TRUE(platform.desktop.opened.isEmpty());
