@@ -189,6 +189,6 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (CheckRegularFile(path) == FileReadFailure::NotRegular)
         throw NotRegularFileError(path);
     ReplacingFile file(path);
-    if (!file.open() || !file.write(bytes) || !file.commit())
+    if (!file.open(bytes.size()) || !file.write(bytes) || !file.commit())
         throw FileWriteError(path, file.error());
 }

@@ -87,7 +87,8 @@ struct ProgramError;
 // leaves the old file whole and a shorter content leaves nothing of the old
 // one behind; a full disk or a size the system refuses leaves the old bytes.
 // Only where no temporary file can be made beside it (a folder the user may
-// not write to) is a writable file written in place. A file the user may not
+// not write to) is a writable file written in place, once room for all the
+// bytes is taken, so a full disk still leaves the old ones. A file the user may not
 // write is left whole, and so is anything at the path that is not a regular
 // file (a pipe, a device or a folder). Throws ProgramError (source = the
 // path, the description saying why: FileWriteError) on failure.

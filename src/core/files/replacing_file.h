@@ -1,18 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 // The new content of a file, written to a temporary file beside it and
 // renamed into its place only when whole. Every write, the flush to the disk
 // and the close are checked before the rename, so a full disk or a size the
 // system refuses leaves the old file as it was and no temporary file behind.
+// The temporary name fits wherever the file's own name fits: a name too long
+// for the usual mark is cut, at a character's start, to make room for it.
 //
 // A link is followed to the file it names, however many links lead there.
 // Where no temporary file can be made beside the file (a folder the user may
-// not write to), a file the user may write is written in place: the room for
-// each write is taken before its bytes replace the old ones, so a full disk
-// still leaves the old bytes. A file the user may not write is left whole.
+// not write to), a file the user may write is written in place only when the
+// length of the whole new content is told when it is opened: room for all of
+// it is taken before the first old byte is overwritten, so a full disk still
+// leaves the old bytes. A file the user may not write is left whole.
 //
 // The caller checks that the path names no folder, pipe or device.
 class ReplacingFile {
@@ -24,8 +30,10 @@ public:
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
     // Each step is true when it succeeded; after a failure every later step
-    // fails too, and error() tells why.
-    [[nodiscard]] bool open();
+    // fails too, and error() tells why. Without wholeSize, a folder that
+    // takes no new files refuses the write; with it, no more bytes than that
+    // may be written.
+    [[nodiscard]] bool open(std::optional<qint64> wholeSize = std::nullopt);
     [[nodiscard]] bool write(QByteArrayView bytes);
     // Puts the written bytes in the file's place.
     [[nodiscard]] bool commit();
@@ -36,20 +44,25 @@ public:
 private:
     [[nodiscard]] bool fail(int error);
     [[nodiscard]] bool openBeside();
-    [[nodiscard]] bool openInPlace();
+    [[nodiscard]] bool openInPlace(qint64 oldSize, qint64 wholeSize);
+    [[nodiscard]] int growWithZeros(qint64 oldSize);
     void discard();
 
     QString m_path;
-    QByteArray m_target;
+    // The folder the file is in, and the file's name there, links followed.
+    int m_folder = -1;
+    QByteArray m_name;
     QByteArray m_temporary;
     int m_descriptor = -1;
     bool m_inPlace = false;
+    qint64 m_wholeSize = 0;
     qint64 m_written = 0;
     int m_error = 0;
 };
 
 // Why a write failed, in a few words for the user: "Disk je plný",
-// "Chybí oprávnění k zápisu", ...; the system's own text for the rest.
+// "Chybí oprávnění k zápisu", ...; Czech words for every error, the system's
+// own text only after them.
 [[nodiscard]] QString FileWriteReason(int error);
 
 struct ProgramError;

@@ -108,6 +108,8 @@ FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
     if (CheckRegularFile(result.outputPath) == FileReadFailure::NotRegular)
         return failed(ConversionOutcome::CannotWrite, FileReadReason(FileReadFailure::NotRegular));
     // Left unfinished, the temporary file is removed and the name untouched.
+    // Never written in place: an old copy overwritten piece by piece would be
+    // half gone on a full disk or when the program ends.
     ReplacingFile output(result.outputPath);
     const auto cannotWrite = [&] {
         return failed(ConversionOutcome::CannotWrite, FileWriteReason(output.error()));

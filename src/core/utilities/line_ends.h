@@ -83,7 +83,9 @@ inline constexpr qint64 ConversionPieceSize = 1024 * 1024;
 // length takes the same little memory. The input is never written; the copy
 // goes to a temporary file beside its name and is renamed into place only
 // when whole, so a failed or stopped write leaves no half copy and an existing
-// copy as it was. Only a regular file is read, and only a regular file is replaced.
+// copy as it was. A folder that takes no new files refuses the copy (its
+// length is not known before the end, so no room for it can be taken first).
+// Only a regular file is read, and only a regular file is replaced.
 FileConversion ConvertFileLineEnds(const QString& path, LineEndForm form,
                                    const ConversionProgress& progress = {},
                                    qint64 pieceSize = ConversionPieceSize);

@@ -1,6 +1,7 @@
 #include "core/files/file_io.h"
 
 #include "core/files/file_size_limit.h"
+#include "core/files/replacing_file.h"
 #include "core/plain_user.h"
 #include "core/text/program_error.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -185,6 +187,50 @@ TEST(FileIo, AFileWrittenInPlaceKeepsItsBytesWhenTheDiskRefusesTheRoom) {
     ASSERT_TRUE(OpenToEveryone(dir.path()));
     EXPECT_EQ(outcome, 1);
     EXPECT_EQ(ReadWholeFile(path), QByteArray("starý obsah"));
+}
+
+// The names in a folder as the system keeps them, bytes that are no UTF-8 too.
+[[nodiscard]] QList<QByteArray> NamesIn(const QString& folder) {
+    QList<QByteArray> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.toStdString()))
+        names.append(QByteArray::fromStdString(entry.path().filename().native()));
+    return names;
+}
+
+// Any name the folder takes is saved, through a temporary name no longer than
+// the folder takes and with no letter cut in half.
+TEST(FileIo, ANameAsLongAsTheFolderTakesIsSaved) {
+    const QByteArray names[] = {
+        QByteArray(255, 'a'),
+        // Letters of two and of four bytes where the mark would split one.
+        "a" + u"ř"_s.repeated(127).toUtf8(),
+        "a" + QByteArray("\xf0\x9f\x98\x80").repeated(62) + "€€",
+        QByteArray(255, '\xa9'), // no UTF-8, reached through a link
+        QByteArray(256, 'a'),    // too long for the folder itself
+    };
+    for (const QByteArray& name : names) {
+        SCOPED_TRACE(name.toPercentEncoding().toStdString());
+        QTemporaryDir dir;
+        const bool valid = QString::fromUtf8(name).toUtf8() == name;
+        const QString path = dir.filePath(valid ? QString::fromUtf8(name) : u"odkaz"_s);
+        if (!valid) {
+            ASSERT_EQ(::symlink(name.constData(), QFile::encodeName(path).constData()), 0);
+        }
+        ReplacingFile file(path);
+        if (name.size() > NAME_MAX) {
+            EXPECT_FALSE(file.open());
+            EXPECT_EQ(FileWriteReason(file.error()), u"Jméno souboru je příliš dlouhé"_s);
+            continue;
+        }
+        ASSERT_TRUE(file.open() && file.write("nový"));
+        for (const QByteArray& written : NamesIn(dir.path())) {
+            EXPECT_LE(written.size(), NAME_MAX);
+            EXPECT_EQ(QString::fromUtf8(written).toUtf8() == written, valid || written == "odkaz");
+        }
+        ASSERT_TRUE(file.commit());
+        EXPECT_EQ(NamesIn(dir.path()).size(), valid ? 1 : 2) << "the link stays beside its file";
+        EXPECT_EQ(ReadWholeFile(path), QByteArray("nový"));
+    }
 }
 
 TEST(FileIo, AFileTheUserMayNotReadThrows) {

@@ -1,5 +1,7 @@
 #include "core/utilities/line_ends.h"
 
+#include "core/plain_user.h"
+
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -152,6 +154,22 @@ TEST_F(LineEndFiles, RefusesAndReportsWithoutHarm) {
         ConvertFileLineEnds(write(u"blok.txt"_s, "a\nb"), LineEndForm::Dos);
     EXPECT_EQ(blocked.outcome, ConversionOutcome::CannotWrite);
     EXPECT_FALSE(blocked.error.isEmpty());
+
+    // A folder that takes no new files keeps the old copy whole rather than
+    // see it written over piece by piece.
+    const QString old = write(u"blok.unx"_s, "starý převod");
+    ASSERT_TRUE(QFile::setPermissions(old, QFileDevice::ReadOther | QFileDevice::WriteOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(folder.path(), QFileDevice::ExeOwner | QFileDevice::ExeOther));
+    const int outcome = AsPlainUser([this] {
+        const FileConversion kept =
+            ConvertFileLineEnds(folder.filePath(u"blok.txt"_s), LineEndForm::Unix);
+        return int(kept.outcome == ConversionOutcome::CannotWrite &&
+                   kept.error == u"Chybí oprávnění k zápisu"_s);
+    });
+    ASSERT_TRUE(OpenToEveryone(folder.path()));
+    EXPECT_EQ(outcome, 1);
+    EXPECT_EQ(read(old), "starý převod");
 }
 
 } // namespace
