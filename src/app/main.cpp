@@ -23,10 +23,12 @@ void requestClose(int) {
     closeRequested = true;
 }
 
-// A desktop session ends programs with SIGTERM: the program ends as a close
-// by the user would, so the settings and the open documents are saved.
+// A desktop session ends programs with SIGTERM, a closed terminal with SIGHUP
+// and Ctrl+C with SIGINT: the program ends as a close by the user would, so
+// the settings and the open documents are saved.
 void closeOnTermination(QApplication& application) {
-    std::signal(SIGTERM, requestClose);
+    for (const int endingSignal : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(endingSignal, requestClose);
     auto* poll = new QTimer(&application);
     QObject::connect(poll, &QTimer::timeout, &application, [] {
         if (closeRequested.exchange(false))

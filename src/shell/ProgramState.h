@@ -51,6 +51,11 @@ struct ProgramState {
     // be read: the file is then rewritten only once the set differs, so rules
     // the program could not read are not replaced by an empty set.
     std::optional<ColorRuleSet> DefaultColorRulesUnread;
+    // What this copy knows of "default.rqc" and "tarvel.ini", which other
+    // copies started in the same folder write as well. For the settings,
+    // kept holds only what the user sets, not the window's place or the time.
+    AutosaveMemory ColorRulesFile;
+    AutosaveMemory SettingsFile;
     // How ColorRules is matched when applied, set in the rule-set editor.
     ColorRuleOptions ColorOptions;
     // The whole text as the last checkpoint stored it; shared by all tabs and

@@ -34,6 +34,7 @@ struct EndingMoment {
     QString savedVersion = AppVersionText(); // "": the first-run wizard
     bool tooLarge = false;                   // the third tab cannot be restored
     bool saved = false;                      // else every file is left untouched
+    int endingSignal = SIGTERM;
     QByteArray colourRules = {};
     std::function<void(MainForm&)> inside = {}; // run in this process
 };
@@ -117,6 +118,8 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
          .arguments = {path(u"chybí/dopis.txt"_s)},
          .saved = true},
         {.moment = "running editor", .saved = true},
+        {.moment = "running editor, its terminal closed", .saved = true, .endingSignal = SIGHUP},
+        {.moment = "running editor, Ctrl+C", .saved = true, .endingSignal = SIGINT},
         {.moment = "start screen", .arguments = {}, .saved = true},
         {.moment = "lock-password prompt",
          .saved = true,
@@ -153,7 +156,7 @@ TEST_F(SessionEnd, DuringStartUpNothingIsWrittenAfterItTheSessionIsSaved) {
         if (moment.inside)
             endInside(moment);
         else
-            runUntilTheSessionEnds(moment.arguments);
+            runUntilTheSessionEnds(moment.arguments, QDir::tempPath(), moment.endingSignal);
 
         QMap<QString, QByteArray> left = files();
         // A close writes every tab's file, the three empty ones too, and the

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 // The real program copied into a clean folder of its own, started the way a
@@ -36,13 +37,14 @@ protected:
     // Starts the program, sees it still running after a while (it did not
     // crash or end on its own), then ends the session and sees it end well.
     void runUntilTheSessionEnds(const QStringList& arguments,
-                                const QString& workingFolder = QDir::tempPath()) {
+                                const QString& workingFolder = QDir::tempPath(),
+                                int endingSignal = SIGTERM) {
         ASSERT_TRUE(folder.isValid());
         start(tarvel, arguments, workingFolder);
         ASSERT_TRUE(tarvel.waitForStarted(10000));
         EXPECT_FALSE(tarvel.waitForFinished(2000));
         ASSERT_EQ(tarvel.state(), QProcess::Running);
-        tarvel.terminate();
+        ::kill(static_cast<pid_t>(tarvel.processId()), endingSignal);
         ASSERT_TRUE(tarvel.waitForFinished(10000));
         EXPECT_EQ(tarvel.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(tarvel.exitCode(), 0);

@@ -4,6 +4,7 @@
 #include "core/text/program_error.h"
 #include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/files/shared_files.h"
 #include "shell/shared_procedures.h"
 
 #include <QFileInfo>
@@ -83,19 +84,27 @@ struct ColorSetRead {
     return result;
 }
 
+[[nodiscard]] bool IsDefaultColorSetFile(const QString& path) {
+    return QFileInfo(path) == QFileInfo(Program().AppFolder + ColorRulesFileName);
+}
+
 } // namespace
 
 bool SaveColorSet(ColorRuleSet& set, const QString& path) {
     if (path.isEmpty())
         return false;
     const QString target = ColorSetPath(path);
+    const QByteArray bytes = EncodeColorRuleSet(set);
     try {
-        WriteFileAtomically(target, EncodeColorRuleSet(set));
+        WriteFileAtomically(target, bytes);
     } catch (const ProgramError& error) {
         ReportError(error);
         return false;
     }
     set.FilePath = target;
+    // Saved by the user's hand: the exit counts it as this copy's own.
+    if (IsDefaultColorSetFile(target))
+        Program().ColorRulesFile = {FileContent::Of(bytes), FileContent::Of(bytes)};
     return true;
 }
 
@@ -115,6 +124,7 @@ bool LoadColorSet(ColorRuleSet& set, const QString& path, QWidget* owner) {
 void LoadDefaultColorSet(const QString& path) {
     ProgramState& program = Program();
     ColorSetRead read = ReadColorSet(path);
+    program.ColorRulesFile.seen = SharedFileContent(path, LongestColorRuleSetFile);
     if (read.set) {
         program.ColorRules = std::move(*read.set);
         return;
@@ -134,6 +144,19 @@ void SaveDefaultColorSet(const QString& path) {
     ProgramState& program = Program();
     if (program.DefaultColorRulesUnread == program.ColorRules)
         return;
-    if (SaveColorSet(program.ColorRules, path))
+    try {
+        const QString keptAside = WriteSharedFile(path, EncodeColorRuleSet(program.ColorRules),
+                                                  program.ColorRulesFile, QStringLiteral(".rqc"));
         program.DefaultColorRulesUnread.reset();
+        if (keptAside.isEmpty())
+            program.ColorRules.FilePath = path;
+        else
+            NoteKeptAside(program.AppFolder, {QStringLiteral("Sada barev: ") + keptAside});
+    } catch (const ProgramError& error) {
+        ReportError(error);
+    }
+}
+
+void RememberStartingColorSet() {
+    Program().ColorRulesFile.kept = FileContent::Of(EncodeColorRuleSet(Program().ColorRules));
 }

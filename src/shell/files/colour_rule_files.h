@@ -6,6 +6,9 @@
 
 class QWidget;
 
+// The file in the program folder that holds the colour rules.
+inline const QString ColorRulesFileName = QStringLiteral("default.rqc");
+
 // The open and save dialogs' filter for rule-set files.
 inline const QString ColorSetFilter = QStringLiteral("Tarvel Qor Definice barev (*.rqc)|*.rqc");
 
@@ -36,5 +39,13 @@ bool LoadColorSet(ColorRuleSet& set, const QString& path, QWidget* owner);
 void LoadDefaultColorSet(const QString& path);
 
 // Writes Program().ColorRules to the default set file at path, unless that
-// file could not be read at start-up and the set is still as start-up left it.
+// file could not be read at start-up and the set is still as start-up left
+// it. Other copies of the program write that file too: a set this copy has
+// not changed leaves what another wrote since, and a set both changed is
+// kept beside it ("default.bak.rqc", ...), named at the next start. A
+// failed write is reported.
 void SaveDefaultColorSet(const QString& path);
+
+// The set as start-up left it, for SaveDefaultColorSet to tell whether this
+// copy has changed it.
+void RememberStartingColorSet();

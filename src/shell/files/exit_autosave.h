@@ -24,9 +24,9 @@ struct KeptAsideTexts {
     // Files too large to restore, renamed (their name + ".bak") instead of
     // being overwritten at the next exit.
     QStringList tooLarge;
-    // Tabs that this copy and another both changed: the texts an earlier
-    // exit kept beside the file the other copy wrote first, each line
-    // "Záložka N: " and the name.
+    // Files that this copy and another both changed: what an earlier exit
+    // kept beside the file the other copy wrote first, each line naming
+    // the file ("Záložka N: ", "Sada barev: ") and the name it was kept as.
     QStringList bothChanged;
 };
 

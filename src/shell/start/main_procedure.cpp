@@ -131,6 +131,9 @@ void loadSettings(Start& start, const MainForm& form) {
         // The record is read by its own layout from the first byte: bytes
         // behind the longest record it can be are never part of it.
         const FileRead read = ReadFileStart(path, LongestSettingsFile());
+        Program().SettingsFile.seen = read.failure == FileReadFailure::None
+                                          ? FileContent::Of(read.bytes)
+                                          : FileContent::Unread();
         if (read.failure != FileReadFailure::None)
             throw FileReadError(path, read);
         Program().Settings =
@@ -189,9 +192,9 @@ void tellAboutKeptAside(const KeptAsideTexts& keptAside) {
                                      "a byl uschován jako:\r\n") +
                           keptAside.tooLarge.join(QStringLiteral("\r\n"));
     if (!keptAside.bothChanged.isEmpty())
-        paragraphs << QStringLiteral("Tutéž záložku změnilo více oken programu zároveň. Obnoven "
-                                     "je text okna zavřeného dříve, text okna zavřeného později "
-                                     "byl uschován jako:\r\n") +
+        paragraphs << QStringLiteral("Tentýž soubor změnilo více oken programu zároveň. Platí "
+                                     "obsah z okna zavřeného dříve, obsah z okna zavřeného "
+                                     "později byl uschován jako:\r\n") +
                           keptAside.bothChanged.join(QStringLiteral("\r\n"));
     if (paragraphs.isEmpty())
         return;
@@ -308,6 +311,7 @@ void Main(const QString& appFolder, const QString& arguments) {
     restoreDocuments(start, form);
     if (program.Ending)
         return;
+    RememberStartingSettings();
     program.SessionLoading = false;
     obeyCommandLine(start, form, arguments);
 }

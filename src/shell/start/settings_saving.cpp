@@ -1,6 +1,7 @@
 #include "shell/start/settings_saving.h"
 
 #include "core/files/file_io.h"
+#include "core/files/shared_files_lock.h"
 #include "core/settings/settings_file.h"
 #include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
@@ -59,21 +60,73 @@ void gatherEditor(SettingsRecord& settings, const EditorSurface& surface) {
     settings.EditorBackColor = surface.backColor();
 }
 
-} // namespace
-
-void SaveSettings() {
-    ProgramState& program = Program();
-    SettingsRecord& settings = program.Settings;
-    SaveDefaultColorSet(program.AppFolder + ColorRulesFileName);
+// The record as this copy's windows hold it now.
+SettingsRecord currentSettings() {
+    SettingsRecord settings = Program().Settings;
     if (const MainForm* form = MainForm::instance()) {
         gatherWindow(settings, *form);
         gatherEditor(settings, form->surface());
     }
-    settings.SavedAt = SavedAtText(QDateTime::currentDateTime());
     LoadedWindow<Visual>().readAutosaveOptions(settings);
+    return settings;
+}
+
+// What the user sets, without the window's place and the time: a window
+// moved or a later save alone does not count as a change of the settings.
+FileContent userSettingsOf(SettingsRecord settings) {
+    settings.WindowWidth = settings.WindowHeight = settings.WindowTop = settings.WindowLeft = 0;
+    settings.MainWindowState = 0;
+    settings.SavedAt.clear();
+    return FileContent::Of(EncodeSettings(settings));
+}
+
+void writeSettings(SettingsRecord settings) {
+    ProgramState& program = Program();
+    settings.SavedAt = SavedAtText(QDateTime::currentDateTime());
+    program.Settings = settings;
+    const QByteArray bytes = EncodeSettings(settings);
     try {
-        WriteFileAtomically(program.AppFolder + SettingsFileName, EncodeSettings(settings));
+        WriteFileAtomically(program.AppFolder + SettingsFileName, bytes);
+        program.SettingsFile.seen = FileContent::Of(bytes);
     } catch (const ProgramError& error) {
         ReportError(error);
     }
+}
+
+// Read as start-up reads it, so that an unchanged file compares equal.
+FileContent settingsOnDisk() {
+    const QString path = Program().AppFolder + SettingsFileName;
+    const FileRead read = ReadFileStart(path, LongestSettingsFile());
+    if (read.failure == FileReadFailure::Missing)
+        return {};
+    return read.failure == FileReadFailure::None ? FileContent::Of(read.bytes)
+                                                 : FileContent::Unread();
+}
+
+} // namespace
+
+void SaveSettings() {
+    const SharedFilesLock lock(Program().AppFolder);
+    SaveDefaultColorSet(Program().AppFolder + ColorRulesFileName);
+    writeSettings(currentSettings());
+}
+
+void SaveSettingsAtExit() {
+    ProgramState& program = Program();
+    const SharedFilesLock lock(program.AppFolder);
+    SaveDefaultColorSet(program.AppFolder + ColorRulesFileName);
+    const SettingsRecord settings = currentSettings();
+    const FileContent onDisk = settingsOnDisk();
+    const bool anotherCopyWrote =
+        onDisk.kind != FileContent::Kind::Missing && onDisk != program.SettingsFile.seen;
+    if (anotherCopyWrote && userSettingsOf(settings) == program.SettingsFile.kept) {
+        program.Settings = settings;
+        return;
+    }
+    writeSettings(settings);
+}
+
+void RememberStartingSettings() {
+    Program().SettingsFile.kept = userSettingsOf(currentSettings());
+    RememberStartingColorSet();
 }

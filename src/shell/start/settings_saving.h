@@ -2,12 +2,20 @@
 
 #include <QString>
 
-// The files in the program folder that hold the settings and the colour rules.
+// The file in the program folder that holds the settings.
 inline const QString SettingsFileName = QStringLiteral("tarvel.ini");
-inline const QString ColorRulesFileName = QStringLiteral("default.rqc");
 
 // Gathers the state the settings record mirrors (bars, window, editor look,
 // autosave options) into Program().Settings and writes "tarvel.ini", after
-// saving the colour rules to "default.rqc" (which a file start-up could not
-// read keeps until the rules change). A failed write is reported.
+// saving the colour rules to "default.rqc" (see SaveDefaultColorSet). A
+// failed write is reported.
 void SaveSettings();
+
+// The same at the program's end, except that settings this copy has not
+// changed since its start leave "tarvel.ini" as another copy wrote it since;
+// where both changed them, this copy's, written later, stand.
+void SaveSettingsAtExit();
+
+// The settings and the colour rules as start-up left them: as long as they
+// stay so, this copy has not changed them.
+void RememberStartingSettings();

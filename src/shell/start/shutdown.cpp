@@ -1,5 +1,6 @@
 #include "shell/start/shutdown.h"
 
+#include "core/files/shared_files_lock.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/surface/RichEditSurface.h"
@@ -28,7 +29,9 @@ bool userConfirmsLosingChanges(MainForm& form, int modified) {
 bool saveSession(MainForm& form) {
     if (Program().SessionLoading)
         return false;
-    SaveSettings();
+    // Another copy ending at the same moment writes the same files.
+    const SharedFilesLock lock(Program().AppFolder);
+    SaveSettingsAtExit();
     WriteExitAutosaveFiles(Program().AppFolder, form.documents().texts(), Program().Documents);
     return true;
 }

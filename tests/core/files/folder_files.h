@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/file_io.h"
+#include "core/files/shared_files_lock.h"
 
 #include <QDir>
 #include <QMap>
@@ -11,5 +12,7 @@
     QMap<QString, QByteArray> found;
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
         found.insert(name, ReadWholeFile(QDir(folder).filePath(name)));
+    // Empty, and left by the first copy that saved anything there.
+    found.remove(SharedFilesLock::FileName);
     return found;
 }

@@ -1,5 +1,6 @@
 #include "shell/start/main_procedure.h"
 
+#include "core/files/file_io.h"
 #include "core/settings/app_version.h"
 #include "core/settings/random_settings_files.h"
 #include "core/settings/settings_file.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -269,11 +271,15 @@ TEST_F(StartupTest, TheWindowComesBackAsLeftUnderAFramingWindowManager) {
     }
 }
 
+// One that cannot be read (here a link to itself) starts its tab empty
+// without a word and stays as it is.
 TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
     writeSettings();
     writeFile(u"autosave_tarvel_qor1.txt"_s, linesOfSize(1442401));
     writeFile(u"autosave_tarvel_qor2.txt"_s, linesOfSize(1442402));
     writeFile(u"autosave_tarvel_qor3.txt"_s, QByteArray("tři\r\n"));
+    const QString unreadable = ExitAutosavePath(appFolder, 4);
+    ASSERT_TRUE(QFile::link(unreadable, unreadable));
     Main(appFolder, u"-NOMSG"_s);
 
     const QString keptAside = ExitAutosavePath(appFolder, 2) + u".bak"_s;
@@ -282,6 +288,7 @@ TEST_F(StartupTest, AutosaveFilesUpToTheLimitAreRestoredALargerOneIsKeptAside) {
     EXPECT_EQ(Program().Documents[2].Text, DecodeAnsi("tři\r\n"));
     EXPECT_FALSE(QFile::exists(ExitAutosavePath(appFolder, 2)));
     EXPECT_EQ(QFile(keptAside).size(), 1442402);
+    EXPECT_EQ(QFileInfo(unreadable).symLinkTarget(), unreadable);
     ASSERT_EQ(platform.messageBox.shown.size(), 1);
     EXPECT_TRUE(platform.messageBox.shown.front().request.text.contains(keptAside));
 }
@@ -335,6 +342,43 @@ TEST_F(StartupTest, ARelativePathOnTheCommandLineBecomesAbsolute) {
     EXPECT_EQ(Program().CurrentFilePath, path);
     EXPECT_EQ(Program().Settings.RecentFiles.front(), path);
     EXPECT_EQ(MainForm::instance()->FileTab()->tabText(0), u"dopis.txt"_s);
+}
+
+// Another copy started in the same folder writes the rules and the settings
+// at its exit while this one runs; this copy's exit keeps what it did not
+// change as the other wrote it.
+TEST_F(StartupTest, RulesAndSettingsAnotherCopyWroteStayUnlessThisCopyChangedThemSince) {
+    ColorRuleSet others;
+    others.Rules << ColorRule{RgbColor(255, 0, 0), u"<b>"_s, u"</b>"_s};
+    SettingsRecord othersSettings = currentSettings();
+    othersSettings.RecentFiles[0] = u"/home/jana/dopis.txt"_s;
+    const QString keptAside = appFolder + u"default.bak.rqc"_s;
+    for (const bool thisCopyChanges : {false, true}) {
+        SCOPED_TRACE(thisCopyChanges ? "both changed them" : "only the other changed them");
+        Program() = ProgramState{};
+        writeSettings();
+        QFile::remove(appFolder + u"default.rqc"_s);
+        Main(appFolder, u"-NOMSG"_s);
+        writeSettings(othersSettings);
+        writeFile(u"default.rqc"_s, EncodeColorRuleSet(others));
+        ColorRuleSet mine = Program().ColorRules;
+        if (thisCopyChanges) {
+            mine.Rules << ColorRule{RgbColor(0, 0, 255), u"<i>"_s, u"</i>"_s};
+            Program().ColorRules = mine;
+            SetEditorFontSize(17);
+        }
+        platform.messageBox.queue(MessageBoxAnswer::Yes);
+        ASSERT_TRUE(MainForm::instance()->close());
+        delete MainForm::instance();
+
+        EXPECT_EQ(ReadWholeFile(appFolder + u"default.rqc"_s), EncodeColorRuleSet(others));
+        EXPECT_EQ(QFile::exists(keptAside) ? ReadWholeFile(keptAside) : QByteArray(),
+                  thisCopyChanges ? EncodeColorRuleSet(mine) : QByteArray());
+        const SettingsRecord saved = DecodeSettings(ReadWholeFile(appFolder + u"tarvel.ini"_s), {});
+        EXPECT_EQ(saved.EditorFontSize, thisCopyChanges ? 17 : othersSettings.EditorFontSize);
+        EXPECT_EQ(saved.RecentFiles[0],
+                  thisCopyChanges ? QString() : othersSettings.RecentFiles[0]);
+    }
 }
 
 // What the settings keep is the look last given to the whole text, whatever
