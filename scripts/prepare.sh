@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-webengine-dev libgl-dev
-          qt6-translations-l10n poppler-utils)
+          qt6-translations-l10n poppler-utils fonts-dejavu-core fonts-urw-base35)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

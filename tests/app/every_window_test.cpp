@@ -71,6 +71,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -527,6 +528,17 @@ TEST_F(EveryWindow, FitsWholeOnSmallScreens) {
                                           << faults.join(u'\n').toStdString();
         });
     }
+}
+
+// Run under one font set, the fixed-pitch families the windows ask for are
+// that set's monospace: a broken configuration would measure other fonts.
+TEST_F(EveryWindow, RunsUnderTheFontSetAskedFor) {
+    const QString monospace = qEnvironmentVariable("TARVEL_FONT_SET_MONOSPACE");
+    if (monospace.isEmpty())
+        GTEST_SKIP() << "run with the fonts installed";
+    for (const QString& family : {u"Courier New"_s, u"Courier New CE"_s})
+        EXPECT_EQ(QFontInfo(QFont(family)).family().toStdString(), monospace.toStdString())
+            << family.toStdString();
 }
 
 // The controls Tab reaches in window, in the order it reaches them.

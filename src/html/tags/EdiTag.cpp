@@ -12,6 +12,7 @@
 #include "platform/window_registry.h"
 #include "shell/ProgramState.h"
 #include "shell/files/file_dialogs.h"
+#include "shell/main_window/MainForm.h"
 #include "shell/shared_procedures.h"
 
 #include <QCheckBox>
@@ -103,7 +104,7 @@ void EdiTag::chooseFile() {
 }
 
 void EditTag() {
-    auto* window = new EdiTag;
+    auto* window = new EdiTag(MainForm::instance());
     Platform().windows->add(window);
     const QPointer<EdiTag> alive(window);
     window->load(MainSurface());

@@ -43,6 +43,6 @@ private:
     QString m_ending;
 };
 
-// Opens the tag editor modal on the main window's document, without an
-// owner, and destroys it when it closes.
+// Opens the tag editor modal over the main window, on its document, and
+// destroys it when it closes.
 void EditTag();

@@ -29,7 +29,7 @@ namespace {
 [[nodiscard]] QListWidget* MakeList(QWidget* parent, const QString& name) {
     auto* list = MakeNamed<QListWidget>(parent, name);
     list->setFont(TextToolWindow::fixedPitchFont());
-    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 12);
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 10);
     return list;
 }
 

@@ -24,7 +24,7 @@ protected:
         bool shown = false;
         WhenModalShown<EdiTag>([&](EdiTag* window) {
             shown = true;
-            EXPECT_EQ(window->parentWidget(), nullptr);
+            EXPECT_EQ(window->parentWidget(), &form);
             use(*window);
         });
         form.menu().action(MenuId::Mnu_Edit_Tag)->trigger();
