@@ -62,12 +62,14 @@ void previewInDesktopBrowser() {
                               : previewOfEditorText(TempFileReader::Desktop);
     // Whatever program the desktop keeps for pages shows it; when none does,
     // the user learns where the page waits, to open it some other way.
-    if (!shown.isEmpty() && !Platform().desktop->openFile(shown, MainForm::instance()))
-        ShowNotice(MainForm::instance(),
-                   u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný program "
-                   "pro otevírání stránek HTML.\r\nStránka je uložena v dočasném souboru "
-                   "\"%1\"."_s.arg(shown),
-                   u"Testuj html"_s, MessageBoxIcon::Exclamation);
+    if (shown.isEmpty() || Platform().desktop->openFile(shown, MainForm::instance()))
+        return;
+    // A saved page is shown as itself, not as a copy the system may clear away.
+    const QString file = shown == path ? u"souboru"_s : u"dočasném souboru"_s;
+    ShowNotice(MainForm::instance(),
+               u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný program "
+               "pro otevírání stránek HTML.\r\nStránka je uložena v %1 \"%2\"."_s.arg(file, shown),
+               u"Testuj html"_s, MessageBoxIcon::Exclamation);
 }
 
 } // namespace

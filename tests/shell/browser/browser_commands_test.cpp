@@ -114,17 +114,23 @@ TEST_F(Previews, DesktopPreviewOfAnUntitledDocumentOpensItsCopyWithoutAsking) {
     QFile::remove(platform.desktop.opened.front());
 }
 
+// A saved page is named as itself, not as a temporary file.
 TEST_F(Previews, DesktopPreviewWithNoProgramForPagesSaysWhereThePageIs) {
     platform.desktop.opens = false;
     form.surface().setText(u"<B>x</B>"_s);
     run(MenuId::mnutest);
-    ASSERT_EQ(platform.desktop.opened.size(), 1);
-    ASSERT_EQ(platform.messageBox.shown.size(), 1);
+    const QString page = savedFile(u"page.html"_s, "saved");
+    platform.messageBox.queue(MessageBoxAnswer::Yes);
+    run(MenuId::mnutest);
+    ASSERT_EQ(platform.desktop.opened.size(), 2);
+    ASSERT_EQ(platform.messageBox.shown.size(), 3);
     const MessageBoxRequest& notice = platform.messageBox.shown.front().request;
-    EXPECT_EQ(notice.text, u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný "
-                           "program pro otevírání stránek HTML.\r\nStránka je uložena v "
-                           "dočasném souboru \"%1\"."_s.arg(platform.desktop.opened.front()));
+    const QString told = u"Stránku se nepodařilo zobrazit: v systému není nastaven žádný "
+                         "program pro otevírání stránek HTML.\r\nStránka je uložena v %1 "
+                         "\"%2\"."_s;
+    EXPECT_EQ(notice.text, told.arg(u"dočasném souboru"_s, platform.desktop.opened.front()));
     EXPECT_EQ(notice.icon, MessageBoxIcon::Exclamation);
+    EXPECT_EQ(platform.messageBox.shown.back().request.text, told.arg(u"souboru"_s, page));
     QFile::remove(platform.desktop.opened.front());
 }
 
