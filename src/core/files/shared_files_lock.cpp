@@ -16,9 +16,6 @@ namespace {
 constexpr auto LongestWait = std::chrono::seconds(3);
 constexpr auto Retry = std::chrono::milliseconds(20);
 
-// How many locks this copy holds now; only the outermost one takes the file.
-int heldLocks = 0;
-
 // The lock file, opened without following a link and without waiting on a
 // pipe someone put at its name; -1 when it is not a regular file.
 int openLockFile(const QString& path) {
@@ -51,29 +48,16 @@ bool lockWithin(int descriptor) {
 
 const QString SharedFilesLock::FileName = QStringLiteral(".tarvel_qor.lock");
 
-SharedFilesLock::SharedFilesLock(const QString& appFolder) {
-    if (heldLocks > 0) {
-        nested = true;
-        ++heldLocks;
-        return;
-    }
-    descriptor = openLockFile(appFolder + FileName);
+SharedFilesLock::SharedFilesLock(const QString& appFolder)
+    : descriptor(openLockFile(appFolder + FileName)) {
     if (descriptor >= 0 && !lockWithin(descriptor)) {
         ::close(descriptor);
         descriptor = -1;
     }
-    if (descriptor >= 0)
-        ++heldLocks;
 }
 
 SharedFilesLock::~SharedFilesLock() {
-    if (nested) {
-        --heldLocks;
-        return;
-    }
-    if (descriptor < 0)
-        return;
     // Closing the file releases the lock; the file stays for the next exit.
-    ::close(descriptor);
-    --heldLocks;
+    if (descriptor >= 0)
+        ::close(descriptor);
 }

@@ -9,7 +9,8 @@
 // this lock no other copy does, so one exit step runs after the other.
 //
 // The lock is a file in the folder, locked for as long as the object lives;
-// nested locks in one copy share it. A copy that cannot have it within a few
+// one copy takes it once at a time (a second lock would wait on the first).
+// A copy that cannot have it within a few
 // seconds (a copy hung in its exit, a folder it may not create files in)
 // goes on without it, since not saving at all would lose more.
 class SharedFilesLock {
@@ -22,10 +23,6 @@ public:
     // The lock file's name in the program folder.
     static const QString FileName;
 
-    // Whether this copy holds the lock.
-    [[nodiscard]] bool held() const { return descriptor >= 0 || nested; }
-
 private:
     int descriptor = -1;
-    bool nested = false;
 };

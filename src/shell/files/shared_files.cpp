@@ -18,12 +18,15 @@ QString keptAsideNotePath(const QString& appFolder) {
 
 } // namespace
 
-FileContent SharedFileContent(const QString& path, qint64 limit) {
-    const FileRead read = ReadRegularFile(path, limit);
+FileContent ContentOf(const FileRead& read) {
     if (read.failure == FileReadFailure::Missing)
         return {};
     return read.failure == FileReadFailure::None ? FileContent::Of(read.bytes)
                                                  : FileContent::Unread();
+}
+
+FileContent SharedFileContent(const QString& path, qint64 limit) {
+    return ContentOf(ReadRegularFile(path, limit));
 }
 
 QString FreeKeptAsideName(const QString& path, const QString& extension) {

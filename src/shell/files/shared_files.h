@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/file_io.h"
 #include "core/files/shared_autosave.h"
 
 #include <QByteArray>
@@ -11,6 +12,10 @@
 // settings. A copy writes one only if no other copy has written it since
 // this copy saw it; where both changed it, this copy's content is kept
 // beside it under a free name, which the next start tells.
+
+// What a read tells of a shared file: any failure but a missing file makes
+// it Unreadable.
+[[nodiscard]] FileContent ContentOf(const FileRead& read);
 
 // The file at path as it is now, read no further than limit bytes: a longer
 // one, like one that cannot be read, is Unreadable.

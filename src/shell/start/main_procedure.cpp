@@ -17,6 +17,7 @@
 #include "shell/files/colour_rule_files.h"
 #include "shell/files/document_files.h"
 #include "shell/files/exit_autosave.h"
+#include "shell/files/shared_files.h"
 #include "shell/main_window/DocumentTabs.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/MainMenu.h"
@@ -131,9 +132,7 @@ void loadSettings(Start& start, const MainForm& form) {
         // The record is read by its own layout from the first byte: bytes
         // behind the longest record it can be are never part of it.
         const FileRead read = ReadFileStart(path, LongestSettingsFile());
-        Program().SettingsFile.seen = read.failure == FileReadFailure::None
-                                          ? FileContent::Of(read.bytes)
-                                          : FileContent::Unread();
+        Program().SettingsFile.seen = ContentOf(read);
         if (read.failure != FileReadFailure::None)
             throw FileReadError(path, read);
         Program().Settings =

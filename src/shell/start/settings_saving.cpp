@@ -9,6 +9,7 @@
 #include "shell/ProgramState.h"
 #include "shell/dialogs/Visual.h"
 #include "shell/files/colour_rule_files.h"
+#include "shell/files/shared_files.h"
 #include "shell/main_window/MainForm.h"
 #include "shell/main_window/Toolbar.h"
 #include "shell/shared_procedures.h"
@@ -95,12 +96,7 @@ void writeSettings(SettingsRecord settings) {
 
 // Read as start-up reads it, so that an unchanged file compares equal.
 FileContent settingsOnDisk() {
-    const QString path = Program().AppFolder + SettingsFileName;
-    const FileRead read = ReadFileStart(path, LongestSettingsFile());
-    if (read.failure == FileReadFailure::Missing)
-        return {};
-    return read.failure == FileReadFailure::None ? FileContent::Of(read.bytes)
-                                                 : FileContent::Unread();
+    return ContentOf(ReadFileStart(Program().AppFolder + SettingsFileName, LongestSettingsFile()));
 }
 
 } // namespace
@@ -113,7 +109,6 @@ void SaveSettings() {
 
 void SaveSettingsAtExit() {
     ProgramState& program = Program();
-    const SharedFilesLock lock(program.AppFolder);
     SaveDefaultColorSet(program.AppFolder + ColorRulesFileName);
     const SettingsRecord settings = currentSettings();
     const FileContent onDisk = settingsOnDisk();

@@ -13,7 +13,8 @@ void SaveSettings();
 
 // The same at the program's end, except that settings this copy has not
 // changed since its start leave "tarvel.ini" as another copy wrote it since;
-// where both changed them, this copy's, written later, stand.
+// where both changed them, this copy's, written later, stand. The caller
+// holds the SharedFilesLock over the whole exit step.
 void SaveSettingsAtExit();
 
 // The settings and the colour rules as start-up left them: as long as they
